@@ -1,0 +1,17 @@
+# Installs the Debian packages given as arguments when any of them is missing.
+install_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The packages every build needs.
+BUILD_PACKAGES=(qt6-base-dev cmake g++ ninja-build)

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shell/BarModule.h"
+
+// The sticky-notes module: the count caption and the new-note and notes-list buttons.
+class frmPB : public BarModule {
+    Q_OBJECT
+public:
+    explicit frmPB(AppContext& context, QWidget* parent = nullptr);
+    QString moduleId() const override;
+    void applySkin(SkinImages& images) override;
+
+signals:
+    void addNoteClicked();
+    void notesListClicked();
+
+private:
+    PictureBox* m_title;
+    QLabel* m_caption;
+    PictureBox* m_add;
+    PictureBox* m_list;
+};

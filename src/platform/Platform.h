@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDateTime>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+// The services the system asks of the operating system. Each has a Linux implementation in
+// linux/ and a fake in the tests; components receive them through their constructors.
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// Whether the machine can reach the Internet; every network task waits for it.
+class ConnectionState {
+public:
+    virtual ~ConnectionState() = default;
+    virtual bool IsConnected() const = 0;
+};
+
+// The screen the bar docks on. Window positions are kept in twips where the system stores them;
+// the conversion to pixels uses these factors.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual QRect geometry() const = 0;
+    virtual int twipsPerPixelX() const { return 15; }
+    virtual int twipsPerPixelY() const { return 15; }
+};
+
+// Message boxes and the file dialog; tests answer them from a script.
+class Dialogs {
+public:
+    enum class Icon { Critical, Exclamation, Information, Question };
+    virtual ~Dialogs() = default;
+    virtual void message(Icon icon, const QString& title, const QString& text) = 0;
+    virtual bool askYesNo(Icon icon, const QString& title, const QString& text) = 0;
+    virtual QString getOpenFileName(const QString& title, const QString& folder,
+                                    const QString& filter) = 0;
+};
+
+// Starting programs and opening documents, folders and addresses with the desktop.
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // Opens a document, folder or address with the desktop's preferred program.
+    virtual bool openTarget(const QString& target) = 0;
+    // Starts a program detached from the bar.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // The full path of a program found on PATH, empty when absent.
+    virtual QString findProgram(const QString& name) const = 0;
+};
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    virtual void play(const QString& wavePath) = 0;
+};
+
+// Non-owning bundle of the services, filled in main() or by a test.
+struct Platform {
+    Clock* clock = nullptr;
+    ConnectionState* connection = nullptr;
+    Screen* screen = nullptr;
+    Dialogs* dialogs = nullptr;
+    Launcher* launcher = nullptr;
+    Sound* sound = nullptr;
+};

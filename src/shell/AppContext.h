@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QString>
+
+class SettingsStore;
+struct SkinState;
+
+// What every window of the bar is handed when it is built: the program's folder (AppDir, where
+// the shipped pictures and the data files live), the settings, the current skin and the
+// platform services. main() owns them; tests make their own.
+struct AppContext {
+    QString appDir;
+    SettingsStore* settings = nullptr;
+    SkinState* skin = nullptr;
+    Platform platform;
+
+    QString path(const QString& relative) const { return appDir + QLatin1Char('/') + relative; }
+};

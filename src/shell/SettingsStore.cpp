@@ -1,0 +1,198 @@
+#include "SettingsStore.h"
+
+#include "SettingsKeys.h"
+#include "common/Numbers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+SettingsStore::SettingsStore(const QString& folder)
+    : m_folder(folder.isEmpty() ? defaultFolder() : folder)
+{
+}
+
+QString SettingsStore::defaultFolder()
+{
+    QString base = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/tolvane");
+}
+
+QString SettingsStore::filePath(const QString& application) const
+{
+    return m_folder + QLatin1Char('/') + application.toLower() + QStringLiteral(".ini");
+}
+
+QString SettingsStore::escape(const QString& value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        const bool edge = (i == 0 || i == value.size() - 1) && (c == u' ' || c == u'\t');
+        if (c == u'\\') {
+            out += QStringLiteral("\\\\");
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F
+                   || (c.unicode() >= 0x80 && c.unicode() < 0xA0) || edge) {
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString SettingsStore::unescape(const QString& stored)
+{
+    QString out;
+    out.reserve(stored.size());
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const QChar c = stored[i];
+        if (c == u'\\' && i + 1 < stored.size() && stored[i + 1] == u'\\') {
+            out += u'\\';
+            ++i;
+        } else if (c == u'\\' && i + 3 < stored.size() && stored[i + 1] == u'x') {
+            bool ok = false;
+            const ushort code = stored.mid(i + 2, 2).toUShort(&ok, 16);
+            if (ok) {
+                out += QChar(code);
+                i += 3;
+            } else {
+                out += c;
+            }
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QList<SettingsStore::Section> SettingsStore::parse(const QString& text)
+{
+    QList<Section> sections;
+    for (QString line : text.split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#'))
+            continue;
+        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+            sections.append({ trimmed.mid(1, trimmed.size() - 2).trimmed(), {} });
+            continue;
+        }
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0 || sections.isEmpty())
+            continue;
+        sections.last().entries.append(
+            { line.left(eq).trimmed(), unescape(line.mid(eq + 1).trimmed()) });
+    }
+    return sections;
+}
+
+QString SettingsStore::serialize(const QList<Section>& sections)
+{
+    QString text;
+    for (const Section& section : sections) {
+        if (!text.isEmpty())
+            text += u'\n';
+        text += u'[' + section.name + QStringLiteral("]\n");
+        for (const Entry& entry : section.entries)
+            text += entry.key + u'=' + escape(entry.value) + u'\n';
+    }
+    return text;
+}
+
+// The file is read again only when it changed on disk, so hand edits are seen at once.
+QList<SettingsStore::Section> SettingsStore::load(const QString& application) const
+{
+    const QString path = filePath(application);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (path == m_cachedPath && info.lastModified() == m_cache.modified
+        && info.size() == m_cache.size)
+        return m_cache.sections;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    m_cachedPath = path;
+    m_cache.modified = info.lastModified();
+    m_cache.size = info.size();
+    m_cache.sections = parse(QString::fromUtf8(file.readAll()));
+    return m_cache.sections;
+}
+
+QString SettingsStore::GetSetting(const QString& application, const QString& section,
+                                  const QString& key, const QString& defaultValue) const
+{
+    for (const Section& s : load(application)) {
+        if (s.name.compare(section, Qt::CaseInsensitive) != 0)
+            continue;
+        for (const Entry& entry : s.entries) {
+            if (entry.key.compare(key, Qt::CaseInsensitive) == 0)
+                return entry.value;
+        }
+    }
+    return defaultValue;
+}
+
+bool SettingsStore::SaveSetting(const QString& application, const QString& section,
+                                const QString& key, const QString& value)
+{
+    QList<Section> sections = load(application);
+    auto s = std::find_if(sections.begin(), sections.end(), [&](const Section& candidate) {
+        return candidate.name.compare(section, Qt::CaseInsensitive) == 0;
+    });
+    if (s == sections.end()) {
+        sections.append({ section, {} });
+        s = sections.end() - 1;
+    }
+    auto e = std::find_if(s->entries.begin(), s->entries.end(), [&](const Entry& candidate) {
+        return candidate.key.compare(key, Qt::CaseInsensitive) == 0;
+    });
+    if (e == s->entries.end())
+        s->entries.append({ key, value });
+    else
+        e->value = value;
+
+    QDir().mkpath(m_folder);
+    QSaveFile file(filePath(application));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    file.write(serialize(sections).toUtf8());
+    if (!file.commit())
+        return false;
+    m_cachedPath.clear();
+    return true;
+}
+
+QString SettingsStore::value(const QString& key) const
+{
+    return value(key, SettingsKeys::barDefault(key));
+}
+
+QString SettingsStore::value(const QString& key, const QString& defaultValue) const
+{
+    return GetSetting(QLatin1String(SettingsKeys::kApplication),
+                      QLatin1String(SettingsKeys::kSection), key, defaultValue);
+}
+
+qint64 SettingsStore::number(const QString& key) const
+{
+    return Numbers::LeadingInteger(value(key));
+}
+
+double SettingsStore::decimal(const QString& key) const
+{
+    return Numbers::LeadingNumber(value(key));
+}
+
+bool SettingsStore::save(const QString& key, const QString& value)
+{
+    return SaveSetting(QLatin1String(SettingsKeys::kApplication),
+                       QLatin1String(SettingsKeys::kSection), key, value);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The per-user settings: one ini file per application in the configuration folder, a
+// "[Section]" header per section and "key=value" lines. Application, section and key are
+// compared without letter case. Values are kept whole, character codes 0-255 included: codes
+// that an editor would mangle are written as "\xHH" escapes and a backslash as "\\".
+// Every change rewrites the file at once, atomically, readable by its owner only.
+class SettingsStore {
+public:
+    // folder: where the ini files live; empty means the user's configuration folder.
+    explicit SettingsStore(const QString& folder = QString());
+
+    // $XDG_CONFIG_HOME/tolvane, or ~/.config/tolvane when the variable is unset.
+    static QString defaultFolder();
+    QString folder() const { return m_folder; }
+    QString filePath(const QString& application) const;
+
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+                       const QString& defaultValue = QString()) const;
+    // False when the file could not be written; the value is then not stored.
+    bool SaveSetting(const QString& application, const QString& section, const QString& key,
+                     const QString& value);
+
+    // Shorthands for the program's own keys (application "Tolvane", section "Options").
+    QString value(const QString& key) const; // with the bar's default
+    QString value(const QString& key, const QString& defaultValue) const;
+    qint64 number(const QString& key) const; // leading-number rule, rounded
+    double decimal(const QString& key) const;
+    bool save(const QString& key, const QString& value);
+
+    static QString escape(const QString& value);
+    static QString unescape(const QString& stored);
+
+private:
+    struct Entry {
+        QString key;
+        QString value;
+    };
+    struct Section {
+        QString name;
+        QList<Entry> entries;
+    };
+    struct Cache {
+        QDateTime modified;
+        qint64 size = -1;
+        QList<Section> sections;
+    };
+
+    QList<Section> load(const QString& application) const;
+    static QList<Section> parse(const QString& text);
+    static QString serialize(const QList<Section>& sections);
+
+    QString m_folder;
+    mutable QString m_cachedPath;
+    mutable Cache m_cache;
+};

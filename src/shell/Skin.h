@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+class SettingsStore;
+
+// A skin's colours are 24-bit values red + 256 * green + 65536 * blue, black until a skin sets
+// them.
+struct SkinState {
+    QString folder; // ends with "/"
+    bool useImgMeteoSkin = false;
+    quint32 colorTextDark = 0;
+    quint32 colorTextLight = 0;
+    quint32 colorTextTitle = 0;
+    quint32 colorTextError = 0;
+    quint32 colorBackGround = 0;
+    quint32 colorBackGroundLight = 0;
+
+    static QColor toColor(quint32 value);
+    QColor textDark() const { return toColor(colorTextDark); }
+    QColor textLight() const { return toColor(colorTextLight); }
+    QColor textTitle() const { return toColor(colorTextTitle); }
+    QColor textError() const { return toColor(colorTextError); }
+    QColor background() const { return toColor(colorBackGround); }
+    QColor backgroundLight() const { return toColor(colorBackGroundLight); }
+};
+
+namespace Skin {
+
+// "r|g|b" into a colour; components over 255 count as 255. False, with colour untouched, when
+// the text has fewer than three parts.
+bool ParseSkinColor(const QString& text, quint32& colour);
+
+// The skin folder: AppDir/skins/<name>/; an empty name means the setting "Skin".
+QString SkinFolder(const QString& appDir, const QString& name, const SettingsStore& settings);
+
+// Reads skin.ini of the folder into state: the weather-picture flag and the six colours. A
+// colour whose value has fewer than three parts keeps its previous value.
+void ReadSkinIni(const QString& folder, SkinState& state);
+
+} // namespace Skin
+
+// The pictures of one skin folder, each file decoded at most once however many controls use it.
+class SkinImages {
+public:
+    explicit SkinImages(const QString& folder)
+        : m_folder(folder)
+    {
+    }
+    // A null pixmap when the file is missing or unreadable: the control then keeps its picture.
+    QPixmap picture(const QString& fileName);
+    QString folder() const { return m_folder; }
+
+private:
+    QString m_folder;
+    QHash<QString, QPixmap> m_loaded;
+};

@@ -1,0 +1,106 @@
+#include "common/StringTools.h"
+
+#include <QtTest>
+
+#include <stdexcept>
+
+using namespace StringTools;
+
+class TestStringTools : public QObject {
+    Q_OBJECT
+private slots:
+    void strBefore_and_strAfter_split_a_town_record()
+    {
+        QCOMPARE(StrBefore(QStringLiteral("FRXX0076;(France) Paris"), QStringLiteral(";")),
+                 QStringLiteral("FRXX0076"));
+        QCOMPARE(StrAfter(QStringLiteral("FRXX0076;(France) Paris"), QStringLiteral(";")),
+                 QStringLiteral("(France) Paris"));
+    }
+
+    void strAfter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty text") << "" << ";" << "";
+        QTest::newRow("absent one-char separator keeps the text") << "abc" << ";" << "abc";
+        QTest::newRow("absent two-char separator drops one char") << "abcd" << "::" << "bcd";
+        QTest::newRow("separator at the end") << "abc;" << ";" << "";
+        QTest::newRow("multi-char separator") << "key::value::x" << "::" << "value::x";
+    }
+    void strAfter()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, separator);
+        QFETCH(QString, expected);
+        QCOMPARE(StrAfter(text, separator), expected);
+    }
+
+    void invalid_arguments_reach_the_caller()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StrBefore(QStringLiteral("abc"), QStringLiteral(";")));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StrAfter(QStringLiteral("ab"), QStringLiteral("::::")));
+        QCOMPARE(StrBefore(QString(), QStringLiteral(";")), QString());
+    }
+
+    void getToken_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("trailing separator, last field") << "a;b;c;" << 3 << "c";
+        QTest::newRow("no trailing separator, last field") << "a;b;c" << 3 << "";
+        QTest::newRow("first field") << "a;b;c" << 1 << "a";
+        QTest::newRow("index 0") << "a;b;c;" << 0 << "";
+        QTest::newRow("negative index") << "a;b;c;" << -1 << "";
+        QTest::newRow("past the end") << "a;b;c;" << 4 << "";
+        QTest::newRow("empty fields kept") << "a;;c;" << 2 << "";
+        QTest::newRow("empty text") << "" << 1 << "";
+    }
+    void getToken()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, index);
+        QFETCH(QString, expected);
+        QCOMPARE(GetToken(text, QStringLiteral(";"), index), expected);
+    }
+
+    void truncateText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("30 chars cut at 22")
+            << QString(30, u'x') << 22 << QString(22, u'x') + QStringLiteral(" ...");
+        QTest::newRow("exactly 22 unchanged") << QString(22, u'y') << 22 << QString(22, u'y');
+        QTest::newRow("empty") << "" << 5 << "";
+    }
+    void truncateText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, maxLength);
+        QFETCH(QString, expected);
+        QCOMPARE(TruncateText(text, maxLength), expected);
+    }
+
+    void shortenMiddle_data()
+    {
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("22 keeps 10") << 22 << 10;
+        QTest::newRow("23 keeps 10, half to even") << 23 << 10;
+        QTest::newRow("25 keeps 12, half to even") << 25 << 12;
+    }
+    void shortenMiddle()
+    {
+        QFETCH(int, maxLength);
+        QFETCH(int, kept);
+        const QString text = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
+        const QString result = ShortenMiddle(text, maxLength);
+        QCOMPARE(result, text.left(kept) + QStringLiteral("..") + text.right(kept));
+        QCOMPARE(ShortenMiddle(QStringLiteral("short"), maxLength), QStringLiteral("short"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestStringTools)
+#include "TestStringTools.moc"

@@ -1,0 +1,34 @@
+#include "TestApp.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+static void copyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(source, target);
+    }
+}
+
+QString TestApp::shippedDataDir()
+{
+    const QByteArray source = qgetenv("TOLVANE_SOURCE_DIR");
+    return QString::fromLocal8Bit(source) + QStringLiteral("/data");
+}
+
+TestApp::TestApp(bool withShippedData)
+    : settings(std::make_unique<SettingsStore>(m_config.path()))
+{
+    if (withShippedData)
+        copyTree(shippedDataDir(), m_appDir.path());
+    context.appDir = m_appDir.path();
+    context.settings = settings.get();
+    context.skin = &skin;
+    context.platform = fakes.services();
+}
