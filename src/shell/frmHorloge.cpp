@@ -1,19 +1,38 @@
 #include "frmHorloge.h"
 
+#include "ClockFace.h"
+#include "ClockText.h"
 #include "ModuleLayout.h"
 #include "Skin.h"
+
+#include <QLocale>
+
+namespace {
+
+void setLabelFont(QLabel* label, int pointSize, bool bold)
+{
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+}
+
+} // namespace
 
 frmHorloge::frmHorloge(AppContext& context, QWidget* parent)
     : BarModule(QStringLiteral("frmHorloge"), QStringLiteral("imgBgClock"), 161, context, parent)
     , m_separator(addPicture(QStringLiteral("pictHorlogeSeparator"), { 0, 0, kWidth, 18 }))
     , m_dial(addPicture(QStringLiteral("pictHorloge"), { 23, 60, 100, 100 }))
     , m_calendar(addPicture(QStringLiteral("pictCalendar"), { 108, 21, 32, 32 }))
-    , m_time(addLabel(QStringLiteral("labHHMMSS"), { 6, 22, 92, 18 }))
+    , m_time(addLabel(QStringLiteral("labHHMMSS"), { 6, 22, 96, 18 }))
     , m_date(addLabel(QStringLiteral("labDate"), { 6, 42, 100, 14 }))
-    , m_day(addLabel(QStringLiteral("labCalendar"), { 108, 30, 32, 20 }))
+    , m_day(addLabel(QStringLiteral("labCalendar"), { 108, 30, 32, 22 }))
 {
     m_day->setAlignment(Qt::AlignCenter);
     m_time->setAlignment(Qt::AlignCenter);
+    setLabelFont(m_time, 11, true);
+    setLabelFont(m_date, 8, false);
+    setLabelFont(m_day, 11, true);
     connect(m_separator, &PictureBox::clicked, this, &frmHorloge::separatorClicked);
 }
 
@@ -33,15 +52,36 @@ void frmHorloge::applySkin(SkinImages& images)
 {
     BarModule::applySkin(images);
     m_separator->setSkinPicture(images.picture(QStringLiteral("title_horloge.bmp")));
-    m_dial->setSkinPicture(images.picture(QStringLiteral("clock.bmp")));
     m_calendar->setSkinPicture(images.picture(QStringLiteral("calendar.bmp")));
+    const QPixmap dial = images.picture(QStringLiteral("clock.bmp"));
+    if (!dial.isNull()) {
+        m_dialPicture = dial;
+        m_dial->resize(dial.size());
+    }
     setBackgroundColour(m_time, skin().backgroundLight());
+    setTextColour(m_time, skin().textDark());
     setTextColour(m_date, skin().textDark());
+    setTextColour(m_day, skin().textDark());
+    if (m_drawn)
+        paintDial();
+    else
+        m_dial->setSkinPicture(dial);
 }
 
 void frmHorloge::DrawClock()
 {
     const QDateTime now = m_context.platform.clock->now();
-    m_time->setText(now.toString(QStringLiteral("hh:mm:ss")));
     m_day->setText(QString::number(now.date().day()));
+    m_hands = ClockGeometry::HandsAt(now.time(), m_dial->size());
+    m_time->setText(ClockText::TimeText(now.time()));
+    m_date->setText(ClockText::DateText(now.date(), QLocale::system()));
+    m_drawn = true;
+    paintDial();
+}
+
+void frmHorloge::paintDial()
+{
+    const ClockFace::HandColours colours { skin().textDark(), skin().textError() };
+    m_face = ClockFace::Paint(m_dialPicture, m_dial->size(), m_hands, colours);
+    m_dial->setPixmap(QPixmap::fromImage(m_face));
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "BarModule.h"
+#include "ClockHands.h"
+
+#include <QImage>
 
 // The clock module: dial with three hands, digital time, date and calendar day.
 class frmHorloge : public BarModule {
@@ -13,13 +16,25 @@ public:
 
     void setSmall(bool small) { m_small = small; }
     bool isSmall() const { return m_small; }
+    // Reads the clock once and brings the hands and the texts up to date.
     void DrawClock();
+
+    // The hands as last drawn, in the dial's pixels.
+    ClockHands hands() const { return m_hands; }
+    // The dial picture with the hands as last drawn; null before the first drawing.
+    QImage clockImage() const { return m_face; }
 
 signals:
     void separatorClicked();
 
 private:
+    void paintDial();
+
     bool m_small = false;
+    bool m_drawn = false;
+    ClockHands m_hands;
+    QPixmap m_dialPicture;
+    QImage m_face;
     PictureBox* m_separator;
     PictureBox* m_dial;
     PictureBox* m_calendar;

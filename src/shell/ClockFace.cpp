@@ -1,0 +1,46 @@
+#include "ClockFace.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr double kHourWidth = 3.0;
+constexpr double kMinuteWidth = 2.0;
+constexpr double kSecondWidth = 1.0;
+constexpr double kHubRadius = 2.5;
+
+// Integer coordinates name pixels; the pen runs through their centres.
+QLineF throughPixelCentres(const QLine& line)
+{
+    return QLineF(line).translated(0.5, 0.5);
+}
+
+void drawHand(QPainter& painter, const QLine& hand, const QColor& colour, double width)
+{
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(throughPixelCentres(hand));
+}
+
+} // namespace
+
+namespace ClockFace {
+
+QImage Paint(
+    const QPixmap& dial, const QSize& size, const ClockHands& hands, const HandColours& colours)
+{
+    QImage face(size, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    if (!dial.isNull())
+        painter.drawPixmap(0, 0, dial);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawHand(painter, hands.hour, colours.hourAndMinute, kHourWidth);
+    drawHand(painter, hands.minute, colours.hourAndMinute, kMinuteWidth);
+    drawHand(painter, hands.second, colours.second, kSecondWidth);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colours.second);
+    painter.drawEllipse(QPointF(hands.second.p1()) + QPointF(0.5, 0.5), kHubRadius, kHubRadius);
+    return face;
+}
+
+} // namespace ClockFace
