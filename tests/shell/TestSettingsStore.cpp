@@ -1,0 +1,169 @@
+#include "shell/SettingsKeys.h"
+#include "shell/SettingsStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+private slots:
+    void empty_store_gives_the_bar_defaults_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("gap") << "SpaceBetweenModules" << "2";
+        QTest::newRow("transparency") << "Transparency" << "128";
+        QTest::newRow("position") << "Position" << "0";
+        QTest::newRow("favorites rows") << "FavModuleNbElem" << "5";
+        QTest::newRow("small icons has no default") << "FavWinDisplaySmallIcons" << "";
+        QTest::newRow("order") << "SortModules"
+                               << QStringLiteral("Photo;Horloge;e-Mails;Favoris;M\u00e9t\u00e9o;"
+                                                 "Infos Syst\u00e8me;Bande Passante");
+        QTest::newRow("skin") << "Skin" << "default";
+    }
+    void empty_store_gives_the_bar_defaults()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        QCOMPARE(store.value(key), expected);
+        QVERIFY(!QFile::exists(store.filePath(QStringLiteral("Tolvane"))));
+    }
+
+    void options_dialog_defaults_differ_where_documented()
+    {
+        QCOMPARE(SettingsKeys::optionsDefault(QStringLiteral("Transparency")), QStringLiteral("75"));
+        QCOMPARE(SettingsKeys::optionsDefault(QStringLiteral("FavWinDisplaySmallIcons")),
+                 QStringLiteral("1"));
+        QCOMPARE(SettingsKeys::barDefault(QStringLiteral("transparency")), QStringLiteral("128"));
+    }
+
+    void names_are_found_whatever_their_letter_case()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        QVERIFY(store.SaveSetting(QStringLiteral("TOLVANE"), QStringLiteral("options"),
+                                  QStringLiteral("position"), QStringLiteral("1")));
+        QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("1"));
+        QCOMPARE(store.GetSetting(QStringLiteral("tolvane"), QStringLiteral("OPTIONS"),
+                                  QStringLiteral("POSITION")),
+                 QStringLiteral("1"));
+        QVERIFY(store.save(QStringLiteral("POSITION"), QStringLiteral("0")));
+        QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("0"));
+    }
+
+    void missing_key_without_default_reads_empty()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        QCOMPARE(store.GetSetting(QStringLiteral("Tolvane"), QStringLiteral("Options"),
+                                  QStringLiteral("Nothing")),
+                 QString());
+        QCOMPARE(store.number(QStringLiteral("Nothing")), qint64(0));
+    }
+
+    void numbers_follow_the_leading_number_rule_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<qint64>("expected");
+        QTest::newRow("plain") << "128" << qint64(128);
+        QTest::newRow("not a number") << "beaucoup" << qint64(0);
+        QTest::newRow("half to even") << "2.5" << qint64(2);
+        QTest::newRow("blanks inside") << " 1 0" << qint64(10);
+    }
+    void numbers_follow_the_leading_number_rule()
+    {
+        QFETCH(QString, stored);
+        QFETCH(qint64, expected);
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        store.save(QStringLiteral("Transparency"), stored);
+        QCOMPARE(store.number(QStringLiteral("Transparency")), expected);
+    }
+
+    void every_code_0_to_255_round_trips_through_the_file_data()
+    {
+        QTest::addColumn<QString>("value");
+        QString all;
+        for (int code = 0; code < 256; ++code)
+            all.append(QChar(code));
+        QTest::newRow("codes 0-255") << all;
+        QTest::newRow("code 0 alone") << QString(QChar(0));
+        QTest::newRow("blanks at the ends") << QStringLiteral("  a b  ");
+        QTest::newRow("escape look-alikes") << QStringLiteral("\\x41\\\\x");
+        QTest::newRow("line ends") << QStringLiteral("a\r\nb\n");
+        QTest::newRow("beyond latin-1") << QStringLiteral("\u20ac\u4e2d");
+        QTest::newRow("empty") << QString();
+    }
+    void every_code_0_to_255_round_trips_through_the_file()
+    {
+        QFETCH(QString, value);
+        QTemporaryDir dir;
+        {
+            SettingsStore writer(dir.path());
+            QVERIFY(writer.save(QStringLiteral("Password"), value));
+            QVERIFY(writer.save(QStringLiteral("Photo"), QStringLiteral("after")));
+        }
+        SettingsStore reader(dir.path());
+        QCOMPARE(reader.value(QStringLiteral("Password")), value);
+        QCOMPARE(reader.value(QStringLiteral("Photo")), QStringLiteral("after"));
+    }
+
+    void file_is_plain_ini_readable_by_its_owner_only()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        store.save(QStringLiteral("Position"), QStringLiteral("1"));
+        QFile file(store.filePath(QStringLiteral("Tolvane")));
+        QCOMPARE(file.fileName(), dir.path() + QStringLiteral("/tolvane.ini"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Options]\nPosition=1\n"));
+        QCOMPARE(file.permissions() & 0x0077, QFileDevice::Permissions());
+    }
+
+    void hand_edits_are_seen_at_once()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        store.save(QStringLiteral("Position"), QStringLiteral("1"));
+        QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("1"));
+        QFile file(store.filePath(QStringLiteral("Tolvane")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("; edited by hand\n[options]\n  position =  0 \nSkin=givre\n");
+        file.close();
+        QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("0"));
+        QCOMPARE(store.value(QStringLiteral("Skin")), QStringLiteral("givre"));
+    }
+
+    void failed_write_reports_failure_and_keeps_the_old_file()
+    {
+        if (geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        store.save(QStringLiteral("Position"), QStringLiteral("1"));
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool saved = store.save(QStringLiteral("Position"), QStringLiteral("0"));
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                              | QFileDevice::ExeOwner);
+        QVERIFY(!saved);
+        QCOMPARE(SettingsStore(dir.path()).value(QStringLiteral("Position")), QStringLiteral("1"));
+    }
+
+    void failed_write_as_root_keeps_the_old_file()
+    {
+        // A folder in place of the temporary file's target makes the rename fail for anyone.
+        QTemporaryDir dir;
+        SettingsStore store(dir.path() + QStringLiteral("/cfg"));
+        QVERIFY(store.save(QStringLiteral("Position"), QStringLiteral("1")));
+        QFile::remove(store.filePath(QStringLiteral("Tolvane")));
+        QDir().mkpath(store.filePath(QStringLiteral("Tolvane")));
+        QVERIFY(!store.save(QStringLiteral("Position"), QStringLiteral("0")));
+        QVERIFY(QFileInfo(store.filePath(QStringLiteral("Tolvane"))).isDir());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSettingsStore)
+#include "TestSettingsStore.moc"
