@@ -110,8 +110,7 @@ private slots:
                                     << "j";
         QTest::newRow("no separator at all") << "41"
                                              << "A";
-        QTest::newRow("leading digits only") << "41zz;4G;"
-                                             << "AD";
+        QTest::newRow("leading digits only") << "41zz;4G;" << fromCodes({ 0x41, 4 });
         QTest::newRow("no digit reads as 0") << "x;" << fromCodes({ 0 });
         QTest::newRow("leading zeros then value") << "00041;"
                                                   << "A";
