@@ -60,6 +60,12 @@ public:
     virtual void play(const QString& wavePath) = 0;
 };
 
+class ProcessorCounters;
+class MemoryInfo;
+class FixedDisks;
+class InterfaceTable;
+class HostAddresses;
+
 // Non-owning bundle of the services, filled in main() or by a test.
 struct Platform {
     Clock* clock = nullptr;
@@ -68,4 +74,9 @@ struct Platform {
     Dialogs* dialogs = nullptr;
     Launcher* launcher = nullptr;
     Sound* sound = nullptr;
+    ProcessorCounters* processors = nullptr;
+    MemoryInfo* memory = nullptr;
+    FixedDisks* disks = nullptr;
+    InterfaceTable* interfaces = nullptr;
+    HostAddresses* hosts = nullptr;
 };

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "platform/FixedDisks.h"
+#include "platform/HostAddresses.h"
+#include "platform/InterfaceTable.h"
+#include "platform/MemoryInfo.h"
 #include "platform/Platform.h"
+#include "platform/ProcessorCounters.h"
 
+#include <QHash>
 #include <QList>
 
 // Platform services under the test's control.
@@ -79,6 +85,54 @@ public:
     void play(const QString& wavePath) override { played.append(wavePath); }
 };
 
+// System figures set by the test; monitor tests that need real parsing use the Linux readers over
+// prepared /proc files instead.
+class FakeProcessors : public ProcessorCounters {
+public:
+    int count = 1;
+    ProcessorSample next;
+    bool readable = true;
+    int processorCount() override { return count; }
+    bool readSample(ProcessorSample& sample) override
+    {
+        sample = next;
+        return readable;
+    }
+};
+
+class FakeMemory : public MemoryInfo {
+public:
+    MemoryStatus status;
+    MemoryStatus read() override { return status; }
+};
+
+class FakeDisks : public FixedDisks {
+public:
+    QStringList roots;
+    QHash<QString, DiskSpace> spaces;
+    QStringList list() override { return roots; }
+    DiskSpace space(const QString& root) override { return spaces.value(root); }
+};
+
+class FakeInterfaces : public InterfaceTable {
+public:
+    QList<InterfaceRow> rows;
+    QList<InterfaceRow> read() override { return rows; }
+};
+
+class FakeHosts : public HostAddresses {
+public:
+    QString name = QStringLiteral("poste");
+    QStringList resolved;
+    QList<InterfaceAddress> interfaces;
+    QString hostName() const override { return name; }
+    void lookUpHost(const QString&, std::function<void(QStringList)> done) override
+    {
+        done(resolved);
+    }
+    QList<InterfaceAddress> interfaceAddresses() const override { return interfaces; }
+};
+
 // All fakes together, and the Platform bundle pointing at them.
 struct FakePlatform {
     FakeClock clock;
@@ -87,6 +141,11 @@ struct FakePlatform {
     RecordingDialogs dialogs;
     RecordingLauncher launcher;
     RecordingSound sound;
+    FakeProcessors processors;
+    FakeMemory memory;
+    FakeDisks disks;
+    FakeInterfaces interfaces;
+    FakeHosts hosts;
 
     Platform services()
     {
@@ -97,6 +156,11 @@ struct FakePlatform {
         p.dialogs = &dialogs;
         p.launcher = &launcher;
         p.sound = &sound;
+        p.processors = &processors;
+        p.memory = &memory;
+        p.disks = &disks;
+        p.interfaces = &interfaces;
+        p.hosts = &hosts;
         return p;
     }
 };

@@ -2,10 +2,15 @@
 
 #include "DesktopLauncher.h"
 #include "MessageDialogs.h"
+#include "MountedFixedDisks.h"
 #include "PrimaryScreen.h"
+#include "ProcMemInfo.h"
+#include "ProcNetInterfaces.h"
+#include "ProcStatCounters.h"
 #include "RouteConnectionState.h"
 #include "SoundPlayer.h"
 #include "SystemClock.h"
+#include "SystemHostAddresses.h"
 
 LinuxPlatform::LinuxPlatform()
     : m_clock(std::make_unique<SystemClock>())
@@ -14,6 +19,11 @@ LinuxPlatform::LinuxPlatform()
     , m_dialogs(std::make_unique<MessageDialogs>())
     , m_launcher(std::make_unique<DesktopLauncher>())
     , m_sound(std::make_unique<SoundPlayer>())
+    , m_processors(std::make_unique<ProcStatCounters>())
+    , m_memory(std::make_unique<ProcMemInfo>())
+    , m_disks(std::make_unique<MountedFixedDisks>())
+    , m_interfaces(std::make_unique<ProcNetInterfaces>())
+    , m_hosts(std::make_unique<SystemHostAddresses>())
 {
 }
 
@@ -28,5 +38,10 @@ Platform LinuxPlatform::services() const
     p.dialogs = m_dialogs.get();
     p.launcher = m_launcher.get();
     p.sound = m_sound.get();
+    p.processors = m_processors.get();
+    p.memory = m_memory.get();
+    p.disks = m_disks.get();
+    p.interfaces = m_interfaces.get();
+    p.hosts = m_hosts.get();
     return p;
 }

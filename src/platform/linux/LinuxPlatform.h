@@ -1,6 +1,11 @@
 #pragma once
 
+#include "platform/FixedDisks.h"
+#include "platform/HostAddresses.h"
+#include "platform/InterfaceTable.h"
+#include "platform/MemoryInfo.h"
 #include "platform/Platform.h"
+#include "platform/ProcessorCounters.h"
 
 #include <memory>
 
@@ -18,4 +23,9 @@ private:
     std::unique_ptr<Dialogs> m_dialogs;
     std::unique_ptr<Launcher> m_launcher;
     std::unique_ptr<Sound> m_sound;
+    std::unique_ptr<ProcessorCounters> m_processors;
+    std::unique_ptr<MemoryInfo> m_memory;
+    std::unique_ptr<FixedDisks> m_disks;
+    std::unique_ptr<InterfaceTable> m_interfaces;
+    std::unique_ptr<HostAddresses> m_hosts;
 };
