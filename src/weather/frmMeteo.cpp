@@ -1,16 +1,88 @@
 #include "frmMeteo.h"
 
+#include "WeatherCities.h"
+#include "common/Numbers.h"
+#include "shell/IniReader.h"
 #include "shell/ModuleLayout.h"
+#include "shell/SettingsStore.h"
 #include "shell/Skin.h"
 
-frmMeteo::frmMeteo(AppContext& context, QWidget* parent)
-    : BarModule(QStringLiteral("frmMeteo"), QStringLiteral("imgBgMeteo"), 155, context, parent)
-    , m_separator(addPicture(QStringLiteral("pictMeteoSeparator"), { 0, 0, kWidth, 18 }))
-    , m_town(addLabel(QStringLiteral("labMeteoVille"), { 4, 20, 138, 16 }))
-    , m_picture(addPicture(QStringLiteral("pictMeteo"), { 6, 38, 56, 56 }))
-    , m_wind(addLabel(QStringLiteral("labVent"), { 48, 140, 94, 14 }))
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+const QString kNotAvailableValue = QStringLiteral("<n/a>");
+// The skin the weather pictures are looked for in when the setting "Skin" was never stored.
+const QString kPictureSkinDefault = QStringLiteral("blue2006");
+
+void setPixelSize(QWidget* widget, int pixels, bool bold = false)
 {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+} // namespace
+
+frmMeteo::frmMeteo(AppContext& context, QWidget* parent)
+    : BarModule(
+        QStringLiteral("frmMeteo"), QStringLiteral("imgBgMeteo"), kDesignedHeight, context, parent)
+    , m_cityIndex(WeatherCities::kDefaultIndex)
+    , m_separator(addPicture(QStringLiteral("pictMeteoSeparator"), { 0, 0, kWidth, 18 }))
+    , m_town(addValueLabel(QStringLiteral("labMeteoVille"), { 4, 20, 138, 16 }))
+    , m_picture(addPicture(QStringLiteral("pictMeteo"), { 6, 38, 56, 56 }))
+    , m_captionTemperature(addCaption(QStringLiteral("pictTemperature"), { 66, 38, 76, 12 },
+          QStringLiteral("Temp\u00e9rature")))
+    , m_temperature(addValueLabel(QStringLiteral("labTemperature"), { 66, 50, 76, 18 }))
+    , m_captionHumidity(addCaption(
+          QStringLiteral("pictTauxHumidite"), { 66, 68, 76, 12 }, QStringLiteral("Humidit\u00e9")))
+    , m_humidity(addValueLabel(QStringLiteral("labHumidite"), { 66, 80, 76, 14 }))
+    , m_date(addValueLabel(QStringLiteral("labDate"), { 4, 97, 138, 14 }))
+    , m_captionDewPoint(
+          addCaption(QStringLiteral("pictRosee"), { 4, 113, 52, 14 }, QStringLiteral("Ros\u00e9e")))
+    , m_dewPoint(addValueLabel(QStringLiteral("labRosee"), { 58, 113, 84, 14 }))
+    , m_captionPressure(addCaption(
+          QStringLiteral("pictPression"), { 4, 128, 52, 14 }, QStringLiteral("Pression")))
+    , m_pressure(addValueLabel(QStringLiteral("labPression"), { 58, 128, 84, 14 }))
+    , m_captionVisibility(addCaption(
+          QStringLiteral("pictVisibilite"), { 4, 143, 52, 14 }, QStringLiteral("Visibilit\u00e9")))
+    , m_visibility(addValueLabel(QStringLiteral("labVisibilite"), { 58, 143, 84, 14 }))
+    , m_captionWind(
+          addCaption(QStringLiteral("pictVent"), { 4, 158, 52, 14 }, QStringLiteral("Vent")))
+    , m_wind(addPicture(QStringLiteral("labVent"), { 58, 158, 84, 14 }))
+{
+    m_wind->setTextFormat(Qt::PlainText);
+    setPixelSize(m_wind, 11);
+    setPixelSize(m_town, 12, true);
+    setPixelSize(m_temperature, 15, true);
+    setPixelSize(m_date, 11);
+    m_town->setIndent(2);
+    m_date->setAlignment(Qt::AlignCenter);
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_pictureFolder = m_context.path(QStringLiteral("images/"));
+    connect(&m_download, &FeedDownload::finished, this, &frmMeteo::onDownloadFinished);
     connect(m_separator, &PictureBox::clicked, this, &frmMeteo::separatorClicked);
+    connect(m_wind, &PictureBox::clicked, this, &BarModule::backgroundClicked);
+}
+
+QLabel* frmMeteo::addValueLabel(const QString& name, const QRect& geometry)
+{
+    QLabel* label = addLabel(name, geometry);
+    // Values come from the network: never let a label interpret them as markup.
+    label->setTextFormat(Qt::PlainText);
+    setPixelSize(label, 11);
+    return label;
+}
+
+// A caption shows its skin picture, or its text when the skin has none.
+PictureBox* frmMeteo::addCaption(const QString& name, const QRect& geometry, const QString& text)
+{
+    PictureBox* caption = addPicture(name, geometry);
+    caption->setText(text);
+    setPixelSize(caption, 10);
+    return caption;
 }
 
 QString frmMeteo::moduleId() const
@@ -29,10 +101,140 @@ void frmMeteo::applySkin(SkinImages& images)
 {
     BarModule::applySkin(images);
     m_separator->setSkinPicture(images.picture(QStringLiteral("title_meteo.bmp")));
+    const std::pair<PictureBox*, const char*> captions[] = {
+        { m_captionVisibility, "txt_visibilite.bmp" },
+        { m_captionPressure, "txt_pression.bmp" },
+        { m_captionDewPoint, "txt_rosee.bmp" },
+        { m_captionWind, "txt_vent.bmp" },
+        { m_captionTemperature, "txt_temperature.bmp" },
+        { m_captionHumidity, "txt_humidite.bmp" },
+    };
+    for (const auto& [caption, file] : captions) {
+        setTextColour(caption, skin().textDark());
+        caption->setSkinPicture(images.picture(QLatin1String(file)));
+    }
     setBackgroundColour(m_town, skin().backgroundLight());
-    setTextColour(m_wind, skin().textDark());
+    // Not a skin colour of its own: dark text on the light background keeps the town legible.
+    setTextColour(m_town, skin().textDark());
+    for (QWidget* label : { m_temperature, m_humidity })
+        setTextColour(label, skin().textLight());
+    for (QWidget* label : { static_cast<QWidget*>(m_visibility), static_cast<QWidget*>(m_pressure),
+             static_cast<QWidget*>(m_dewPoint), static_cast<QWidget*>(m_wind),
+             static_cast<QWidget*>(m_date) })
+        setTextColour(label, skin().textDark());
 }
 
-void frmMeteo::ConnectToWeather() { }
+void frmMeteo::ReadCity()
+{
+    m_cityIndex
+        = WeatherCities::CityIndexFromSetting(m_context.settings->number(QStringLiteral("City")));
+}
 
-void frmMeteo::ResetWeatherDisplay() { }
+void frmMeteo::ConnectToWeather()
+{
+    if (!m_context.platform.connection || !m_context.platform.connection->IsConnected())
+        return;
+    const QString code = WeatherCities::WeatherCode(m_cityIndex);
+    // The same town is already on its way: its answer will do.
+    if (m_download.isRunning() && code == m_fetchingCode)
+        return;
+    ResetWeatherDisplay();
+    if (code.isEmpty())
+        return;
+    m_town->setText(WeatherCities::TownLabel(m_cityIndex));
+    FetchXoap(code);
+}
+
+void frmMeteo::decidePictureFolder()
+{
+    const QString skinFolder = m_context.path(QStringLiteral("skins/")
+        + m_context.settings->value(QStringLiteral("Skin"), kPictureSkinDefault)
+        + QLatin1Char('/'));
+    const QString flag = IniReader::ReadIniString(skinFolder + QStringLiteral("skin.ini"),
+        QStringLiteral("skin"), QStringLiteral("UseImgMeteoSkin"), QStringLiteral("0"));
+    const bool useImgMeteoSkin = Numbers::LeadingNumber(flag) != 0;
+    m_pictureFolder = useImgMeteoSkin ? skinFolder + QStringLiteral("weather/")
+                                      : m_context.path(QStringLiteral("images/"));
+}
+
+// A missing or unreadable picture leaves the one on screen.
+void frmMeteo::showWeatherPicture(const QString& fileName)
+{
+    const QString path = m_pictureFolder + fileName;
+    if (!QFileInfo::exists(path))
+        return;
+    QPixmap picture(path);
+    if (picture.isNull())
+        return;
+    if (picture.width() > m_picture->width() || picture.height() > m_picture->height())
+        picture = picture.scaled(m_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_picture->setPixmap(picture);
+}
+
+void frmMeteo::ResetWeatherDisplay()
+{
+    decidePictureFolder();
+    showWeatherPicture(QStringLiteral("na.bmp"));
+    for (QLabel* label : { m_visibility, m_pressure, m_dewPoint, static_cast<QLabel*>(m_wind) })
+        label->setText(kNotAvailableValue);
+    const QDate today
+        = m_context.platform.clock ? m_context.platform.clock->now().date() : QDate::currentDate();
+    m_date->setText(QLocale().toString(today, QStringLiteral("ddd d MMM yyyy")));
+    m_temperature->setText(QStringLiteral("NC"));
+    m_humidity->setText(QStringLiteral("NC"));
+}
+
+void frmMeteo::ShowWeatherNotAvailable()
+{
+    for (QLabel* label : { m_visibility, m_pressure, m_dewPoint, static_cast<QLabel*>(m_wind) })
+        label->setText(kNotAvailableValue);
+    m_temperature->setText(QStringLiteral("N/A"));
+    m_humidity->setText(QStringLiteral("N/A"));
+    showWeatherPicture(QStringLiteral("na.bmp"));
+}
+
+void frmMeteo::FetchXoap(const QString& code)
+{
+    m_values = {};
+    const QUrl url = XoapDocument::RequestUrl(
+        m_context.settings->value(QStringLiteral("WeatherServer")), code);
+    if (!url.isValid()) {
+        m_download.abandon();
+        m_fetchingCode.clear();
+        ShowWeatherNotAvailable();
+        emit weatherShown();
+        return;
+    }
+    m_fetchingCode = code;
+    m_download.start(url);
+}
+
+void frmMeteo::onDownloadFinished(bool ok, const QByteArray& body)
+{
+    m_fetchingCode.clear();
+    if (ok) {
+        m_values = XoapDocument::ParseXoap(XoapDocument::DecodeBody(body));
+        ShowXoapWeather();
+    } else {
+        ShowWeatherNotAvailable();
+    }
+    emit weatherShown();
+}
+
+void frmMeteo::ShowXoapWeather()
+{
+    if (m_values.temperature.isEmpty()) {
+        ShowWeatherNotAvailable();
+        return;
+    }
+    const QString degrees = QStringLiteral("\u00b0C");
+    m_temperature->setText(m_values.temperature + degrees);
+    m_visibility->setText(m_values.visibility + QStringLiteral(" km"));
+    m_pressure->setText(m_values.pressure + QStringLiteral(" millibars"));
+    m_dewPoint->setText(m_values.dewPoint + degrees);
+    m_wind->setText(m_values.wind);
+    m_humidity->setText(m_values.humidity + QLatin1Char('%'));
+    // Without any icon the placeholder of the waiting state stays.
+    if (m_values.iconTaken)
+        showWeatherPicture(XoapDocument::PictureFileName(m_values.icon));
+}
