@@ -1,0 +1,246 @@
+#include "TestApp.h"
+#include "app/SlideSteps.h"
+#include "app/frmTolvane.h"
+#include "shell/BarModule.h"
+
+#include <QLabel>
+#include <QtTest>
+
+class TestBarWindow : public QObject {
+    Q_OBJECT
+
+    static QWidget* child(frmTolvane& bar, const char* name)
+    {
+        return bar.findChild<QWidget*>(QLatin1String(name));
+    }
+
+private slots:
+    void empty_store_shows_the_default_modules_docked_right_with_two_pixel_gaps()
+    {
+        TestApp app;
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        QCOMPARE(bar.width(), 146);
+        QCOMPARE(bar.x(), 1280 - 146);
+        QCOMPARE(bar.y(), 0);
+        QCOMPARE(bar.opacity(), 127);
+        for (const char* shown : { "frmPhoto", "frmHorloge", "frmFavoris", "frmMeteo" })
+            QVERIFY2(!child(bar, shown)->isHidden(), shown);
+        for (const char* hidden : { "frmemail", "frmCPUUsage", "frmLAN", "frmPB" })
+            QVERIFY2(child(bar, hidden)->isHidden(), hidden);
+
+        const QWidget* title = child(bar, "labTitre");
+        const QWidget* photo = child(bar, "frmPhoto");
+        const QWidget* clock = child(bar, "frmHorloge");
+        const QWidget* favorites = child(bar, "frmFavoris");
+        const QWidget* weather = child(bar, "frmMeteo");
+        QCOMPARE(photo->y(), title->geometry().bottom() + 1 + 2);
+        QCOMPARE(clock->y(), photo->y() + photo->height() + 1); // one pixel after the photo
+        QCOMPARE(favorites->y(), clock->y() + clock->height() + 2);
+        QCOMPARE(weather->y(), favorites->y() + favorites->height() + 2);
+        const QWidget* bottom = child(bar, "pictBGBottom");
+        QCOMPARE(bottom->y(), weather->y() + weather->height() + 2);
+        QCOMPARE(bar.height(), bottom->y() + bottom->height() + 1);
+        for (BarModule* module : bar.modules()) {
+            if (!module->isHidden())
+                QCOMPARE(module->backgroundImage()->height(), module->height());
+        }
+    }
+
+    void docking_side_follows_position_data()
+    {
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<int>("x");
+        QTest::newRow("0 docks right") << "0" << 1280 - 146;
+        QTest::newRow("1 docks left") << "1" << 0;
+        QTest::newRow("any other number docks left") << "-1" << 0;
+        QTest::newRow("not a number docks right") << "gauche" << 1280 - 146;
+    }
+    void docking_side_follows_position()
+    {
+        QFETCH(QString, position);
+        QFETCH(int, x);
+        TestApp app;
+        app.settings->save(QStringLiteral("Position"), position);
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        QCOMPARE(bar.x(), x);
+    }
+
+    void transparency_sets_the_opacity_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("transparency");
+        QTest::addColumn<int>("opacity");
+        QTest::newRow("128 gives 127") << "1" << "128" << 127;
+        QTest::newRow("255 gives 0") << "1" << "255" << 0;
+        QTest::newRow("switched off is fully opaque") << "0" << "128" << 255;
+        QTest::newRow("0 leaves the window as it was") << "1" << "0" << 200;
+    }
+    void transparency_sets_the_opacity()
+    {
+        QFETCH(QString, display);
+        QFETCH(QString, transparency);
+        QFETCH(int, opacity);
+        TestApp app;
+        app.settings->save(QStringLiteral("DisplayTransparency"), display);
+        app.settings->save(QStringLiteral("Transparency"), transparency);
+        frmTolvane bar(app.context);
+        bar.MakeTransparent(true, 200);
+        bar.InitBar();
+        QCOMPARE(bar.opacity(), opacity);
+    }
+
+    void hiding_leaves_a_strip_and_a_background_click_brings_the_bar_back_data()
+    {
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<int>("hiddenX");
+        QTest::addColumn<int>("shownX");
+        // 100 twips are 6.67 pixels at 15 twips per pixel.
+        QTest::newRow("right") << "0" << 1280 - 7 << 1280 - 146;
+        QTest::newRow("left") << "1" << 7 - 146 << 0;
+    }
+    void hiding_leaves_a_strip_and_a_background_click_brings_the_bar_back()
+    {
+        QFETCH(QString, position);
+        QFETCH(int, hiddenX);
+        QFETCH(int, shownX);
+        TestApp app;
+        app.settings->save(QStringLiteral("Position"), position);
+        frmTolvane bar(app.context);
+        bar.InitBar();
+
+        auto* clockBackground = bar.findChild<QWidget*>(QStringLiteral("imgBgClock"));
+        QTest::mouseClick(clockBackground, Qt::LeftButton);
+        QVERIFY(!bar.isSliding()); // shown: a background click does nothing
+        QCOMPARE(bar.x(), shownX);
+
+        QTest::mouseClick(child(bar, "pictHide"), Qt::LeftButton);
+        QVERIFY(bar.isHidden());
+        QVERIFY(bar.isSliding());
+        QTRY_VERIFY(!bar.isSliding());
+        QCOMPARE(bar.x(), hiddenX);
+
+        QTest::mouseClick(clockBackground, Qt::LeftButton);
+        QVERIFY(!bar.isHidden());
+        QTRY_VERIFY(!bar.isSliding());
+        QCOMPARE(bar.x(), shownX);
+    }
+
+    void slide_steps_grow_by_one_twip_and_stop_at_the_target_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::newRow("right") << 0 << 12 << QList<int> { 1, 3, 6, 10, 12 };
+        QTest::newRow("left") << 10 << 0 << QList<int> { 9, 7, 4, 0 };
+        QTest::newRow("no move") << 5 << 5 << QList<int> {};
+    }
+    void slide_steps_grow_by_one_twip_and_stop_at_the_target()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QList<int>, steps);
+        QCOMPARE(SlideSteps(from, to), steps);
+    }
+
+    void clock_separator_toggles_the_small_form_and_saves_it()
+    {
+        TestApp app;
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        QWidget* clock = child(bar, "frmHorloge");
+        const int large = clock->height();
+        const int barHeight = bar.height();
+        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictHorlogeSeparator")),
+                          Qt::LeftButton);
+        const QWidget* date = bar.findChild<QWidget*>(QStringLiteral("labDate"));
+        QCOMPARE(clock->height(), date->geometry().bottom() + 1 + 1);
+        QCOMPARE(app.settings->value(QStringLiteral("DisplayClockSmall")), QStringLiteral("1"));
+        QCOMPARE(bar.height(), barHeight - (large - clock->height()));
+        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictHorlogeSeparator")),
+                          Qt::LeftButton);
+        QCOMPARE(clock->height(), large);
+        QCOMPARE(app.settings->value(QStringLiteral("DisplayClockSmall")), QStringLiteral("0"));
+        QCOMPARE(bar.height(), barHeight);
+    }
+
+    void modules_absent_from_the_order_keep_their_visibility()
+    {
+        TestApp app;
+        app.settings->save(QStringLiteral("SortModules"), QStringLiteral("Horloge;"));
+        app.settings->save(QStringLiteral("DisplayPhoto"), QStringLiteral("0"));
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        QVERIFY(!child(bar, "frmHorloge")->isHidden());
+        QVERIFY(child(bar, "frmPhoto")->isHidden()); // never shown: hidden at creation
+        QVERIFY(child(bar, "frmFavoris")->isHidden());
+    }
+
+    void weather_countdown_fetches_on_the_third_tick_then_every_period()
+    {
+        TestApp app;
+        app.settings->save(QStringLiteral("TimerMeteo"), QStringLiteral("0"));
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        QCOMPARE(bar.meteoCountdown(), 3);
+        bar.onMeteoTick();
+        bar.onMeteoTick();
+        QCOMPARE(bar.meteoCountdown(), 1);
+        app.fakes.connection.connected = false;
+        bar.onMeteoTick();
+        bar.onMeteoTick();
+        QCOMPARE(bar.meteoCountdown(), -1); // offline: keeps falling, tests again each tick
+        app.fakes.connection.connected = true;
+        bar.onMeteoTick();
+        QCOMPARE(bar.meteoCountdown(), 0); // fetched, reloaded with the period of 0
+        bar.onMeteoTick();
+        QCOMPARE(bar.meteoCountdown(), 0); // and fetches again on every online tick
+    }
+
+    void timer_minutes_take_decimals()
+    {
+        TestApp app;
+        app.settings->save(QStringLiteral("TimerMeteo"), QStringLiteral("2.5"));
+        app.settings->save(QStringLiteral("TimerEmail"), QStringLiteral("dix"));
+        const BarSettings settings = BarSettings::read(*app.settings);
+        QCOMPARE(settings.meteoPeriod, 150);
+        QCOMPARE(settings.mailPeriod, 0);
+    }
+
+    void a_new_skin_recolours_the_bar_and_keeps_pictures_it_lacks()
+    {
+        TestApp app;
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        auto* title = bar.findChild<QLabel*>(QStringLiteral("pictHorlogeSeparator"));
+        const qint64 before = title->pixmap().cacheKey();
+        QVERIFY(!title->pixmap().isNull());
+
+        QDir(app.appDir()).mkpath(QStringLiteral("skins/rouge"));
+        QFile ini(app.appDir() + QStringLiteral("/skins/rouge/skin.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[colors]\nTextDark=255|0|0\n");
+        ini.close();
+        app.settings->save(QStringLiteral("Skin"), QStringLiteral("rouge"));
+        bar.InitBar();
+        QCOMPARE(title->pixmap().cacheKey(), before);
+        QCOMPARE(bar.findChild<QLabel*>(QStringLiteral("labTitre"))->palette().color(
+                     QPalette::WindowText),
+                 QColor(255, 0, 0));
+        QCOMPARE(app.skin.colorBackGround, quint32(0)); // missing colour key turns black
+    }
+
+    void missing_skin_folder_never_stops_the_bar()
+    {
+        TestApp app(false);
+        app.settings->save(QStringLiteral("Skin"), QStringLiteral("absent"));
+        frmTolvane bar(app.context);
+        bar.Start();
+        QVERIFY(!child(bar, "frmHorloge")->isHidden());
+        QCOMPARE(bar.x(), 1280 - 146);
+    }
+};
+
+QTEST_MAIN(TestBarWindow)
+#include "TestBarWindow.moc"
