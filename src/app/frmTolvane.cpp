@@ -171,6 +171,7 @@ void frmTolvane::InitBar()
     if (m_settings.showSysInfo)
         m_timerCpu.start();
     if (m_settings.showMeteo) {
+        m_meteo->ReadCity();
         m_meteoCountdown = 3;
         m_timerMeteo.start();
     }
