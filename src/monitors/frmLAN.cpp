@@ -1,12 +1,75 @@
 #include "frmLAN.h"
 
+#include "DrawingBox.h"
+#include "GetIPAddress.h"
+#include "platform/HostAddresses.h"
 #include "shell/ModuleLayout.h"
 #include "shell/Skin.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+constexpr int kLeft = 5;
+constexpr int kInnerWidth = 136;
+constexpr int kCaptionWidth = 56;
+constexpr int kTextHeight = 14;
+constexpr int kGraphHeight = 22;
+
+QFont scaleFont()
+{
+    QFont font;
+    font.setPixelSize(9);
+    return font;
+}
+} // namespace
 
 frmLAN::frmLAN(AppContext& context, QWidget* parent)
     : BarModule(QStringLiteral("frmLAN"), QStringLiteral("imgBgLAN"), 140, context, parent)
     , m_title(addPicture(QStringLiteral("pictLANSeparator"), { 0, 0, kWidth, 18 }))
+    , m_reader(context.platform.interfaces)
 {
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    const int valueLeft = kLeft + kCaptionWidth;
+    const int valueWidth = kInnerWidth - kCaptionWidth;
+    addText(QStringLiteral("labDownload"), { kLeft, 21, kCaptionWidth, kTextHeight },
+        QStringLiteral("R\u00e9ception"));
+    m_labDownloadSec
+        = addText(QStringLiteral("labDownloadSec"), { valueLeft, 21, valueWidth, kTextHeight });
+    m_pictDownload = new DrawingBox(
+        QStringLiteral("pictBandWidthDownload"), { kLeft, 36, kInnerWidth, kGraphHeight }, this);
+    addText(QStringLiteral("labUpload"), { kLeft, 60, kCaptionWidth, kTextHeight },
+        QStringLiteral("Envoi"));
+    m_labUploadSec
+        = addText(QStringLiteral("labUploadSec"), { valueLeft, 60, valueWidth, kTextHeight });
+    m_pictUpload = new DrawingBox(
+        QStringLiteral("pictBandWidthUpload"), { kLeft, 75, kInnerWidth, kGraphHeight }, this);
+    m_lineLAN = new QFrame(this);
+    m_lineLAN->setObjectName(QStringLiteral("lineLAN"));
+    m_lineLAN->setGeometry(kLeft, 100, kInnerWidth, 1);
+    m_lineLAN->setAutoFillBackground(true);
+    addText(QStringLiteral("labIPADPUBINF"), { kLeft, 103, 44, kTextHeight },
+        QStringLiteral("IP Ext.:"));
+    m_labIPPublic = addText(
+        QStringLiteral("labIPPublic"), { kLeft + 44, 103, kInnerWidth - 44, kTextHeight });
+    m_cmdPelnorix = new QPushButton(QStringLiteral("Outils R\u00e9seau"), this);
+    m_cmdPelnorix->setObjectName(QStringLiteral("cmdPelnorix"));
+    m_cmdPelnorix->setGeometry(kLeft, 119, kInnerWidth, 19);
+    m_cmdPelnorix->setCursor(Qt::PointingHandCursor);
+    connect(m_cmdPelnorix, &QPushButton::clicked, this, &frmLAN::networkToolsRequested);
+    for (QLabel* rate : { m_labDownloadSec, m_labUploadSec }) {
+        rate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rate->setText(Bandwidth::FormatRate(0, m_locale));
+    }
+}
+
+QLabel* frmLAN::addText(const QString& name, const QRect& geometry, const QString& text)
+{
+    QLabel* label = addLabel(name, geometry, text);
+    m_texts.append(label);
+    return label;
 }
 
 QString frmLAN::moduleId() const
@@ -18,10 +81,66 @@ void frmLAN::applySkin(SkinImages& images)
 {
     BarModule::applySkin(images);
     m_title->setSkinPicture(images.picture(QStringLiteral("title_reseau.bmp")));
+    for (QLabel* label : m_texts)
+        setTextColour(label, skin().textDark());
+    setBackgroundColour(m_lineLAN, skin().textTitle());
+    drawGraphs();
 }
 
-void frmLAN::ReadLANCounters() { }
+void frmLAN::ReadLANCounters()
+{
+    m_reader.Interfaces();
+    m_received = m_reader.BytesReceived();
+    m_sent = m_reader.BytesSent();
+    if (!m_haveBase) {
+        m_previousReceived = m_received;
+        m_previousSent = m_sent;
+        m_haveBase = true;
+    }
+}
 
-void frmLAN::sampleTick(bool) { }
+void frmLAN::sampleTick(bool barHidden)
+{
+    ReadLANCounters();
+    m_receiveRate = Bandwidth::RateBetween(m_previousReceived, m_received);
+    m_sendRate = Bandwidth::RateBetween(m_previousSent, m_sent);
+    m_previousSent = m_sent;
+    m_previousReceived = m_received;
+    DisplayLANBandwidth(barHidden);
+}
 
-void frmLAN::ShowIPAddress() { }
+void frmLAN::DisplayLANBandwidth(bool barHidden)
+{
+    m_labDownloadSec->setText(Bandwidth::FormatRate(m_receiveRate, m_locale));
+    m_labUploadSec->setText(Bandwidth::FormatRate(m_sendRate, m_locale));
+    m_downloadHistory.push(m_receiveRate);
+    m_uploadHistory.push(m_sendRate);
+    if (!barHidden)
+        drawGraphs();
+}
+
+void frmLAN::drawGraphs()
+{
+    Bandwidth::DrawGraph(m_pictDownload->canvas(), m_downloadHistory, skin(), scaleFont());
+    Bandwidth::DrawGraph(m_pictUpload->canvas(), m_uploadHistory, skin(), scaleFont());
+    m_pictDownload->update();
+    m_pictUpload->update();
+}
+
+void frmLAN::ShowIPAddress()
+{
+    HostAddresses* hosts = m_context.platform.hosts;
+    if (!hosts)
+        return;
+    QPointer<frmLAN> self(this);
+    auto show = [self, hosts](const QStringList& addresses) {
+        if (self)
+            self->m_labIPPublic->setText(
+                GetIPAddress(addresses, hosts->interfaceAddresses(), true));
+    };
+    const QString name = hosts->hostName();
+    if (name.isEmpty())
+        show({});
+    else
+        hosts->lookUpHost(name, show);
+}

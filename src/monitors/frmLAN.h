@@ -1,6 +1,13 @@
 #pragma once
 
+#include "BandwidthHistory.h"
+#include "CIpHelper.h"
 #include "shell/BarModule.h"
+
+#include <QLocale>
+
+class DrawingBox;
+class QPushButton;
 
 // The bandwidth module: receive and send rates with their one-minute graphs and the address.
 class frmLAN : public BarModule {
@@ -10,13 +17,47 @@ public:
     QString moduleId() const override;
     void applySkin(SkinImages& images) override;
 
-    // Reads the interface counters once (start-up) so the first rate has a base.
+    // Reads the interface counters; the first reading (at start-up) is the base of the first rate.
     void ReadLANCounters();
     // One tick of the bandwidth timer while online.
     void sampleTick(bool barHidden);
-    // Shows the machine's address.
+    // Writes the rate labels, advances the histories and, unless hidden, redraws the graphs.
+    void DisplayLANBandwidth(bool barHidden);
+    // Shows the machine's address once the host name has been looked up.
     void ShowIPAddress();
 
+    // The locale of the rate texts; the user's own unless a test sets another.
+    void setNumberLocale(const QLocale& locale) { m_locale = locale; }
+    const BandwidthHistory& downloadHistory() const { return m_downloadHistory; }
+    const BandwidthHistory& uploadHistory() const { return m_uploadHistory; }
+
+signals:
+    // The "Outils Réseau" button: the bar opens the network tools program.
+    void networkToolsRequested();
+
 private:
+    QLabel* addText(const QString& name, const QRect& geometry, const QString& text = {});
+    void drawGraphs();
+
     PictureBox* m_title;
+    QLabel* m_labDownloadSec = nullptr;
+    QLabel* m_labUploadSec = nullptr;
+    QLabel* m_labIPPublic = nullptr;
+    DrawingBox* m_pictDownload = nullptr;
+    DrawingBox* m_pictUpload = nullptr;
+    QFrame* m_lineLAN = nullptr;
+    QPushButton* m_cmdPelnorix = nullptr;
+    QList<QLabel*> m_texts;
+
+    CIpHelper m_reader;
+    qint64 m_received = 0;
+    qint64 m_sent = 0;
+    qint64 m_previousReceived = 0;
+    qint64 m_previousSent = 0;
+    bool m_haveBase = false;
+    double m_receiveRate = 0;
+    double m_sendRate = 0;
+    BandwidthHistory m_downloadHistory;
+    BandwidthHistory m_uploadHistory;
+    QLocale m_locale = QLocale::system();
 };
