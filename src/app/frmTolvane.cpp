@@ -1,6 +1,7 @@
 #include "frmTolvane.h"
 
 #include "SlideSteps.h"
+#include "favorites/ShellOpen.h"
 #include "favorites/frmFavoris.h"
 #include "mail/frmemail.h"
 #include "monitors/frmCPUUsage.h"
@@ -100,6 +101,8 @@ void frmTolvane::buildModules()
     connect(m_clock, &frmHorloge::separatorClicked, this, &frmTolvane::toggleClockSmall);
     connect(m_meteo, &frmMeteo::separatorClicked, this, &frmTolvane::toggleMeteoSmall);
     connect(m_favoris, &frmFavoris::tabClicked, this, &frmTolvane::selectFavoritesTab);
+    connect(m_lan, &frmLAN::networkToolsRequested, this,
+            [this] { ShellOpen(m_context.platform, QStringLiteral("Pelnorix")); });
     connect(m_email, &frmemail::timerWanted, &m_timerEmails, qOverload<>(&QTimer::start));
 }
 
@@ -131,9 +134,11 @@ void frmTolvane::Start()
     m_hidden = false;
     setupTray();
     m_meteo->ResetWeatherDisplay();
+    m_system->StartSampler();
     m_lan->ReadLANCounters();
     m_selectedFavoritesTab = 1;
     m_optionsOpen = false;
+    m_system->ListFixedDrives();
     InitBar();
     m_lan->ShowIPAddress();
 }
