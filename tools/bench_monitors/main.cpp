@@ -1,0 +1,70 @@
+// Runs 10,000 ticks of each monitor module against the real /proc and /sys and prints the CPU
+// time one tick costs.
+#include "monitors/frmCPUUsage.h"
+#include "monitors/frmLAN.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "shell/Skin.h"
+
+#include <QApplication>
+#include <QLabel>
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+constexpr int kTicks = 10000;
+
+double processCpuSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+void measure(const char* name, const std::function<void()>& tick)
+{
+    const double start = processCpuSeconds();
+    for (int i = 0; i < kTicks; ++i)
+        tick();
+    const double perTick = (processCpuSeconds() - start) / kTicks;
+    std::printf("%-40s %8.1f us CPU per tick\n", name, perTick * 1e6);
+}
+
+QString text(QWidget* module, const char* name)
+{
+    auto* label = module->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    LinuxPlatform platform;
+    SkinState skin;
+    Skin::ParseSkinColor(QStringLiteral("222|228|236"), skin.colorTextDark);
+    Skin::ParseSkinColor(QStringLiteral("94|234|212"), skin.colorTextTitle);
+    AppContext context { QString(), nullptr, &skin, platform.services() };
+
+    frmCPUUsage system(context);
+    system.StartSampler();
+    system.ListFixedDrives();
+    frmLAN lan(context);
+    lan.ReadLANCounters();
+
+    std::printf("%d ticks each, %d processors\n", kTicks, system.cpuCount());
+    measure("system module (shown)", [&] { system.sampleTick(false); });
+    measure("system module (bar hidden)", [&] { system.sampleTick(true); });
+    measure("bandwidth module (shown)", [&] { lan.sampleTick(false); });
+    measure("bandwidth module (bar hidden)", [&] { lan.sampleTick(true); });
+    std::printf("last figures: CPU %s, RAM %s, swap %s, down %s, up %s\n",
+        qPrintable(text(&system, "labCPUVal")), qPrintable(text(&system, "labRAMVal")),
+        qPrintable(text(&system, "labVIRVal")), qPrintable(text(&lan, "labDownloadSec")),
+        qPrintable(text(&lan, "labUploadSec")));
+    return 0;
+}
