@@ -1,14 +1,35 @@
 #include "frmemail.h"
 
+#include "EmailAccount.h"
+#include "EmailAccountsFile.h"
+#include "common/StringTools.h"
 #include "shell/ModuleLayout.h"
 #include "shell/Skin.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+
+static QFont statusFont()
+{
+    QFont font;
+    font.setPixelSize(10);
+    // Plain pixels at this size: crisper than blended edges, and exactly the skin's colour.
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
 frmemail::frmemail(AppContext& context, QWidget* parent)
     : BarModule(QStringLiteral("frmemail"), QStringLiteral("imgBgEmail"), 46, context, parent)
-    , m_emailRowHeight(13)
+    , m_emailRowHeight(QFontMetrics(statusFont()).height())
     , m_title(addPicture(QStringLiteral("pictemail"), { 0, 0, kWidth, 18 }))
-    , m_status(addPicture(QStringLiteral("pictEmailStatus"), { 4, 20, 138, 26 }))
+    , m_status(addPicture(QStringLiteral("pictEmailStatus"), { 4, 20, 138, 2 * m_emailRowHeight }))
 {
+    m_status->setFont(statusFont());
+    m_title->setCursor(Qt::PointingHandCursor);
+    m_title->setToolTip(QStringLiteral("V\u00E9rifier le courrier maintenant"));
+    connect(m_title, &PictureBox::clicked, this, &frmemail::checkRequested);
+    connect(&m_checker, &MailChecker::statusChanged, this, &frmemail::DrawEmailStatus);
+    connect(&m_checker, &MailChecker::accountDone, this, &frmemail::timerWanted);
 }
 
 QString frmemail::moduleId() const
@@ -19,7 +40,7 @@ QString frmemail::moduleId() const
 // Two lines per account; with no account the frame ends where the status picture starts.
 double frmemail::layoutHeight()
 {
-    m_status->resize(m_status->width(), m_accountCount * 2 * m_emailRowHeight);
+    m_status->resize(m_status->width(), NbEmailAccounts() * 2 * m_emailRowHeight);
     DrawEmailStatus();
     return m_status->y() + m_status->height();
 }
@@ -29,13 +50,54 @@ void frmemail::applySkin(SkinImages& images)
     BarModule::applySkin(images);
     m_title->setSkinPicture(images.picture(QStringLiteral("title_emails.bmp")));
     setBackgroundColour(m_status, skin().background());
+    DrawEmailStatus();
 }
 
-void frmemail::LoadEmailAccounts() { }
+void frmemail::LoadEmailAccounts()
+{
+    m_checker.table().load(EmailAccountsFile::LoadEmailAccounts(m_context.appDir));
+}
 
 void frmemail::StartMailCheck()
 {
-    emit timerWanted();
+    m_checker.CheckEmailAccount();
 }
 
-void frmemail::DrawEmailStatus() { }
+QColor frmemail::colourOfState(int state) const
+{
+    switch (state) {
+    case EmailAccountTable::NothingNew:
+        return skin().textDark();
+    case EmailAccountTable::NewMessages:
+        return skin().textLight();
+    case EmailAccountTable::Error:
+        return skin().textError();
+    default:
+        return skin().textTitle();
+    }
+}
+
+void frmemail::DrawEmailStatus()
+{
+    const QSize size = m_status->size().expandedTo(QSize(1, 1));
+    m_statusImage = QImage(size, QImage::Format_RGB32);
+    m_statusImage.fill(skin().background());
+    QPainter painter(&m_statusImage);
+    painter.setFont(m_status->font());
+    const int ascent = QFontMetrics(m_status->font()).ascent();
+    const EmailAccountTable& table = m_checker.table();
+    int y = 0;
+    for (int k = 0; k < table.NbEmailAccounts(); ++k) {
+        const EmailAccountTable::Entry& entry = table.at(k);
+        const QString name = EmailAccount::fromRecordLine(entry.EmailAccounts)[EmailAccount::Name];
+        painter.setPen(skin().textTitle());
+        painter.drawText(
+            0, y + ascent, QStringLiteral("> ") + StringTools::ShortenMiddle(name, 22));
+        y += m_emailRowHeight;
+        painter.setPen(colourOfState(entry.EmailState));
+        painter.drawText(0, y + ascent, StringTools::TruncateText(entry.EmailStatus, 22));
+        y += m_emailRowHeight;
+    }
+    painter.end();
+    m_status->setPixmap(QPixmap::fromImage(m_statusImage));
+}

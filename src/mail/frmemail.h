@@ -1,8 +1,12 @@
 #pragma once
 
+#include "MailChecker.h"
 #include "shell/BarModule.h"
 
-// The mail module: two status lines per account.
+#include <QImage>
+
+// The mail module: for each account its name and, below it, the outcome of its last check in
+// the colour of its state.
 class frmemail : public BarModule {
     Q_OBJECT
 public:
@@ -13,19 +17,31 @@ public:
 
     // Reads the accounts file into the account table.
     void LoadEmailAccounts();
-    int NbEmailAccounts() const { return m_accountCount; }
+    int NbEmailAccounts() const { return m_checker.table().NbEmailAccounts(); }
     // 0 while no round of checks is under way.
-    int CurrentEmailAccount() const { return 0; }
-    // Starts a round of checks; timerWanted is emitted when the countdown may run again.
+    int CurrentEmailAccount() const { return m_checker.table().CurrentEmailAccount(); }
+    // The next round starts at the first account.
+    void restartAtFirstAccount() { m_checker.table().restartAtFirstAccount(); }
+    // Checks the current account; timerWanted is emitted when its dialogue is over.
     void StartMailCheck();
     void DrawEmailStatus();
 
+    MailChecker& checker() { return m_checker; }
+    // The status drawing as shown in pictEmailStatus.
+    const QImage& statusImage() const { return m_statusImage; }
+    int lineHeight() const { return m_emailRowHeight; }
+
 signals:
     void timerWanted();
+    // A click on pictemail: the bar starts a round at its next tick unless one is under way.
+    void checkRequested();
 
 private:
-    int m_accountCount = 0;
-    int m_emailRowHeight; // pixels, one status line as designed
+    QColor colourOfState(int state) const;
+
+    MailChecker m_checker;
+    int m_emailRowHeight; // pixels, one status line
     PictureBox* m_title;
     PictureBox* m_status;
+    QImage m_statusImage;
 };

@@ -1,0 +1,66 @@
+#include "EmailAccountsFile.h"
+
+#include "common/CryptRC4.h"
+#include "platform/Platform.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace EmailAccountsFile {
+
+QString path(const QString& appDir)
+{
+    return appDir + QStringLiteral("/tolvane_EmailAccounts.dat");
+}
+
+bool SaveEmailAccounts(const QString& appDir, const QList<EmailAccount>& rows, Dialogs* dialogs)
+{
+    QByteArray content;
+    for (const EmailAccount& account : rows)
+        content += cCryptRC4::EncipherLine(account.recordLine()).toLatin1() + "\r\n";
+
+    const QString filePath = path(appDir);
+    QSaveFile file(filePath);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        written = file.write(content) == content.size() && file.commit();
+    }
+    if (!written && dialogs) {
+        dialogs->message(Dialogs::Icon::Critical, QStringLiteral("Tolvane"),
+            QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ") + filePath);
+    }
+    return written;
+}
+
+// The deciphered text of every line that is not blank, in file order.
+static QStringList decipheredLines(const QString& appDir)
+{
+    QFile file(path(appDir));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromLatin1(raw).trimmed();
+        if (!line.isEmpty())
+            lines.append(cCryptRC4::DecipherLine(line));
+    }
+    return lines;
+}
+
+QList<EmailAccount> ReadEmailAccount(const QString& appDir)
+{
+    QList<EmailAccount> rows;
+    for (const QString& line : decipheredLines(appDir)) {
+        if (!line.isEmpty())
+            rows.append(EmailAccount::fromRecordLine(line));
+    }
+    return rows;
+}
+
+QStringList LoadEmailAccounts(const QString& appDir)
+{
+    return decipheredLines(appDir);
+}
+
+} // namespace EmailAccountsFile

@@ -1,0 +1,196 @@
+#include "MailChecker.h"
+
+#include "EmailAccount.h"
+#include "MailTexts.h"
+#include "Pop3Stat.h"
+#include "common/Cp1252.h"
+#include "common/Numbers.h"
+
+#include <QSslConfiguration>
+
+MailChecker::MailChecker(QObject* parent)
+    : QObject(parent)
+{
+    m_replyTimer.setSingleShot(true);
+    m_replyTimer.setInterval(kDefaultReplyTimeoutMs);
+    connect(&m_replyTimer, &QTimer::timeout, this, &MailChecker::onReplyTimeout);
+    connect(&m_socket, &QSslSocket::readyRead, this, &MailChecker::onReadyRead);
+    connect(&m_socket, &QSslSocket::errorOccurred, this, &MailChecker::onSocketError);
+    connect(&m_socket, &QSslSocket::sslErrors, this,
+        [this](const QList<QSslError>& errors) { m_certificateRejected = !errors.isEmpty(); });
+}
+
+void MailChecker::addCaCertificates(const QList<QSslCertificate>& certificates)
+{
+    m_extraCertificates += certificates;
+}
+
+void MailChecker::setStatus(int state, const QString& status)
+{
+    EmailAccountTable::Entry& entry = m_table.current();
+    entry.EmailState = state;
+    entry.EmailStatus = status;
+    emit statusChanged();
+}
+
+void MailChecker::finishAccount()
+{
+    m_active = false;
+    m_replyTimer.stop();
+    m_table.NextEmailAccount();
+    emit accountDone();
+}
+
+void MailChecker::CheckEmailAccount()
+{
+    if (m_table.NbEmailAccounts() == 0) {
+        emit accountDone();
+        return;
+    }
+    const EmailAccount account = EmailAccount::fromRecordLine(m_table.current().EmailAccounts);
+    m_userName = account[EmailAccount::UserName];
+    m_password = account[EmailAccount::Password];
+    m_server = account[EmailAccount::Server];
+    m_port = static_cast<int>(Numbers::LeadingInteger(account[EmailAccount::Port]));
+    m_active = true;
+    setStatus(EmailAccountTable::NothingNew, MailTexts::connecting());
+
+    if (m_port < 1 || m_port > 65535) {
+        setStatus(EmailAccountTable::Error, MailTexts::badPort());
+        finishAccount();
+        return;
+    }
+    if (m_server.isEmpty() || m_userName.isEmpty() || m_password.isEmpty()) {
+        setStatus(EmailAccountTable::Error, MailTexts::missingCredentials());
+        finishAccount();
+        return;
+    }
+    connectSocket();
+}
+
+// A fresh connection from a port the system chooses; the dialogue restarts at the greeting.
+void MailChecker::connectSocket()
+{
+    m_socket.abort();
+    m_received.clear();
+    m_certificateRejected = false;
+    m_pop3Step = 1;
+    ++m_attempt;
+    m_replyTimer.start();
+    if (m_port == m_tlsPort) {
+        QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+        configuration.addCaCertificates(m_extraCertificates);
+        m_socket.setSslConfiguration(configuration);
+        m_socket.connectToHostEncrypted(m_server, static_cast<quint16>(m_port));
+    } else {
+        m_socket.connectToHost(m_server, static_cast<quint16>(m_port));
+    }
+}
+
+// The whole line in one write: the bytes on the wire are those of one send per character.
+void MailChecker::SendPop3Line(const QString& text)
+{
+    m_socket.write(Cp1252::encode(text) + "\r\n");
+}
+
+void MailChecker::onReadyRead()
+{
+    m_received += m_socket.readAll();
+    qsizetype end;
+    while ((end = m_received.indexOf('\n')) >= 0) {
+        const QByteArray line = m_received.left(end + 1);
+        m_received.remove(0, end + 1);
+        if (!m_active)
+            continue; // the answer to QUIT, or anything after the dialogue ended
+        m_replyTimer.start();
+        handleReply(Cp1252::decode(line));
+    }
+}
+
+void MailChecker::handleReply(const QString& reply)
+{
+    if (!reply.startsWith(QLatin1Char('+'))) {
+        QString shown = reply;
+        while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
+            shown.chop(1);
+        setStatus(EmailAccountTable::Error, shown);
+        SendPop3Line(QStringLiteral("QUIT"));
+        m_pop3Step = 5;
+        finishAccount();
+        return;
+    }
+    switch (m_pop3Step) {
+    case 1:
+        SendPop3Line(QStringLiteral("USER ") + m_userName);
+        break;
+    case 2:
+        SendPop3Line(QStringLiteral("PASS ") + m_password);
+        break;
+    case 3:
+        SendPop3Line(QStringLiteral("STAT"));
+        break;
+    case 4:
+        handleStatReply(reply);
+        break;
+    default:
+        break;
+    }
+    ++m_pop3Step;
+}
+
+void MailChecker::handleStatReply(const QString& reply)
+{
+    const QString counted = Pop3Stat::ParsePop3Stat(reply, m_locale).statusText();
+    if (counted.isEmpty())
+        setStatus(EmailAccountTable::NothingNew, MailTexts::nothingNew());
+    else
+        setStatus(EmailAccountTable::NewMessages, counted);
+    SendPop3Line(QStringLiteral("QUIT"));
+    finishAccount();
+}
+
+void MailChecker::onSocketError(QAbstractSocket::SocketError error)
+{
+    if (!m_active)
+        return; // the server closing after QUIT, or a socket left from an earlier check
+    m_replyTimer.stop();
+    if (error == QAbstractSocket::SslHandshakeFailedError
+        || error == QAbstractSocket::SslInvalidUserDataError) {
+        m_socket.abort();
+        setStatus(EmailAccountTable::Error,
+            m_certificateRejected ? MailTexts::certificateRefused() : MailTexts::tlsFailed());
+        finishAccount();
+        return;
+    }
+    // Reconnecting from inside the socket's own error signal is unsafe: do it from the loop.
+    const int attempt = m_attempt;
+    QMetaObject::invokeMethod(
+        this,
+        [this, attempt] {
+            if (m_active && attempt == m_attempt)
+                reconnectOrGiveUp();
+        },
+        Qt::QueuedConnection);
+}
+
+void MailChecker::onReplyTimeout()
+{
+    if (!m_active)
+        return;
+    ++m_attempt;
+    m_socket.abort();
+    reconnectOrGiveUp();
+}
+
+void MailChecker::reconnectOrGiveUp()
+{
+    m_socket.abort();
+    if (m_retries >= kMaxRetries) {
+        m_retries = 0;
+        setStatus(EmailAccountTable::NothingNew, MailTexts::nothingNew());
+        finishAccount();
+        return;
+    }
+    ++m_retries;
+    connectSocket();
+}
