@@ -104,6 +104,13 @@ void frmTolvane::buildModules()
     connect(m_lan, &frmLAN::networkToolsRequested, this,
             [this] { ShellOpen(m_context.platform, QStringLiteral("Pelnorix")); });
     connect(m_email, &frmemail::timerWanted, &m_timerEmails, qOverload<>(&QTimer::start));
+    // While a check is under way the timer is stopped and the click changes nothing.
+    connect(m_email, &frmemail::checkRequested, this, [this] {
+        if (m_timerEmails.isActive()) {
+            m_mailCountdown = 0;
+            m_email->restartAtFirstAccount();
+        }
+    });
 }
 
 void frmTolvane::buildTimers()
