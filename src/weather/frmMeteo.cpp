@@ -41,17 +41,17 @@ frmMeteo::frmMeteo(AppContext& context, QWidget* parent)
     , m_humidity(addValueLabel(QStringLiteral("labHumidite"), { 66, 80, 76, 14 }))
     , m_date(addValueLabel(QStringLiteral("labDate"), { 4, 97, 138, 14 }))
     , m_captionDewPoint(
-          addCaption(QStringLiteral("pictRosee"), { 4, 113, 52, 14 }, QStringLiteral("Ros\u00e9e")))
-    , m_dewPoint(addValueLabel(QStringLiteral("labRosee"), { 58, 113, 84, 14 }))
+          addCaption(QStringLiteral("pictRosee"), { 4, 113, 44, 14 }, QStringLiteral("Ros\u00e9e")))
+    , m_dewPoint(addValueLabel(QStringLiteral("labRosee"), { 50, 113, 94, 14 }))
     , m_captionPressure(addCaption(
-          QStringLiteral("pictPression"), { 4, 128, 52, 14 }, QStringLiteral("Pression")))
-    , m_pressure(addValueLabel(QStringLiteral("labPression"), { 58, 128, 84, 14 }))
+          QStringLiteral("pictPression"), { 4, 128, 44, 14 }, QStringLiteral("Pression")))
+    , m_pressure(addValueLabel(QStringLiteral("labPression"), { 50, 128, 94, 14 }))
     , m_captionVisibility(addCaption(
-          QStringLiteral("pictVisibilite"), { 4, 143, 52, 14 }, QStringLiteral("Visibilit\u00e9")))
-    , m_visibility(addValueLabel(QStringLiteral("labVisibilite"), { 58, 143, 84, 14 }))
+          QStringLiteral("pictVisibilite"), { 4, 143, 44, 14 }, QStringLiteral("Visibilit\u00e9")))
+    , m_visibility(addValueLabel(QStringLiteral("labVisibilite"), { 50, 143, 94, 14 }))
     , m_captionWind(
-          addCaption(QStringLiteral("pictVent"), { 4, 158, 52, 14 }, QStringLiteral("Vent")))
-    , m_wind(addPicture(QStringLiteral("labVent"), { 58, 158, 84, 14 }))
+          addCaption(QStringLiteral("pictVent"), { 4, 158, 44, 14 }, QStringLiteral("Vent")))
+    , m_wind(addPicture(QStringLiteral("labVent"), { 50, 158, 94, 14 }))
 {
     m_wind->setTextFormat(Qt::PlainText);
     setPixelSize(m_wind, 11);
