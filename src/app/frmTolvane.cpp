@@ -11,9 +11,12 @@
 #include "shell/SettingsStore.h"
 #include "shell/Skin.h"
 #include "shell/SkinWidgets.h"
+#include "shell/SplashPreference.h"
 #include "shell/Twips.h"
+#include "shell/frmAbout.h"
 #include "shell/frmHorloge.h"
 #include "shell/frmPhoto.h"
+#include "shell/frmSplashScreen.h"
 #include "weather/frmMeteo.h"
 
 #include <QApplication>
@@ -81,6 +84,7 @@ void frmTolvane::buildTitleStrip()
     connect(m_pictHide, &PictureBox::clicked, this, &frmTolvane::hideBar);
     connect(m_pictCloseWindow, &PictureBox::clicked, this, &frmTolvane::quitBar);
     connect(m_pictConfig, &PictureBox::clicked, this, [this] { m_optionsOpen = true; });
+    connect(m_pictAbout, &PictureBox::clicked, this, &frmTolvane::showAbout);
 }
 
 void frmTolvane::buildModules()
@@ -148,6 +152,8 @@ void frmTolvane::Start()
     m_system->ListFixedDrives();
     InitBar();
     m_lan->ShowIPAddress();
+    if (SplashPreference::ShowAtStartUp(*m_context.settings))
+        showSplashScreen();
 }
 
 void frmTolvane::setupTray()
@@ -178,8 +184,12 @@ void frmTolvane::InitBar()
         timer->stop();
         timer->setInterval(1000);
     }
-    if (m_settings.showClock)
+    if (m_settings.showClock) {
         m_timerHorloge.start();
+        // The hands show the time at once rather than after the first tick.
+        if (!m_hidden)
+            m_clock->DrawClock();
+    }
     if (m_settings.showSysInfo)
         m_timerCpu.start();
     if (m_settings.showMeteo) {
@@ -395,6 +405,23 @@ void frmTolvane::nextSlideFrame()
     }
     if (m_slidePositions.isEmpty())
         m_slideTimer.stop();
+}
+
+// One about box at a time; it unloads itself when closed.
+void frmTolvane::showAbout()
+{
+    if (!m_about)
+        m_about = new frmAbout(m_context, this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void frmTolvane::showSplashScreen()
+{
+    if (!m_splash)
+        m_splash = new frmSplashScreen(m_context, this);
+    m_splash->show();
 }
 
 void frmTolvane::quitBar()

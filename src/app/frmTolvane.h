@@ -4,6 +4,7 @@
 #include "shell/AppContext.h"
 
 #include <QList>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,6 +13,7 @@ class BarModule;
 class PictureBox;
 class QLabel;
 class QSystemTrayIcon;
+class frmAbout;
 class frmCPUUsage;
 class frmFavoris;
 class frmHorloge;
@@ -19,6 +21,7 @@ class frmLAN;
 class frmMeteo;
 class frmPB;
 class frmPhoto;
+class frmSplashScreen;
 class frmemail;
 
 // The bar: a 146-pixel window docked at a screen edge, with its title strip and buttons, the
@@ -76,6 +79,8 @@ private:
     void toggleMeteoSmall();
     void selectFavoritesTab(int tab);
     void quitBar();
+    void showAbout();
+    void showSplashScreen();
     void nextSlideFrame();
     bool online() const;
     int twipsPerPixelX() const;
@@ -119,4 +124,6 @@ private:
     QTimer m_slideTimer;
     QList<int> m_slidePositions;
     QSystemTrayIcon* m_tray = nullptr;
+    QPointer<frmAbout> m_about;
+    QPointer<frmSplashScreen> m_splash;
 };
