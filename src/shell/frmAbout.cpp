@@ -22,6 +22,7 @@ const char* const kNotice
       "Vous l'utilisez \u00e0 vos propres risques ; ses auteurs ne sauraient \u00eatre tenus "
       "pour responsables des dommages li\u00e9s \u00e0 son utilisation.";
 constexpr int kIconSize = 48;
+constexpr int kTextWidth = 320;
 
 } // namespace
 
@@ -37,6 +38,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     icon->setPixmap(
         QIcon(m_context.path(QStringLiteral("images/tolvane.ico"))).pixmap(kIconSize, kIconSize));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    icon->setWordWrap(false);
     icon->setMinimumWidth(kIconSize + 8);
 
     auto* version
@@ -81,7 +83,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(line);
     layout->addLayout(buttons);
-    setFixedWidth(420);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QLabel* frmAbout::addLabel(const QString& name, const QString& text)
@@ -89,6 +91,7 @@ QLabel* frmAbout::addLabel(const QString& name, const QString& text)
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     label->setWordWrap(true);
+    label->setMinimumWidth(kTextWidth);
     return label;
 }
 

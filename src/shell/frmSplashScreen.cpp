@@ -13,14 +13,17 @@
 namespace {
 
 const char* const kGreeting
-    = "Bienvenue dans Tolvane !\n\nVotre barre lat\u00e9rale est pr\u00eate : elle se range au "
+    = "Votre barre lat\u00e9rale est pr\u00eate : elle se range au "
       "bord de l'\u00e9cran et rassemble l'heure, la m\u00e9t\u00e9o, vos e-mails, vos favoris "
       "et vos pense-b\u00eates. Le bouton des options, dans la barre de titre, permet de choisir "
       "les modules, leur ordre et l'habillage.";
+const char* const kTitle = "Bienvenue dans Tolvane !";
 const char* const kContact
     = "Une question, une id\u00e9e ? Toutes les remarques sont les bienvenues aupr\u00e8s de "
       "l'\u00e9quipe Tolvane.";
 const char* const kLegal = "Tolvane est fourni \u00ab tel quel \u00bb, sans aucune garantie.";
+
+constexpr int kTextWidth = 300;
 
 } // namespace
 
@@ -34,9 +37,15 @@ frmSplashScreen::frmSplashScreen(AppContext& context, QWidget* parent)
 
     auto* picture = addLabel(QStringLiteral("pictTolvane"), QString());
     picture->setWordWrap(false);
+    picture->setMinimumWidth(0);
     if (m_context.skin)
         picture->setPixmap(QPixmap(m_context.skin->folder + QStringLiteral("tolvane_logo.bmp")));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    auto* title = addLabel(QStringLiteral("lblTitre"), QString::fromUtf8(kTitle));
+    QFont bold = title->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    title->setFont(bold);
     auto* greeting = addLabel(QStringLiteral("lblBienvenue"), QString::fromUtf8(kGreeting));
     auto* contact = addLabel(QStringLiteral("lblContact"), QString::fromUtf8(kContact));
     auto* legal = addLabel(QStringLiteral("lblLegal"), QString::fromUtf8(kLegal));
@@ -55,6 +64,7 @@ frmSplashScreen::frmSplashScreen(AppContext& context, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto* text = new QVBoxLayout;
+    text->addWidget(title);
     text->addWidget(greeting);
     text->addWidget(contact);
     text->addStretch();
@@ -68,7 +78,7 @@ frmSplashScreen::frmSplashScreen(AppContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(bottom);
-    setFixedWidth(460);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QLabel* frmSplashScreen::addLabel(const QString& name, const QString& text)
@@ -76,5 +86,6 @@ QLabel* frmSplashScreen::addLabel(const QString& name, const QString& text)
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     label->setWordWrap(true);
+    label->setMinimumWidth(kTextWidth);
     return label;
 }
