@@ -45,6 +45,8 @@ int open(Launcher& launcher, const QString& item, const QString& parameters)
     const QStringList arguments = QProcess::splitCommand(parameters);
     if (item.trimmed().isEmpty())
         return ShellResult::kFileNotFound;
+    if (looksLikeAddress(item))
+        return launcher.openTarget(item) ? ShellResult::kSuccess : ShellResult::kNoAssociation;
     const QFileInfo file(item);
     if (file.isAbsolute() || item.contains(QLatin1Char('/'))) {
         if (file.exists())
@@ -52,8 +54,6 @@ int open(Launcher& launcher, const QString& item, const QString& parameters)
         return QFileInfo::exists(file.absolutePath()) ? ShellResult::kFileNotFound
                                                       : ShellResult::kPathNotFound;
     }
-    if (looksLikeAddress(item))
-        return launcher.openTarget(item) ? ShellResult::kSuccess : ShellResult::kNoAssociation;
     const QString program = programOnPath(launcher, item);
     if (!program.isEmpty())
         return launcher.startProgram(program, arguments) ? ShellResult::kSuccess
