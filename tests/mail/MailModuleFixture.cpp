@@ -7,8 +7,17 @@
 #include <QSignalSpy>
 
 MailModuleFixture::MailModuleFixture()
+    : app(false)
 {
-    Skin::ReadSkinIni(app.appDir() + QStringLiteral("/skins/default/"), app.skin);
+    Skin::ReadSkinIni(TestApp::shippedDataDir() + QStringLiteral("/skins/default/"), app.skin);
+    if (app.skin.colorTextLight == app.skin.colorTextDark) {
+        // Run outside ctest without the source tree: distinct colours all the same.
+        app.skin.colorTextDark = 0xECE4DE;
+        app.skin.colorTextLight = 0xFCD37D;
+        app.skin.colorTextTitle = 0xD4EA5E;
+        app.skin.colorTextError = 0x7171F8;
+        app.skin.colorBackGround = 0x231B16;
+    }
     module = std::make_unique<frmemail>(app.context);
     module->checker().setLocale(QLocale(QLocale::French, QLocale::France));
 }
