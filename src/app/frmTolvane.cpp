@@ -221,6 +221,8 @@ void frmTolvane::LoadSkin(const QString& name)
 
 void frmTolvane::applyBarSkin(SkinImages& images)
 {
+    // Labels without a colour of their own inherit the skin's normal text colour.
+    setTextColour(this, m_context.skin->textDark());
     setTextColour(m_labTitre, m_context.skin->textDark());
     m_pictBGTop->setSkinPicture(images.picture(QStringLiteral("background_top.bmp")));
     m_imgBG->setSkinPicture(images.picture(QStringLiteral("background_middle.bmp")));
