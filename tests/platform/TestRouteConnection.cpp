@@ -1,0 +1,68 @@
+#include "platform/linux/RouteConnectionState.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestRouteConnection : public QObject {
+    Q_OBJECT
+private slots:
+    void ipv4_default_route_data()
+    {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<bool>("online");
+        const QByteArray header = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\n";
+        QTest::newRow("default route up")
+            << header + "eth0\t00000000\t0102A8C0\t0003\t0\t0\t100\t00000000\n" << true;
+        QTest::newRow("only a local network")
+            << header + "eth0\t0002A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\n" << false;
+        QTest::newRow("default route not up")
+            << header + "eth0\t00000000\t0102A8C0\t0002\t0\t0\t100\t00000000\n" << false;
+        QTest::newRow("empty table") << header << false;
+        QTest::newRow("unreadable") << QByteArray() << false;
+    }
+    void ipv4_default_route()
+    {
+        QFETCH(QByteArray, table);
+        QFETCH(bool, online);
+        QCOMPARE(RouteConnectionState::hasIpv4DefaultRoute(table), online);
+    }
+
+    void ipv6_default_route_data()
+    {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<bool>("online");
+        const QByteArray zero(32, '0');
+        QTest::newRow("default through eth0")
+            << zero + " 00 " + zero + " 00 fe800000000000000000000000000001 00000400 00000001 "
+                                      "00000000 00450003 eth0\n"
+            << true;
+        QTest::newRow("loopback reject route")
+            << zero + " 00 " + zero + " 00 " + zero + " ffffffff 00000001 00000000 00200200 lo\n"
+            << false;
+        QTest::newRow("link-local only")
+            << QByteArray("fe800000000000000000000000000000 40 ") + zero + " 00 " + zero
+                   + " 00000100 00000001 00000000 00000001 eth0\n"
+            << false;
+    }
+    void ipv6_default_route()
+    {
+        QFETCH(QByteArray, table);
+        QFETCH(bool, online);
+        QCOMPARE(RouteConnectionState::hasIpv6DefaultRoute(table), online);
+    }
+
+    void reads_both_tables_from_its_folder()
+    {
+        QTemporaryDir dir;
+        QFile v6(dir.filePath(QStringLiteral("ipv6_route")));
+        QVERIFY(v6.open(QIODevice::WriteOnly));
+        v6.write(QByteArray(32, '0') + " 00 " + QByteArray(32, '0') + " 00 " + QByteArray(32, '1')
+                 + " 00000400 00000001 00000000 00000003 wlan0\n");
+        v6.close();
+        QVERIFY(RouteConnectionState(dir.path()).IsConnected());
+        QVERIFY(!RouteConnectionState(dir.filePath(QStringLiteral("none"))).IsConnected());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRouteConnection)
+#include "TestRouteConnection.moc"
