@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
+#include <QThread>
 
 #include <cstdio>
 #include <ctime>
@@ -38,6 +40,31 @@ QString text(QWidget* module, const char* name)
     return label ? label->text() : QString();
 }
 
+// With "--shot <file.png> <skin folder>": both modules in that skin after a few real seconds.
+void saveShot(frmCPUUsage& system, frmLAN& lan, SkinState& skin, const QString& file,
+    const QString& skinFolder)
+{
+    Skin::ReadSkinIni(skinFolder, skin);
+    SkinImages images(skinFolder);
+    system.applySkin(images);
+    lan.applySkin(images);
+    for (int i = 0; i < 30; ++i) {
+        QThread::msleep(1000);
+        system.sampleTick(false);
+        lan.sampleTick(false);
+    }
+    const int systemHeight = int(system.layoutHeight());
+    system.resize(BarModule::kWidth, systemHeight);
+    system.stretchBackground(systemHeight);
+    QImage shot(BarModule::kWidth, systemHeight + 2 + lan.height(), QImage::Format_RGB32);
+    shot.fill(skin.background());
+    QPainter painter(&shot);
+    system.render(&painter, QPoint(0, 0));
+    lan.render(&painter, QPoint(0, systemHeight + 2));
+    painter.end();
+    shot.save(file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -66,5 +93,9 @@ int main(int argc, char* argv[])
         qPrintable(text(&system, "labCPUVal")), qPrintable(text(&system, "labRAMVal")),
         qPrintable(text(&system, "labVIRVal")), qPrintable(text(&lan, "labDownloadSec")),
         qPrintable(text(&lan, "labUploadSec")));
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype shot = arguments.indexOf(QStringLiteral("--shot"));
+    if (shot > 0 && shot + 2 < arguments.size())
+        saveShot(system, lan, skin, arguments[shot + 1], arguments[shot + 2]);
     return 0;
 }
