@@ -21,8 +21,7 @@ struct Run {
 class Bench : public QObject {
 public:
     Bench(DovecotServer& server, int rounds)
-        : m_server(server)
-        , m_rounds(rounds)
+        : m_rounds(rounds)
     {
         m_runs = { { "plain", server.plainPort(), {} }, { "TLS", server.tlsPort(), {} } };
         m_checker.setImplicitTlsPort(server.tlsPort());
@@ -69,7 +68,6 @@ private:
         }
     }
 
-    DovecotServer& m_server;
     int m_rounds;
     QList<Run> m_runs;
     int m_run = 0;
