@@ -41,9 +41,15 @@ QString text(QWidget* module, const char* name)
 }
 
 // With "--shot <file.png> <skin folder>": both modules in that skin after a few real seconds.
-void saveShot(frmCPUUsage& system, frmLAN& lan, SkinState& skin, const QString& file,
-    const QString& skinFolder)
+void saveShot(AppContext& context, const QString& file, const QString& skinFolder)
 {
+    SkinState& skin = *context.skin;
+    frmCPUUsage system(context);
+    frmLAN lan(context);
+    system.StartSampler();
+    system.ListFixedDrives();
+    lan.ReadLANCounters();
+    lan.ShowIPAddress();
     Skin::ReadSkinIni(skinFolder, skin);
     SkinImages images(skinFolder);
     system.applySkin(images);
@@ -96,6 +102,6 @@ int main(int argc, char* argv[])
     const QStringList arguments = QApplication::arguments();
     const qsizetype shot = arguments.indexOf(QStringLiteral("--shot"));
     if (shot > 0 && shot + 2 < arguments.size())
-        saveShot(system, lan, skin, arguments[shot + 1], arguments[shot + 2]);
+        saveShot(context, arguments[shot + 1], arguments[shot + 2]);
     return 0;
 }
