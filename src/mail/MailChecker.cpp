@@ -41,6 +41,14 @@ void MailChecker::finishAccount()
     emit accountDone();
 }
 
+void MailChecker::abortCheck()
+{
+    m_active = false;
+    ++m_attempt;
+    m_replyTimer.stop();
+    m_socket.abort();
+}
+
 void MailChecker::CheckEmailAccount()
 {
     if (m_table.NbEmailAccounts() == 0) {

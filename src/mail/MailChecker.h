@@ -28,6 +28,8 @@ public:
     // Starts the check of the current account. Ends with accountDone() once the dialogue is
     // over, whatever its outcome.
     void CheckEmailAccount();
+    // Drops a check under way without a word, as when the accounts are read anew.
+    void abortCheck();
     // True from CheckEmailAccount until accountDone.
     bool isChecking() const { return m_active; }
 

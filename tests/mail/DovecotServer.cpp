@@ -141,6 +141,7 @@ base_dir = %1/run
 state_dir = %1/state
 listen = 127.0.0.1
 log_path = /dev/stderr
+info_log_path = /dev/null
 ssl = yes
 ssl_cert = <%1/cert.pem
 ssl_key = <%1/key.pem

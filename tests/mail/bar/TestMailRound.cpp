@@ -108,6 +108,24 @@ private slots:
         QVERIFY(!timer(bar)->isActive()); // checking the silent first account again
         QTRY_COMPARE(silent.connections, 2);
     }
+
+    void settings_applied_during_a_check_drop_it_and_start_over()
+    {
+        ScriptedPop3Server silent(QList<ScriptedPop3Server::Step> { ScriptedPop3Server::Step {} });
+        TestApp app(false);
+        prepare(app, { account("Silence", QString::number(silent.port())), account("B", "0") });
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        bar.onEmailTick();
+        bar.onEmailTick();
+        QVERIFY(module(bar)->checker().isChecking());
+        bar.InitBar();
+        QVERIFY(!module(bar)->checker().isChecking());
+        QVERIFY(timer(bar)->isActive());
+        QCOMPARE(bar.mailCountdown(), 2);
+        QCOMPARE(module(bar)->CurrentEmailAccount(), 0);
+        QCOMPARE(status(bar, 0), QStringLiteral("... Connexion Serveur ..."));
+    }
 };
 
 QTEST_MAIN(TestMailRound)
