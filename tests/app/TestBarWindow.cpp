@@ -177,27 +177,6 @@ private slots:
         QVERIFY(child(bar, "frmFavoris")->isHidden());
     }
 
-    void weather_countdown_fetches_on_the_third_tick_then_every_period()
-    {
-        TestApp app;
-        app.settings->save(QStringLiteral("TimerMeteo"), QStringLiteral("0"));
-        frmTolvane bar(app.context);
-        bar.InitBar();
-        QCOMPARE(bar.meteoCountdown(), 3);
-        bar.onMeteoTick();
-        bar.onMeteoTick();
-        QCOMPARE(bar.meteoCountdown(), 1);
-        app.fakes.connection.connected = false;
-        bar.onMeteoTick();
-        bar.onMeteoTick();
-        QCOMPARE(bar.meteoCountdown(), -1); // offline: keeps falling, tests again each tick
-        app.fakes.connection.connected = true;
-        bar.onMeteoTick();
-        QCOMPARE(bar.meteoCountdown(), 0); // fetched, reloaded with the period of 0
-        bar.onMeteoTick();
-        QCOMPARE(bar.meteoCountdown(), 0); // and fetches again on every online tick
-    }
-
     void timer_minutes_take_decimals()
     {
         TestApp app;

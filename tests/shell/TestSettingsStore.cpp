@@ -1,4 +1,3 @@
-#include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 
 #include <QFile>
@@ -32,14 +31,6 @@ private slots:
         QVERIFY(!QFile::exists(store.filePath(QStringLiteral("Tolvane"))));
     }
 
-    void options_dialog_defaults_differ_where_documented()
-    {
-        QCOMPARE(SettingsKeys::optionsDefault(QStringLiteral("Transparency")), QStringLiteral("75"));
-        QCOMPARE(SettingsKeys::optionsDefault(QStringLiteral("FavWinDisplaySmallIcons")),
-                 QStringLiteral("1"));
-        QCOMPARE(SettingsKeys::barDefault(QStringLiteral("transparency")), QStringLiteral("128"));
-    }
-
     void names_are_found_whatever_their_letter_case()
     {
         QTemporaryDir dir;
@@ -52,16 +43,6 @@ private slots:
                  QStringLiteral("1"));
         QVERIFY(store.save(QStringLiteral("POSITION"), QStringLiteral("0")));
         QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("0"));
-    }
-
-    void missing_key_without_default_reads_empty()
-    {
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        QCOMPARE(store.GetSetting(QStringLiteral("Tolvane"), QStringLiteral("Options"),
-                                  QStringLiteral("Nothing")),
-                 QString());
-        QCOMPARE(store.number(QStringLiteral("Nothing")), qint64(0));
     }
 
     void numbers_follow_the_leading_number_rule_data()
@@ -138,21 +119,6 @@ private slots:
     }
 
     void failed_write_reports_failure_and_keeps_the_old_file()
-    {
-        if (geteuid() == 0)
-            QSKIP("root writes into read-only folders");
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        store.save(QStringLiteral("Position"), QStringLiteral("1"));
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const bool saved = store.save(QStringLiteral("Position"), QStringLiteral("0"));
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                              | QFileDevice::ExeOwner);
-        QVERIFY(!saved);
-        QCOMPARE(SettingsStore(dir.path()).value(QStringLiteral("Position")), QStringLiteral("1"));
-    }
-
-    void failed_write_as_root_keeps_the_old_file()
     {
         // A folder in place of the temporary file's target makes the rename fail for anyone.
         QTemporaryDir dir;
