@@ -4,30 +4,62 @@
 #include "platform/linux/ProcNetInterfaces.h"
 #include "platform/linux/ProcStatCounters.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 // A prepared /proc and /sys tree in a temporary folder, with the Linux readers pointed at it.
 // The processors' sample time is the fixture's own clock, advanced by the test.
-class ProcFixture {
-    QTemporaryDir m_dir; // first: the readers below are pointed at it
-    qint64 m_now = 1'000'000'000;
+struct ProcFixture {
+    QTemporaryDir dir; // first: the readers below are pointed at it
+    qint64 now = 1'000'000'000;
+    ProcStatCounters processors { dir.path(), [this] { return now; }, 100 };
+    ProcMemInfo memory { dir.path() };
+    ProcNetInterfaces interfaces { dir.path() };
 
-public:
-    ProcFixture();
-
-    void write(const QString& relativePath, const QByteArray& text);
-    void remove(const QString& relativePath);
-    // /proc/stat with one cpuN line per entry: idle ticks (iowait 0), other fields fixed.
-    void writeStat(const QList<qint64>& idleTicks);
-    void writeMeminfo(qint64 totalKb, qint64 availableKb, qint64 swapTotalKb, qint64 swapFreeKb);
-    // /proc/net/dev with the given received and sent byte counters per interface.
-    void writeNetDev(const QList<std::tuple<QString, qint64, qint64>>& interfaces);
-    // Seconds since the previous sample, in the readers' 100-ns units.
-    void advanceSeconds(double seconds) { m_now += qint64(seconds * 1e7); }
-
-    QString root() const { return m_dir.path(); }
-
-    ProcStatCounters processors;
-    ProcMemInfo memory;
-    ProcNetInterfaces interfaces;
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+    void write(const QString& relative, const QByteArray& text)
+    {
+        QDir().mkpath(QFileInfo(path(relative)).path());
+        QFile file(path(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+    void advanceSeconds(double seconds) { now += qint64(seconds * 1e7); }
+    // One cpuN line per entry with that many idle ticks.
+    void writeStat(const QList<qint64>& idleTicks)
+    {
+        QByteArray text = "cpu  1000 0 500 99999 0 0 0 0 0 0\n";
+        for (int n = 0; n < idleTicks.size(); ++n)
+            text += QStringLiteral("cpu%1 500 0 250 %2 0 0 0 0 0 0\n")
+                        .arg(n)
+                        .arg(idleTicks[n])
+                        .toUtf8();
+        write(QStringLiteral("proc/stat"), text + "intr 12345 0 0\nctxt 999\n");
+    }
+    void writeMeminfo(qint64 totalKb, qint64 availableKb, qint64 swapTotalKb, qint64 swapFreeKb)
+    {
+        write(QStringLiteral("proc/meminfo"),
+            QStringLiteral("MemTotal: %1 kB\nMemFree: 1 kB\nMemAvailable: %2 kB\n"
+                           "SwapCached: 0 kB\nSwapTotal: %3 kB\nSwapFree: %4 kB\n")
+                .arg(totalKb)
+                .arg(availableKb)
+                .arg(swapTotalKb)
+                .arg(swapFreeKb)
+                .toUtf8());
+    }
+    // Received and sent byte counters per interface.
+    void writeNetDev(const QList<std::tuple<QString, qint64, qint64>>& interfaces)
+    {
+        QByteArray text = "Inter-|   Receive  |  Transmit\n face |bytes packets errs drop fifo "
+                          "frame compressed multicast|bytes packets errs drop\n";
+        for (const auto& [name, received, sent] : interfaces)
+            text += QStringLiteral("%1: %2 10 1 2 0 0 0 3 %3 20 4 5 0 0 0 0\n")
+                        .arg(name, 6)
+                        .arg(received)
+                        .arg(sent)
+                        .toUtf8();
+        write(QStringLiteral("proc/net/dev"), text);
+    }
 };

@@ -1,69 +1,47 @@
-#include "FakePlatform.h"
 #include "ProcFixture.h"
 #include "monitors/cCPULoad.h"
-
-#include <QTest>
 
 class TestCPULoad : public QObject {
     Q_OBJECT
 
 private slots:
-    void first_sample_reads_zero_not_full_load()
-    {
-        ProcFixture proc;
-        proc.writeStat({ 1000, 1000 });
-        cCPULoad load(&proc.processors);
-        QCOMPARE(load.GetCPUCount(), 2);
-        load.CollectCPUData();
-        QCOMPARE(load.GetCPUUsage(1), 0);
-        QCOMPARE(load.GetMachineUsage(), 0);
-    }
-
     void load_from_idle_time_between_two_samples_data()
     {
-        QTest::addColumn<QList<qint64>>("idleGrowth"); // clock ticks of 10 ms over one second
+        QTest::addColumn<QList<qint64>>("idleGrowth"); // clock ticks of 10 ms
+        QTest::addColumn<double>("seconds");
         QTest::addColumn<QList<int>>("perProcessor");
         QTest::addColumn<int>("machine");
         QTest::newRow("two processors, one busy")
-            << QList<qint64> { 100, 0 } << QList<int> { 0, 100 } << 50;
-        QTest::newRow("two processors, 37 and 63")
-            << QList<qint64> { 63, 37 } << QList<int> { 37, 63 } << 50;
+            << QList<qint64> { 100, 0 } << 1.0 << QList<int> { 0, 100 } << 50;
         QTest::newRow("four processors")
-            << QList<qint64> { 100, 75, 50, 5 } << QList<int> { 0, 25, 50, 95 } << 42;
+            << QList<qint64> { 100, 75, 50, 5 } << 1.0 << QList<int> { 0, 25, 50, 95 } << 42;
         QTest::newRow("mean rounds half to even")
-            << QList<qint64> { 99, 100 } << QList<int> { 1, 0 } << 0;
+            << QList<qint64> { 99, 100 } << 1.0 << QList<int> { 1, 0 } << 0;
         QTest::newRow("idle grew more than the time: negative")
-            << QList<qint64> { 110 } << QList<int> { -10 } << -10;
+            << QList<qint64> { 110 } << 1.0 << QList<int> { -10 } << -10;
+        QTest::newRow("two samples at the same time read zero")
+            << QList<qint64> { 10 } << 0.0 << QList<int> { 0 } << 0;
     }
     void load_from_idle_time_between_two_samples()
     {
         QFETCH(QList<qint64>, idleGrowth);
+        QFETCH(double, seconds);
         QFETCH(QList<int>, perProcessor);
         QFETCH(int, machine);
         ProcFixture proc;
         QList<qint64> idle(idleGrowth.size(), 5000);
         proc.writeStat(idle);
         cCPULoad load(&proc.processors);
-        load.GetCPUCount();
+        QCOMPARE(load.GetCPUCount(), idle.size());
         load.CollectCPUData();
         for (int n = 0; n < idle.size(); ++n)
             idle[n] += idleGrowth[n];
         proc.writeStat(idle);
-        proc.advanceSeconds(1);
+        proc.advanceSeconds(seconds);
         load.CollectCPUData();
         for (int index = 1; index <= perProcessor.size(); ++index)
             QCOMPARE(load.GetCPUUsage(index), perProcessor[index - 1]);
         QCOMPARE(load.GetMachineUsage(), machine);
-    }
-
-    void two_samples_at_the_same_time_read_zero()
-    {
-        ProcFixture proc;
-        proc.writeStat({ 10 });
-        cCPULoad load(&proc.processors);
-        load.CollectCPUData();
-        load.CollectCPUData();
-        QCOMPARE(load.GetCPUUsage(1), 0);
     }
 
     void failures_carry_number_source_and_message_data()
@@ -89,9 +67,6 @@ private slots:
     {
         QFETCH(int, processors);
         QFETCH(int, index);
-        QFETCH(quint32, number);
-        QFETCH(QString, source);
-        QFETCH(QString, message);
         ProcFixture proc;
         if (processors >= 0)
             proc.writeStat(QList<qint64>(processors, 1));
@@ -101,20 +76,10 @@ private slots:
             load.GetCPUUsage(index);
             QFAIL("no error raised");
         } catch (const CPULoadError& error) {
-            QCOMPARE(error.number(), number);
-            QCOMPARE(error.source(), source);
-            QCOMPARE(error.message(), message);
+            QTEST(error.number(), "number");
+            QTEST(error.source(), "source");
+            QTEST(error.message(), "message");
         }
-    }
-
-    void processor_appearing_beyond_the_count_is_out_of_bounds()
-    {
-        ProcFixture proc;
-        proc.writeStat({ 1 });
-        cCPULoad load(&proc.processors);
-        QCOMPARE(load.GetCPUCount(), 1);
-        proc.writeStat({ 1, 1 });
-        QVERIFY_THROWS_EXCEPTION(CPULoadError, load.CollectCPUData());
     }
 
     void idle_and_iowait_ticks_are_converted_to_100ns_units()
@@ -124,8 +89,7 @@ private slots:
             "cpu  9 9 9 9 9 9 9 9 0 0\ncpu0 10 20 30 200 50 1 2 3 0 0\n");
         ProcessorSample sample;
         QVERIFY(proc.processors.readSample(sample));
-        QCOMPARE(sample.processors.size(), 1);
-        QCOMPARE(sample.processors[0].idleTime, qint64(250) * 100'000);
+        QCOMPARE(sample.processors.value(0).idleTime, qint64(250) * 100'000);
     }
 };
 
