@@ -1,14 +1,15 @@
 #include "DrawingBox.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 DrawingBox::DrawingBox(const QString& name, const QRect& geometry, QWidget* parent)
-    : QWidget(parent)
+    : PictureBox(name, parent)
 {
-    setObjectName(name);
     setGeometry(geometry);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    QFont scaleFont = font();
+    scaleFont.setPixelSize(9);
+    setFont(scaleFont);
 }
 
 QImage& DrawingBox::canvas()
@@ -25,11 +26,4 @@ void DrawingBox::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), palette().window());
     else
         painter.drawImage(0, 0, m_image);
-}
-
-void DrawingBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
-    QWidget::mouseReleaseEvent(event);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "shell/SkinWidgets.h"
+
 #include <QImage>
-#include <QWidget>
 
 // A picture box the module draws into: the drawing is kept in an image that the widget shows
-// as it is, so it can be read back pixel by pixel.
-class DrawingBox : public QWidget {
+// as it is, so it can be read back pixel by pixel. Its own font is the small one of the scale
+// texts drawn on graphs.
+class DrawingBox : public PictureBox {
     Q_OBJECT
 public:
     DrawingBox(const QString& name, const QRect& geometry, QWidget* parent = nullptr);
@@ -14,12 +16,8 @@ public:
     QImage& canvas();
     const QImage& image() const { return m_image; }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage m_image;

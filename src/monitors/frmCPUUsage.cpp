@@ -14,13 +14,6 @@ constexpr int kTextHeight = 14;
 constexpr int kBarHeight = 6;
 constexpr int kDisksTop = 128;
 constexpr int kBottomMargin = 4;
-
-QFont scaleFont()
-{
-    QFont font;
-    font.setPixelSize(9);
-    return font;
-}
 } // namespace
 
 frmCPUUsage::frmCPUUsage(AppContext& context, QWidget* parent)
@@ -179,7 +172,7 @@ void frmCPUUsage::DrawSysGauges(int load)
         m_virtualPercentShown = virtualPercent;
         m_virtualAlarmShown = virtualPercent > 90;
     }
-    SysGraphs::DrawCpuGraph(m_pictCPU->canvas(), m_history, skin(), scaleFont());
+    SysGraphs::DrawCpuGraph(m_pictCPU->canvas(), m_history, skin(), m_pictCPU->font());
     m_pictCPU->update();
 }
 

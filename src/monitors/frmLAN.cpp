@@ -15,13 +15,6 @@ constexpr int kInnerWidth = 136;
 constexpr int kCaptionWidth = 56;
 constexpr int kTextHeight = 14;
 constexpr int kGraphHeight = 22;
-
-QFont scaleFont()
-{
-    QFont font;
-    font.setPixelSize(9);
-    return font;
-}
 } // namespace
 
 frmLAN::frmLAN(AppContext& context, QWidget* parent)
@@ -121,8 +114,9 @@ void frmLAN::DisplayLANBandwidth(bool barHidden)
 
 void frmLAN::drawGraphs()
 {
-    Bandwidth::DrawGraph(m_pictDownload->canvas(), m_downloadHistory, skin(), scaleFont());
-    Bandwidth::DrawGraph(m_pictUpload->canvas(), m_uploadHistory, skin(), scaleFont());
+    Bandwidth::DrawGraph(
+        m_pictDownload->canvas(), m_downloadHistory, skin(), m_pictDownload->font());
+    Bandwidth::DrawGraph(m_pictUpload->canvas(), m_uploadHistory, skin(), m_pictUpload->font());
     m_pictDownload->update();
     m_pictUpload->update();
 }
