@@ -7,6 +7,7 @@
 #include "common/Numbers.h"
 
 #include <QSslConfiguration>
+#include <QSslSocket>
 
 MailChecker::MailChecker(QObject* parent)
     : QObject(parent)
@@ -14,10 +15,20 @@ MailChecker::MailChecker(QObject* parent)
     m_replyTimer.setSingleShot(true);
     m_replyTimer.setInterval(kDefaultReplyTimeoutMs);
     connect(&m_replyTimer, &QTimer::timeout, this, &MailChecker::onReplyTimeout);
-    connect(&m_socket, &QSslSocket::readyRead, this, &MailChecker::onReadyRead);
-    connect(&m_socket, &QSslSocket::errorOccurred, this, &MailChecker::onSocketError);
-    connect(&m_socket, &QSslSocket::sslErrors, this,
-        [this](const QList<QSslError>& errors) { m_certificateRejected = !errors.isEmpty(); });
+}
+
+MailChecker::~MailChecker() = default;
+
+QSslSocket& MailChecker::socket()
+{
+    if (!m_socket) {
+        m_socket = std::make_unique<QSslSocket>();
+        connect(m_socket.get(), &QSslSocket::readyRead, this, &MailChecker::onReadyRead);
+        connect(m_socket.get(), &QSslSocket::errorOccurred, this, &MailChecker::onSocketError);
+        connect(m_socket.get(), &QSslSocket::sslErrors, this,
+            [this](const QList<QSslError>& errors) { m_certificateRejected = !errors.isEmpty(); });
+    }
+    return *m_socket;
 }
 
 void MailChecker::addCaCertificates(const QList<QSslCertificate>& certificates)
@@ -46,7 +57,8 @@ void MailChecker::abortCheck()
     m_active = false;
     ++m_attempt;
     m_replyTimer.stop();
-    m_socket.abort();
+    if (m_socket)
+        m_socket->abort();
 }
 
 void MailChecker::CheckEmailAccount()
@@ -79,7 +91,8 @@ void MailChecker::CheckEmailAccount()
 // A fresh connection from a port the system chooses; the dialogue restarts at the greeting.
 void MailChecker::connectSocket()
 {
-    m_socket.abort();
+    QSslSocket& connection = socket();
+    connection.abort();
     m_received.clear();
     m_certificateRejected = false;
     m_pop3Step = 1;
@@ -88,22 +101,22 @@ void MailChecker::connectSocket()
     if (m_port == m_tlsPort) {
         QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
         configuration.addCaCertificates(m_extraCertificates);
-        m_socket.setSslConfiguration(configuration);
-        m_socket.connectToHostEncrypted(m_server, static_cast<quint16>(m_port));
+        connection.setSslConfiguration(configuration);
+        connection.connectToHostEncrypted(m_server, static_cast<quint16>(m_port));
     } else {
-        m_socket.connectToHost(m_server, static_cast<quint16>(m_port));
+        connection.connectToHost(m_server, static_cast<quint16>(m_port));
     }
 }
 
 // The whole line in one write: the bytes on the wire are those of one send per character.
 void MailChecker::SendPop3Line(const QString& text)
 {
-    m_socket.write(Cp1252::encode(text) + "\r\n");
+    m_socket->write(Cp1252::encode(text) + "\r\n");
 }
 
 void MailChecker::onReadyRead()
 {
-    m_received += m_socket.readAll();
+    m_received += m_socket->readAll();
     qsizetype end;
     while ((end = m_received.indexOf('\n')) >= 0) {
         const QByteArray line = m_received.left(end + 1);
@@ -164,7 +177,7 @@ void MailChecker::onSocketError(QAbstractSocket::SocketError error)
     m_replyTimer.stop();
     if (error == QAbstractSocket::SslHandshakeFailedError
         || error == QAbstractSocket::SslInvalidUserDataError) {
-        m_socket.abort();
+        m_socket->abort();
         setStatus(EmailAccountTable::Error,
             m_certificateRejected ? MailTexts::certificateRefused() : MailTexts::tlsFailed());
         finishAccount();
@@ -186,13 +199,13 @@ void MailChecker::onReplyTimeout()
     if (!m_active)
         return;
     ++m_attempt;
-    m_socket.abort();
+    m_socket->abort();
     reconnectOrGiveUp();
 }
 
 void MailChecker::reconnectOrGiveUp()
 {
-    m_socket.abort();
+    m_socket->abort();
     if (m_retries >= kMaxRetries) {
         m_retries = 0;
         setStatus(EmailAccountTable::NothingNew, MailTexts::nothingNew());

@@ -2,13 +2,17 @@
 
 #include "EmailAccountTable.h"
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QList>
 #include <QLocale>
 #include <QObject>
 #include <QSslCertificate>
-#include <QSslSocket>
 #include <QTimer>
+
+#include <memory>
+
+class QSslSocket;
 
 // The POP3 check of the accounts, one after another on one socket: greeting, USER, PASS,
 // STAT, QUIT. It only counts the waiting messages and their size; nothing is downloaded.
@@ -21,6 +25,7 @@ public:
     static constexpr int kImplicitTlsPort = 995;
 
     explicit MailChecker(QObject* parent = nullptr);
+    ~MailChecker() override;
 
     EmailAccountTable& table() { return m_table; }
     const EmailAccountTable& table() const { return m_table; }
@@ -54,6 +59,7 @@ signals:
 private:
     void setStatus(int state, const QString& status);
     void finishAccount();
+    QSslSocket& socket();
     void connectSocket();
     void SendPop3Line(const QString& text);
     void onReadyRead();
@@ -64,7 +70,9 @@ private:
     void reconnectOrGiveUp();
 
     EmailAccountTable m_table;
-    QSslSocket m_socket;
+    // Made at the first connection: a QSslSocket loads the TLS libraries, which a bar without
+    // accounts has no use for.
+    std::unique_ptr<QSslSocket> m_socket;
     QTimer m_replyTimer;
     QByteArray m_received;
     QList<QSslCertificate> m_extraCertificates;
