@@ -1,6 +1,7 @@
 #include "frmTolvane.h"
 
-#include "SlideSteps.h"
+#include "BarSlide.h"
+#include "TitleStrip.h"
 #include "favorites/ShellOpen.h"
 #include "favorites/frmFavoris.h"
 #include "mail/frmemail.h"
@@ -25,9 +26,7 @@
 #include <QSystemTrayIcon>
 
 namespace {
-constexpr int kTitleStripHeight = 22;
 constexpr int kBottomStripHeight = 12;
-constexpr int kSlideFrameMs = 16;
 } // namespace
 
 frmTolvane::frmTolvane(AppContext& context, QWidget* parent)
@@ -41,8 +40,7 @@ frmTolvane::frmTolvane(AppContext& context, QWidget* parent)
     buildModules();
     buildTitleStrip();
     buildTimers();
-    m_slideTimer.setInterval(kSlideFrameMs);
-    connect(&m_slideTimer, &QTimer::timeout, this, &frmTolvane::nextSlideFrame);
+    m_slide = new BarSlide([this](int leftTwips) { return moveToLeftTwips(leftTwips); }, this);
 }
 
 frmTolvane::~frmTolvane()
@@ -53,38 +51,13 @@ frmTolvane::~frmTolvane()
 
 void frmTolvane::buildTitleStrip()
 {
-    m_pictBGTop = new PictureBox(QStringLiteral("pictBGTop"), this);
-    m_pictBGTop->setGeometry(0, 0, kWidth, kTitleStripHeight);
-    m_labTitre = new QLabel(QStringLiteral("Tolvane"), this);
-    m_labTitre->setObjectName(QStringLiteral("labTitre"));
-    m_labTitre->setGeometry(6, 3, 56, 16);
-    QFont titleFont = m_labTitre->font();
-    titleFont.setBold(true);
-    m_labTitre->setFont(titleFont);
+    m_title = TitleStrip::create(this);
     m_pictBGBottom = new PictureBox(QStringLiteral("pictBGBottom"), this);
     m_pictBGBottom->setGeometry(0, 0, kWidth, kBottomStripHeight);
-
-    const std::pair<PictureBox**, const char*> buttons[] = {
-        { &m_pictPassword, "pictPassword" }, { &m_pictAbout, "pictAbout" },
-        { &m_pictConfig, "pictConfig" },     { &m_pictHide, "pictHide" },
-        { &m_pictCloseWindow, "pictCloseWindow" },
-    };
-    int x = kWidth - 4 - 5 * 17;
-    for (const auto& [button, name] : buttons) {
-        *button = new PictureBox(QLatin1String(name), this);
-        (*button)->setGeometry(x, 3, 16, 16);
-        (*button)->setCursor(Qt::PointingHandCursor);
-        x += 17;
-    }
-    m_pictPassword->setToolTip(QStringLiteral("Coffre-fort"));
-    m_pictAbout->setToolTip(QStringLiteral("\u00C0 propos"));
-    m_pictConfig->setToolTip(QStringLiteral("Options"));
-    m_pictHide->setToolTip(QStringLiteral("Masquer la barre"));
-    m_pictCloseWindow->setToolTip(QStringLiteral("Quitter"));
-    connect(m_pictHide, &PictureBox::clicked, this, &frmTolvane::hideBar);
-    connect(m_pictCloseWindow, &PictureBox::clicked, this, &frmTolvane::quitBar);
-    connect(m_pictConfig, &PictureBox::clicked, this, [this] { m_optionsOpen = true; });
-    connect(m_pictAbout, &PictureBox::clicked, this, &frmTolvane::showAbout);
+    connect(m_title.hide, &PictureBox::clicked, this, &frmTolvane::hideBar);
+    connect(m_title.close, &PictureBox::clicked, this, &frmTolvane::quitBar);
+    connect(m_title.config, &PictureBox::clicked, this, [this] { m_optionsOpen = true; });
+    connect(m_title.about, &PictureBox::clicked, this, &frmTolvane::showAbout);
 }
 
 void frmTolvane::buildModules()
@@ -223,15 +196,9 @@ void frmTolvane::applyBarSkin(SkinImages& images)
 {
     // Labels without a colour of their own inherit the skin's normal text colour.
     setTextColour(this, m_context.skin->textDark());
-    setTextColour(m_labTitre, m_context.skin->textDark());
-    m_pictBGTop->setSkinPicture(images.picture(QStringLiteral("background_top.bmp")));
+    m_title.applySkin(images, *m_context.skin);
     m_imgBG->setSkinPicture(images.picture(QStringLiteral("background_middle.bmp")));
     m_pictBGBottom->setSkinPicture(images.picture(QStringLiteral("background_bottom.bmp")));
-    m_pictPassword->setSkinPicture(images.picture(QStringLiteral("button_password.bmp")));
-    m_pictAbout->setSkinPicture(images.picture(QStringLiteral("button_about.bmp")));
-    m_pictHide->setSkinPicture(images.picture(QStringLiteral("button_hide_right.bmp")));
-    m_pictConfig->setSkinPicture(images.picture(QStringLiteral("button_config.bmp")));
-    m_pictCloseWindow->setSkinPicture(images.picture(QStringLiteral("button_closewindow.bmp")));
 }
 
 QRect frmTolvane::screenGeometry() const
@@ -258,26 +225,27 @@ int frmTolvane::dockedLeftTwips() const
     return m_settings.dockLeft ? 0 : (screenGeometry().width() - kWidth) * tpp;
 }
 
-void frmTolvane::moveToLeftTwips(int leftTwips)
+int frmTolvane::moveToLeftTwips(int leftTwips)
 {
     const QRect screen = screenGeometry();
     move(screen.x() + Twips::toPixels(leftTwips, twipsPerPixelX()), screen.y());
+    return x();
 }
 
 void frmTolvane::DockBar()
 {
     m_settings.dockLeft = m_context.settings->number(QStringLiteral("Position")) != 0;
-    m_slideTimer.stop();
+    m_slide->stop();
     resize(kWidth, height());
     moveToLeftTwips(dockedLeftTwips());
-    m_pictBGTop->move(0, 0);
-    m_imgBG->setGeometry(0, m_pictBGTop->height(), kWidth, height() - m_pictBGTop->height());
+    m_title.background->move(0, 0);
+    m_imgBG->setGeometry(0, m_title.background->height(), kWidth, height() - m_title.background->height());
 }
 
 void frmTolvane::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    m_imgBG->setGeometry(0, m_pictBGTop->height(), kWidth, height() - m_pictBGTop->height());
+    m_imgBG->setGeometry(0, m_title.background->height(), kWidth, height() - m_title.background->height());
 }
 
 void frmTolvane::ArrangeModules()
@@ -307,9 +275,8 @@ void frmTolvane::ArrangeModules()
         const bool on = shown.value(id);
         inputs.insert(id, { on, on ? module->layoutHeight() : 0.0 });
     }
-    const int titleBottom = m_labTitre->y() + m_labTitre->height();
     const ModuleLayout::Result layout = ModuleLayout::Arrange(
-        m_settings.moduleOrder, inputs, titleBottom, m_settings.spaceBetweenModules,
+        m_settings.moduleOrder, inputs, m_title.titleBottom(), m_settings.spaceBetweenModules,
         m_pictBGBottom->height());
 
     for (const QString& id : layout.hidden)
@@ -323,11 +290,7 @@ void frmTolvane::ArrangeModules()
     }
     m_pictBGBottom->move(0, layout.bottomStripTop);
     resize(kWidth, layout.windowHeight);
-    m_pictBGTop->raise();
-    m_labTitre->raise();
-    for (PictureBox* button :
-         { m_pictPassword, m_pictAbout, m_pictConfig, m_pictHide, m_pictCloseWindow })
-        button->raise();
+    m_title.raise();
 }
 
 void frmTolvane::ShowFavoritesTab()
@@ -350,17 +313,18 @@ void frmTolvane::MakeTransparent(bool enable, int opacity)
 
 void frmTolvane::toggleClockSmall()
 {
-    m_settings.clockSmall = !m_settings.clockSmall;
-    m_context.settings->save(QStringLiteral("DisplayClockSmall"),
-                             m_settings.clockSmall ? QStringLiteral("1") : QStringLiteral("0"));
-    ArrangeModules();
+    toggleSmallForm(m_settings.clockSmall, QStringLiteral("DisplayClockSmall"));
 }
 
 void frmTolvane::toggleMeteoSmall()
 {
-    m_settings.meteoSmall = !m_settings.meteoSmall;
-    m_context.settings->save(QStringLiteral("DisplayMeteoSmall"),
-                             m_settings.meteoSmall ? QStringLiteral("1") : QStringLiteral("0"));
+    toggleSmallForm(m_settings.meteoSmall, QStringLiteral("DisplayMeteoSmall"));
+}
+
+void frmTolvane::toggleSmallForm(bool& small, const QString& key)
+{
+    small = !small;
+    m_context.settings->save(key, small ? QStringLiteral("1") : QStringLiteral("0"));
     ArrangeModules();
 }
 
@@ -387,26 +351,14 @@ void frmTolvane::showBarAgain()
     m_hidden = false;
 }
 
-void frmTolvane::SlideBar(int fromTwips, int toTwips)
+bool frmTolvane::isSliding() const
 {
-    m_slidePositions = SlideSteps(fromTwips, toTwips);
-    if (m_slidePositions.isEmpty())
-        return;
-    moveToLeftTwips(fromTwips);
-    m_slideTimer.start();
+    return m_slide->isRunning();
 }
 
-// One move per frame; moves too small to change the pixel position are taken together.
-void frmTolvane::nextSlideFrame()
+void frmTolvane::SlideBar(int fromTwips, int toTwips)
 {
-    const int startX = x();
-    while (!m_slidePositions.isEmpty()) {
-        moveToLeftTwips(m_slidePositions.takeFirst());
-        if (x() != startX)
-            break;
-    }
-    if (m_slidePositions.isEmpty())
-        m_slideTimer.stop();
+    m_slide->start(fromTwips, toTwips);
 }
 
 // One about box at a time; it unloads itself when closed.

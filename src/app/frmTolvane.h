@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BarSettings.h"
+#include "TitleStrip.h"
 #include "shell/AppContext.h"
 
 #include <QList>
@@ -50,7 +51,7 @@ public:
     void showBarAgain();
 
     bool isHidden() const { return m_hidden; }
-    bool isSliding() const { return m_slideTimer.isActive(); }
+    bool isSliding() const;
     int opacity() const { return m_opacity; }
     const BarSettings& settings() const { return m_settings; }
     int meteoCountdown() const { return m_meteoCountdown; }
@@ -77,16 +78,16 @@ private:
     void applyBarSkin(class SkinImages& images);
     void toggleClockSmall();
     void toggleMeteoSmall();
+    void toggleSmallForm(bool& small, const QString& key);
     void selectFavoritesTab(int tab);
     void quitBar();
     void showAbout();
     void showSplashScreen();
-    void nextSlideFrame();
     bool online() const;
     int twipsPerPixelX() const;
     int twipsPerPixelY() const;
     QRect screenGeometry() const;
-    void moveToLeftTwips(int leftTwips);
+    int moveToLeftTwips(int leftTwips); // returns the new x in pixels
 
     AppContext& m_context;
     BarSettings m_settings;
@@ -98,14 +99,8 @@ private:
     int m_mailCountdown = 0;
 
     BackgroundImage* m_imgBG = nullptr;
-    PictureBox* m_pictBGTop = nullptr;
     PictureBox* m_pictBGBottom = nullptr;
-    QLabel* m_labTitre = nullptr;
-    PictureBox* m_pictPassword = nullptr;
-    PictureBox* m_pictAbout = nullptr;
-    PictureBox* m_pictConfig = nullptr;
-    PictureBox* m_pictHide = nullptr;
-    PictureBox* m_pictCloseWindow = nullptr;
+    TitleStrip m_title;
 
     frmPhoto* m_photo = nullptr;
     frmHorloge* m_clock = nullptr;
@@ -121,8 +116,7 @@ private:
     QTimer m_timerLan;
     QTimer m_timerMeteo;
     QTimer m_timerEmails;
-    QTimer m_slideTimer;
-    QList<int> m_slidePositions;
+    class BarSlide* m_slide = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QPointer<frmAbout> m_about;
     QPointer<frmSplashScreen> m_splash;
