@@ -19,47 +19,38 @@ struct ProcFixture {
     ProcNetInterfaces interfaces { dir.path() };
 
     QString path(const QString& relative) const { return dir.filePath(relative); }
-    void write(const QString& relative, const QByteArray& text)
+    void write(const QString& relative, const QString& text)
     {
         QDir().mkpath(QFileInfo(path(relative)).path());
         QFile file(path(relative));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
+        file.write(text.toUtf8());
     }
     void advanceSeconds(double seconds) { now += qint64(seconds * 1e7); }
-    // One cpuN line per entry with that many idle ticks.
+    // One cpuN line per entry with that many idle ticks, split between idle and iowait.
     void writeStat(const QList<qint64>& idleTicks)
     {
-        QByteArray text = "cpu  1000 0 500 99999 0 0 0 0 0 0\n";
+        QString text = QStringLiteral("cpu  1000 0 500 99999 0 0 0 0 0 0\n");
         for (int n = 0; n < idleTicks.size(); ++n)
-            text += QStringLiteral("cpu%1 500 0 250 %2 0 0 0 0 0 0\n")
-                        .arg(n)
-                        .arg(idleTicks[n])
-                        .toUtf8();
-        write(QStringLiteral("proc/stat"), text + "intr 12345 0 0\nctxt 999\n");
+            text += QString::asprintf("cpu%d 500 0 250 %lld %lld 0 7 0 0 0\n", n, idleTicks[n] / 2,
+                idleTicks[n] - idleTicks[n] / 2);
+        write(QStringLiteral("proc/stat"), text + QStringLiteral("intr 12345 0 0\nctxt 999\n"));
     }
     void writeMeminfo(qint64 totalKb, qint64 availableKb, qint64 swapTotalKb, qint64 swapFreeKb)
     {
         write(QStringLiteral("proc/meminfo"),
-            QStringLiteral("MemTotal: %1 kB\nMemFree: 1 kB\nMemAvailable: %2 kB\n"
-                           "SwapCached: 0 kB\nSwapTotal: %3 kB\nSwapFree: %4 kB\n")
-                .arg(totalKb)
-                .arg(availableKb)
-                .arg(swapTotalKb)
-                .arg(swapFreeKb)
-                .toUtf8());
+            QString::asprintf("MemTotal: %lld kB\nMemFree: 1 kB\nMemAvailable: %lld kB\n"
+                              "SwapCached: 0 kB\nSwapTotal: %lld kB\nSwapFree: %lld kB\n",
+                totalKb, availableKb, swapTotalKb, swapFreeKb));
     }
     // Received and sent byte counters per interface.
-    void writeNetDev(const QList<std::tuple<QString, qint64, qint64>>& interfaces)
+    void writeNetDev(const QList<std::tuple<const char*, qint64, qint64>>& interfaces)
     {
-        QByteArray text = "Inter-|   Receive  |  Transmit\n face |bytes packets errs drop fifo "
-                          "frame compressed multicast|bytes packets errs drop\n";
+        QString text = QStringLiteral("Inter-|   Receive  |  Transmit\n face |bytes packets errs "
+                                      "drop fifo frame compressed multicast|bytes packets\n");
         for (const auto& [name, received, sent] : interfaces)
-            text += QStringLiteral("%1: %2 10 1 2 0 0 0 3 %3 20 4 5 0 0 0 0\n")
-                        .arg(name, 6)
-                        .arg(received)
-                        .arg(sent)
-                        .toUtf8();
+            text += QString::asprintf(
+                "%6s: %lld 10 1 2 0 0 0 3 %lld 20 4 5 0 0 0 0\n", name, received, sent);
         write(QStringLiteral("proc/net/dev"), text);
     }
 };
