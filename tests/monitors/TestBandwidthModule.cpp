@@ -95,30 +95,29 @@ private slots:
         QTEST(bench.module->uploadHistory().value(60), "history");
     }
 
-    void scale_never_below_ten_and_set_by_earlier_peaks()
+    void graph_scale_data()
     {
-        LanBench bench;
-        bench.tick(3 * 1024);
-        QCOMPARE(bench.history().scale(), 10);
-        auto [height, full] = bench.newestBar();
-        QCOMPARE(height, int(std::lround(3.0 * full / 10)));
-        bench.tick(40 * 1024); // a new peak is cut off at the top on its first tick
-        QCOMPARE(bench.history().scale(), 10);
-        QCOMPARE(bench.newestBar().first, full);
-        bench.tick(20 * 1024); // from the next tick on it sets the scale
-        QCOMPARE(bench.history().scale(), 40);
-        QCOMPARE(bench.newestBar().first, int(std::lround(20.0 * full / 40)));
+        QTest::addColumn<QList<int>>("ratesKo"); // one a second
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<double>("newestBar"); // share of the graph's height
+        QTest::newRow("never below 10") << QList<int> { 3 } << 10 << 0.3;
+        QTest::newRow("a new peak is cut off on its first tick")
+            << QList<int> { 3, 40 } << 10 << 1.0;
+        QTest::newRow("then sets the scale") << QList<int> { 3, 40, 20 } << 40 << 0.5;
+        QTest::newRow("for one minute") << QList<int> { 50 } + QList<int>(60, 1) << 50 << 0.02;
+        QTest::newRow("61 s later it has gone")
+            << QList<int> { 50 } + QList<int>(61, 1) << 10 << 0.1;
     }
-
-    void history_keeps_one_minute()
+    void graph_scale()
     {
+        QFETCH(QList<int>, ratesKo);
+        QFETCH(double, newestBar);
         LanBench bench;
-        for (int i = 0; i < 61; ++i)
-            bench.tick(i ? 1024 : 50 * 1024);
-        QCOMPARE(bench.history().value(0), 50);
-        bench.tick(1024); // 61 seconds later the peak has left the graph
-        QCOMPARE(bench.history().value(0), 1);
-        QCOMPARE(bench.history().scale(), 10);
+        for (int rate : ratesKo)
+            bench.tick(rate * 1024);
+        QTEST(bench.history().scale(), "scale");
+        const auto [height, full] = bench.newestBar();
+        QCOMPARE(height, int(std::lround(newestBar * full)));
     }
 
     void hidden_bar_updates_labels_and_history_but_not_the_graph()

@@ -12,7 +12,7 @@ namespace {
 constexpr quint32 kDark = 0x202020, kLight = 0x404040, kTitle = 0x606060, kError = 0x0000F0,
                   kBackground = 0x101010;
 
-// The module on prepared /proc files: one processor, half of 1 GB of memory used, no swap.
+// The module on prepared /proc files: one processor, 90 % of 1 GB of memory used, no swap.
 struct SystemBench {
     TestApp app { false };
     ProcFixture proc;
@@ -28,7 +28,7 @@ struct SystemBench {
         app.context.platform.processors = &proc.processors;
         app.context.platform.memory = &proc.memory;
         proc.writeStat(idleTicks);
-        proc.writeMeminfo(1'000'000, 500'000, 0, 0);
+        proc.writeMeminfo(1'000'000, 100'000, 0, 0);
         module = std::make_unique<frmCPUUsage>(app.context);
         module->StartSampler();
     }
@@ -82,67 +82,55 @@ private slots:
             << QList<qint64> { 1'000'000, 155'555, 0, 0 } << "84 %" << 104 << kDark << "0 %" << 0;
         QTest::newRow("exactly 90 % stays dark; unused swap") << QList<qint64> { 1'000'000, 100'000,
             2000, 2000 } << "90 %" << 117 << kDark << "0 %" << 0;
+        QTest::newRow("92 % after 90 %: error colour within the same step")
+            << QList<qint64> { 1'000'000, 80'000, 0, 0 } << "92 %" << 117 << kError << "0 %" << 0;
         QTest::newRow("93 % in the error colour")
             << QList<qint64> { 1'000'000, 70'000, 0, 0 } << "93 %" << 117 << kError << "0 %" << 0;
         QTest::newRow("zero total shows 0 % instead of failing")
-            << QList<qint64> { 0, 0, 0, 0 } << "0 %" << 0 << kError << "0 %" << 0;
+            << QList<qint64> { 0, 0, 0, 0 } << "0 %" << 0 << kDark << "0 %" << 0;
     }
     void memory_and_swap_gauges()
     {
         QFETCH(QList<qint64>, meminfoKb);
         QFETCH(quint32, ramColour);
         SystemBench bench;
+        bench.tick(10); // 90 % first
         bench.proc.writeMeminfo(meminfoKb[0], meminfoKb[1], meminfoKb[2], meminfoKb[3]);
         bench.tick(10);
         QTEST(bench.text("labRAMVal"), "ramLabel");
         QTEST(bench.bar("shapeRAMVal")->width(), "ramBar");
-        if (bench.bar("shapeRAMVal")->width() > 0)
-            QCOMPARE(bench.bar("shapeRAMVal")->palette().color(QPalette::Window),
-                SkinState::toColor(ramColour));
+        QCOMPARE(bench.bar("shapeRAMVal")->palette().color(QPalette::Window),
+            SkinState::toColor(ramColour));
         QTEST(bench.text("labVIRVal"), "swapLabel");
         QTEST(bench.bar("shapeVIRVal")->width(), "swapBar");
     }
 
-    void alarm_colour_follows_the_share_within_one_step()
+    void cpu_label_shows_the_mean_from_the_second_tick_and_survives_unreadable_counters()
     {
-        SystemBench bench;
-        bench.proc.writeMeminfo(1'000'000, 100'000, 0, 0); // 90 %
-        bench.tick(10);
-        bench.proc.writeMeminfo(1'000'000, 80'000, 0, 0); // 92 %, same 5 % step
-        bench.tick(10);
-        QCOMPARE(bench.bar("shapeRAMVal")->palette().color(QPalette::Window),
-            SkinState::toColor(kError));
-    }
-
-    void cpu_label_starts_at_zero_and_survives_unreadable_counters()
-    {
-        SystemBench bench;
-        bench.tick(37);
-        QCOMPARE(bench.text("labCPUVal"), QStringLiteral("0 %"));
-        bench.tick(37);
-        QCOMPARE(bench.text("labCPUVal"), QStringLiteral("37 %"));
+        SystemBench bench({ 0, 0, 0, 0 });
+        const auto tick = [&](const QList<qint64>& idleTicks) {
+            bench.proc.writeStat(idleTicks);
+            bench.proc.advanceSeconds(1);
+            bench.module->sampleTick(false);
+            return bench.text("labCPUVal");
+        };
+        QCOMPARE(tick({ 50, 50, 50, 50 }), QStringLiteral("0 %"));
+        QCOMPARE(tick({ 150, 150, 100, 50 }), QStringLiteral("38 %")); // 0, 0, 50 and 100 % busy
         QFile::remove(bench.proc.path(QStringLiteral("proc/stat")));
         bench.module->sampleTick(false);
         QCOMPARE(bench.text("labCPUVal"), QStringLiteral("0 %"));
-        bench.tick(20);
-        QCOMPARE(bench.text("labCPUVal"), QStringLiteral("20 %"));
+        QCOMPARE(tick({ 250, 230, 120, 50 }), QStringLiteral("50 %"));
     }
 
-    void cpu_label_shows_the_mean_of_the_processors()
-    {
-        SystemBench bench({ 0, 0, 0, 0 });
-        bench.module->sampleTick(false);
-        bench.proc.writeStat({ 100, 100, 50, 0 }); // 0, 0, 50 and 100 % busy
-        bench.proc.advanceSeconds(1);
-        bench.module->sampleTick(false);
-        QCOMPARE(bench.text("labCPUVal"), QStringLiteral("38 %"));
-    }
-
-    void run_at_full_load_is_drawn_in_error_colour_but_its_two_oldest()
+    void history_keeps_200_and_full_runs_are_drawn_in_error_colour_but_their_two_oldest()
     {
         SystemBench bench;
+        for (int i = 0; i < 195; ++i)
+            bench.tick(0);
         for (int load : { 0, 0, 0, 50, 100, 100, 100, 100, 100, 100 })
             bench.tick(load);
+        QCOMPARE(bench.module->history().count(), 200);
+        QCOMPARE(bench.module->history().highestIndex(), 200);
         const QImage graph = bench.image("pictCPU");
         // Index 0 (the newest) is not drawn; indexes 1-5 hold the older five of the run.
         const auto column = [&](int i) { return QRect(graph.width() - i, 0, 1, graph.height()); };
@@ -150,15 +138,6 @@ private slots:
             QCOMPARE(countColour(graph, column(i), i <= 3 ? kError : kTitle), graph.height());
         QCOMPARE(countColour(graph, column(6), kTitle), graph.height() / 2);
         QCOMPARE(countColour(graph, column(7), kBackground), graph.height());
-    }
-
-    void history_keeps_200_entries()
-    {
-        SystemBench bench;
-        for (int i = 0; i < 205; ++i)
-            bench.tick(30);
-        QCOMPARE(bench.module->history().count(), 200);
-        QCOMPARE(bench.module->history().highestIndex(), 200);
     }
 
     void hidden_bar_updates_labels_but_not_the_history()
@@ -170,7 +149,7 @@ private slots:
         bench.tick(60, true);
         QCOMPARE(bench.text("labRAMVal"), QStringLiteral("84 %"));
         QCOMPARE(bench.module->history().count(), count);
-        QCOMPARE(bench.bar("shapeRAMVal")->width(), 65); // still the 50 % of before
+        QCOMPARE(bench.bar("shapeRAMVal")->width(), 117); // still the 90 % of before
     }
 
     void disks_at_95_and_90_percent()
