@@ -1,38 +1,71 @@
 #pragma once
 
-#include <QByteArray>
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The local weather feed of the tests: weather_feed_server.py on 127.0.0.1, on a free port,
-// answering as the test sets it and recording every request line. Stopped by its PID.
+// weather_feed_server.py on a free port of 127.0.0.1, answering as the test sets it through
+// files in a control folder and recording every request line.
 class FeedServer {
 public:
-    FeedServer();
-    ~FeedServer();
+    ~FeedServer()
+    {
+        m_process.terminate(); // SIGTERM to the server's PID
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    bool start() // false when the server does not come up
+    {
+        answer(200, {});
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QStringLiteral("python3"),
+            { sourceFile("weather_feed_server.py"), QStringLiteral("--dir"), m_dir.path() });
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) { }
+        const QByteArray line = m_process.readLine().trimmed();
+        m_port = line.startsWith("PORT ") ? line.mid(5).toUShort() : 0;
+        return m_port != 0;
+    }
+    QString authority() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
-    bool start(); // false, with error() set, when the server does not come up
-    void stop();
-    QString error() const { return m_error; }
-    quint16 port() const { return m_port; }
-    QString authority() const; // "127.0.0.1:<port>"
+    // From now on every request gets this answer; the requests so far are forgotten.
+    void answer(int status, const QByteArray& body)
+    {
+        QFile::remove(m_dir.filePath(QStringLiteral("requests.log")));
+        write("status", QByteArray::number(status));
+        write("body", body);
+        setMode("answer");
+    }
+    void setMode(const QByteArray& mode) { write("mode", mode); } // "answer", "hang" or "close"
+    QStringList requestLines() const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("requests.log")));
+        return file.open(QIODevice::ReadOnly)
+            ? QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            : QStringList();
+    }
 
-    void answer(int status, const QByteArray& body);
-    void hang();
-    void dropConnections();
-    QStringList requestLines() const;
-    void forgetRequests();
-
-    static QByteArray fixture(const QString& fileName);
-    // A port on 127.0.0.1 where nothing listens.
-    static quint16 closedPort();
+    static QByteArray fixture() // a full current-conditions document
+    {
+        QFile file(sourceFile("current_conditions.xml"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
 private:
-    void writeControl(const QString& name, const QByteArray& content);
+    static QString sourceFile(const char* name)
+    {
+        return qEnvironmentVariable("TOLVANE_SOURCE_DIR") + "/tests/weather/" + name;
+    }
+    void write(const char* name, const QByteArray& content)
+    {
+        QFile file(m_dir.filePath(QLatin1String(name)));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(content);
+    }
 
     QTemporaryDir m_dir;
     QProcess m_process;
     quint16 m_port = 0;
-    QString m_error;
 };
