@@ -2,7 +2,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -26,46 +25,45 @@ static bool writeFile(const QString& path, const QByteArray& content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-QString DovecotServer::program()
+static bool run(const QString& program, const QStringList& arguments)
 {
-    return QStandardPaths::findExecutable(QStringLiteral("dovecot"),
-        { QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"),
-            QStringLiteral("/usr/local/sbin") });
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(30000) && process.exitCode() == 0;
 }
 
-QByteArray DovecotServer::messageOfSize(int size)
+QString DovecotServer::program()
 {
-    QByteArray message = "Subject: test\r\n\r\n";
-    while (message.size() + 3 <= size)
-        message += "x\r\n";
-    message += QByteArray(size - message.size(), 'y');
-    return message;
+    return QStandardPaths::findExecutable("dovecot", { "/usr/sbin", "/sbin", "/usr/local/sbin" });
+}
+
+bool DovecotServer::fail(const QString& error)
+{
+    m_error = error;
+    stop();
+    return false;
 }
 
 bool DovecotServer::start(const QList<Mailbox>& mailboxes)
 {
-    if (program().isEmpty()) {
-        m_error = QStringLiteral("dovecot is not installed");
-        return false;
-    }
+    if (program().isEmpty())
+        return fail("dovecot is not installed");
     // Dovecot's mail processes run as the mailbox owner: the folder must be reachable.
     ::chmod(QFile::encodeName(m_dir.path()).constData(), 0755);
     m_plainPort = freeLoopbackPort();
     m_tlsPort = freeLoopbackPort();
-    if (!makeCertificate() || !writeMailboxes(mailboxes) || !writeConfig())
-        return false;
+    if (!run("openssl",
+            { "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                "-days", "2", "-subj", "/CN=localhost", "-addext",
+                "subjectAltName=DNS:localhost,IP:127.0.0.1", "-keyout", path("key.pem"), "-out",
+                path("cert.pem") }))
+        return fail("openssl could not make the certificate");
+    if (!writeMailboxes(mailboxes) || !writeConfig())
+        return fail("cannot write the server's files");
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(
-        program(), { QStringLiteral("-F"), QStringLiteral("-c"), path("dovecot.conf") });
-    if (!m_process.waitForStarted(5000)) {
-        m_error = QStringLiteral("dovecot did not start: ") + m_process.errorString();
-        return false;
-    }
-    if (!waitUntilListening(m_plainPort, 10000) || !waitUntilListening(m_tlsPort, 10000)) {
-        m_error = QStringLiteral("dovecot did not listen on its ports in time");
-        stop();
-        return false;
-    }
+    m_process.start(program(), { "-F", "-c", path("dovecot.conf") });
+    if (!waitUntilListening(m_plainPort))
+        return fail("dovecot did not listen on its ports in time");
     return true;
 }
 
@@ -80,56 +78,29 @@ void DovecotServer::stop()
     }
 }
 
-QList<QSslCertificate> DovecotServer::certificate() const
-{
-    return QSslCertificate::fromPath(path("cert.pem"));
-}
-
-bool DovecotServer::makeCertificate()
-{
-    QProcess openssl;
-    openssl.start(QStringLiteral("openssl"),
-        { "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-            "-days", "2", "-subj", "/CN=localhost", "-addext",
-            "subjectAltName=DNS:localhost,IP:127.0.0.1", "-keyout", path("key.pem"), "-out",
-            path("cert.pem") });
-    if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) {
-        m_error = QStringLiteral("openssl could not make the certificate");
-        return false;
-    }
-    return true;
-}
-
 bool DovecotServer::writeMailboxes(const QList<Mailbox>& mailboxes)
 {
     const bool root = ::geteuid() == 0;
     const uid_t uid = root ? 65534 : ::geteuid();
     const gid_t gid = root ? 65534 : ::getegid();
-    QByteArray users;
+    const QByteArray message = "Subject: test\r\n\r\n" + QByteArray("x\r\n").repeated(165);
+    QString users;
     for (const Mailbox& box : mailboxes) {
         const QString home = path("mail/" + box.user);
-        for (const char* sub : { "new", "cur", "tmp" })
-            QDir().mkpath(home + '/' + sub);
-        int n = 0;
-        for (const QByteArray& message : box.messages)
-            writeFile(home + QStringLiteral("/new/100000%1.M1P1.test").arg(++n), message);
-        if (root) {
-            for (const QString& p : { home, home + "/new", home + "/cur", home + "/tmp" })
-                ::chown(QFile::encodeName(p).constData(), uid, gid);
-            for (int k = 1; k <= n; ++k)
-                ::chown(QFile::encodeName(home + QStringLiteral("/new/100000%1.M1P1.test").arg(k))
-                            .constData(),
-                    uid, gid);
-        }
+        for (const char* sub : { "/new", "/cur", "/tmp" })
+            QDir().mkpath(home + sub);
+        for (int n = 1; n <= box.messages; ++n)
+            writeFile(home + QStringLiteral("/new/10000%1.M1P1.test").arg(n), message);
         users += QStringLiteral("%1:{PLAIN}%2:%3:%4::%5\n")
                      .arg(box.user, box.password)
                      .arg(uid)
                      .arg(gid)
-                     .arg(home)
-                     .toUtf8();
+                     .arg(home);
     }
     QDir().mkpath(path("mail"));
-    return writeFile(path("users"), users);
+    if (root && !run("chown", { "-R", QStringLiteral("%1:%2").arg(uid).arg(gid), path("mail") }))
+        return false;
+    return writeFile(path("users"), users.toUtf8());
 }
 
 bool DovecotServer::writeConfig()
@@ -169,25 +140,22 @@ service pop3-login {
                          .arg(m_dir.path())
                          .arg(m_plainPort)
                          .arg(m_tlsPort);
-    if (::geteuid() == 0) {
-        config = config.arg(QString());
-    } else {
-        // Without root Dovecot can neither change users nor chroot its helpers.
-        const QString user = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
-        config = config.arg(QStringLiteral("  chroot =\n"));
-        config += QStringLiteral("service anvil {\n  chroot =\n}\n"
-                                 "default_login_user = %1\ndefault_internal_user = %1\n"
-                                 "default_internal_group = %2\n")
-                      .arg(user, QString::fromLocal8Bit(::getgrgid(::getegid())->gr_name));
-    }
+    if (::geteuid() == 0)
+        return writeFile(path("dovecot.conf"), config.arg(QString()).toUtf8());
+    // Without root Dovecot can neither change users nor chroot its helpers.
+    config = config.arg("  chroot =\n")
+        + QStringLiteral("service anvil {\n  chroot =\n}\ndefault_login_user = %1\n"
+                         "default_internal_user = %1\ndefault_internal_group = %2\n")
+              .arg(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name),
+                  QString::fromLocal8Bit(::getgrgid(::getegid())->gr_name));
     return writeFile(path("dovecot.conf"), config.toUtf8());
 }
 
 // Blocking on purpose: the test cannot go on before the server answers.
-bool DovecotServer::waitUntilListening(quint16 port, int timeoutMs)
+bool DovecotServer::waitUntilListening(quint16 port)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
+    const QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
         QTcpSocket probe;
         probe.connectToHost(QHostAddress::LocalHost, port);
         if (probe.waitForConnected(200))

@@ -1,110 +1,62 @@
 #include "MailModuleFixture.h"
 #include "ScriptedPop3Server.h"
-#include "common/StringTools.h"
 
 #include <QTcpServer>
 #include <QTest>
 
-using Step = ScriptedPop3Server::Step;
+using Script = ScriptedPop3Server::Script;
+using State = EmailAccountTable::State;
 
 // The dialogue against a scripted peer: the cases a real server does not produce.
 class TestPop3Dialogue : public QObject {
     Q_OBJECT
-
-    static QString portOf(const ScriptedPop3Server& server)
-    {
-        return QString::number(server.port());
-    }
-    static QByteArrayList normalLines() { return { "USER jo", "PASS secret", "STAT", "QUIT" }; }
-    void checkOne(MailModuleFixture& f, ScriptedPop3Server& server)
-    {
-        f.setAccounts({ makeAccount("Maison", "jo", "secret", "127.0.0.1", portOf(server)) });
-        QVERIFY(f.checkCurrentAccount());
-    }
-
 private slots:
-    void stat_reply_sets_status_and_colour_data()
+    void one_dialogue_sets_status_colour_and_lines_sent_data()
     {
-        QTest::addColumn<QByteArray>("statReply");
+        QTest::addColumn<Script>("script");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("state");
-        QTest::newRow("empty box") << QByteArray("+OK 0 0\r\n") << "Pas de nouveau message" << 0;
-        QTest::newRow("three messages")
-            << QByteArray("+OK 3 1536\r\n") << "3 message(s) (1,5 Ko)" << 1;
-        QTest::newRow("twelve in Mo")
-            << QByteArray("+OK 12 5242880\r\n") << "12 message(s) (5,00 Mo)" << 1;
-        QTest::newRow("no second space")
-            << QByteArray("+OK 3\r\n") << "Pas de nouveau message" << 0;
+        QTest::addColumn<QByteArrayList>("sent");
+        const QByteArrayList all { "USER jo", "PASS secret", "STAT", "QUIT" };
+        const auto normal = ScriptedPop3Server::normalDialogue;
+        QTest::newRow("empty box")
+            << normal("+OK 0 0\r\n") << "Pas de nouveau message" << int(State::NothingNew) << all;
+        QTest::newRow("each reply split over several reads")
+            << Script { { { "+OK rea", "dy\r", "\n" } }, { { "+", "OK\r\n" } },
+                   { { "+OK Logged", " in.\r\n" } }, { { "+OK 3 15", "36\r\n" } },
+                   { { "+OK Bye\r\n" }, true } }
+            << "3 message(s) (1,5 Ko)" << int(State::NewMessages) << all;
+        QTest::newRow("two replies in one read")
+            << Script { { { "+OK ready\r\n+OK\r\n" } }, { {} }, { { "+OK\r\n" } },
+                   { { "+OK 3 1536\r\n+OK Bye\r\n" } }, { {}, true } }
+            << "3 message(s) (1,5 Ko)" << int(State::NewMessages) << all;
+        QTest::newRow("wrong password") << Script { { { "+OK ready\r\n" } }, { { "+OK\r\n" } },
+            { { "-ERR authentication failed\r\n" } } }
+                                        << "-ERR authentication failed" << int(State::Error)
+                                        << QByteArrayList { "USER jo", "PASS secret", "QUIT" };
+        QTest::newRow("greeting without plus")
+            << Script { { { "* busy, try later\r\n" } } } << "* busy, try later"
+            << int(State::Error) << QByteArrayList { "QUIT" };
+        QTest::newRow("garbage greeting")
+            << Script { { { "\x01\xFFgarbage\r\n" } } } << QString::fromLatin1("\x01\xFFgarbage")
+            << int(State::Error) << QByteArrayList { "QUIT" };
     }
-    void stat_reply_sets_status_and_colour()
+    void one_dialogue_sets_status_colour_and_lines_sent()
     {
-        QFETCH(QByteArray, statReply);
+        QFETCH(Script, script);
         QFETCH(QString, status);
         QFETCH(int, state);
-        MailModuleFixture f;
-        ScriptedPop3Server server(ScriptedPop3Server::normalDialogue(statReply));
-        checkOne(f, server);
-        QCOMPARE(f.status(0), status);
-        QCOMPARE(f.state(0), state);
-        QCOMPARE(f.statusColour(0), state == 1 ? f.skin().textLight() : f.skin().textDark());
-        QCOMPARE(f.nameColour(0), f.skin().textTitle());
-        QTRY_COMPARE(server.receivedLines, normalLines());
-    }
-
-    void replies_cut_or_joined_drive_the_dialogue_as_whole_lines_data()
-    {
-        QTest::addColumn<QList<Step>>("script");
-        QTest::newRow("each reply split over several reads")
-            << QList<Step> { { { "+OK rea", "dy\r", "\n" } }, { { "+", "OK\r\n" } },
-                   { { "+OK Logged", " in.\r\n" } }, { { "+OK 3 15", "36\r\n" } },
-                   { { "+OK Bye\r\n" }, true } };
-        QTest::newRow("two replies in one read") << QList<Step> { { { "+OK ready\r\n+OK\r\n" } },
-            { {} }, { { "+OK\r\n" } }, { { "+OK 3 1536\r\n+OK Bye\r\n" } }, { {}, true } };
-    }
-    void replies_cut_or_joined_drive_the_dialogue_as_whole_lines()
-    {
-        QFETCH(QList<Step>, script);
-        MailModuleFixture f;
-        ScriptedPop3Server server(script);
-        checkOne(f, server);
-        QCOMPARE(f.status(0), QStringLiteral("3 message(s) (1,5 Ko)"));
-        QTRY_COMPARE(server.receivedLines, normalLines());
-        QCOMPARE(server.connections, 1);
-    }
-
-    void negative_reply_is_shown_in_error_colour_data()
-    {
-        QTest::addColumn<QList<Step>>("script");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QByteArrayList>("sent");
-        QTest::newRow("wrong password")
-            << QList<Step> { { { "+OK ready\r\n" } }, { { "+OK\r\n" } },
-                   { { "-ERR authentication failed\r\n" } } }
-            << "-ERR authentication failed" << QByteArrayList { "USER jo", "PASS secret", "QUIT" };
-        QTest::newRow("greeting without plus") << QList<Step> { { { "* busy, try later\r\n" } } }
-                                               << "* busy, try later" << QByteArrayList { "QUIT" };
-        QTest::newRow("garbage greeting")
-            << QList<Step> { { { "\x01\xFFgarbage\r\n" } } }
-            << QString::fromLatin1("\x01\xFFgarbage") << QByteArrayList { "QUIT" };
-    }
-    void negative_reply_is_shown_in_error_colour()
-    {
-        QFETCH(QList<Step>, script);
-        QFETCH(QString, status);
         QFETCH(QByteArrayList, sent);
         MailModuleFixture f;
         ScriptedPop3Server server(script);
-        checkOne(f, server);
-        QCOMPARE(f.status(0), status);
-        QCOMPARE(f.state(0), 99);
-        QCOMPARE(f.statusColour(0), f.skin().textError());
+        f.setAccounts({ makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port()) });
+        QVERIFY(f.checkCurrentAccount());
+        QCOMPARE(f.entry(0).EmailStatus, status);
+        QCOMPARE(f.entry(0).EmailState, state);
+        QCOMPARE(f.statusColour(0), f.colourOfState(state));
+        QCOMPARE(f.lineColour(0), f.app.skin.textTitle());
         QTRY_COMPARE(server.receivedLines, sent);
-    }
-
-    void long_error_reply_is_cut_to_22_characters()
-    {
-        QCOMPARE(StringTools::TruncateText(QStringLiteral("-ERR authentication failed"), 22),
-            QStringLiteral("-ERR authentication fa ..."));
+        QCOMPARE(server.connections, 1);
     }
 
     void reply_to_quit_never_touches_the_next_account()
@@ -112,108 +64,67 @@ private slots:
         MailModuleFixture f;
         ScriptedPop3Server server({ { { "+OK ready\r\n" } }, { { "+OK\r\n" } }, { { "+OK\r\n" } },
             { { "+OK 1 10\r\n" } }, { { "-ERR odd goodbye\r\n" } } });
-        f.setAccounts({ makeAccount("A", "jo", "secret", "127.0.0.1", portOf(server)),
-            makeAccount("B", "jo", "secret", "127.0.0.1", portOf(server)) });
+        f.setAccounts({ makeAccount("A", "jo", "secret", "127.0.0.1", server.port()),
+            makeAccount("B", "jo", "secret", "127.0.0.1", server.port()) });
         QVERIFY(f.checkCurrentAccount());
         QTRY_COMPARE(server.receivedLines.size(), 4);
         QTest::qWait(100);
-        QCOMPARE(f.status(0), QStringLiteral("1 message(s) (0,01 Ko)"));
-        QCOMPARE(f.status(1), QStringLiteral("... Connexion Serveur ..."));
+        QCOMPARE(f.entry(0).EmailStatus, QStringLiteral("1 message(s) (0,01 Ko)"));
+        QCOMPARE(f.entry(1).EmailStatus, QStringLiteral("... Connexion Serveur ..."));
         QCOMPARE(f.module->CurrentEmailAccount(), 1);
     }
 
     void unreachable_or_silent_server_retries_ten_times_then_gives_up_data()
     {
-        QTest::addColumn<QList<Step>>("script");
-        QTest::addColumn<bool>("listening");
-        QTest::newRow("silent server") << QList<Step> { { {} } } << true;
-        QTest::newRow("closes in the middle")
-            << QList<Step> { { { "+OK ready\r\n" } }, { {}, true } } << true;
-        QTest::newRow("port refused") << QList<Step> {} << false;
+        QTest::addColumn<Script>("script");
+        QTest::newRow("silent server") << Script { { {} } };
+        QTest::newRow("closes in the middle") << Script { { { "+OK ready\r\n" } }, { {}, true } };
+        QTest::newRow("port refused") << Script {};
     }
     void unreachable_or_silent_server_retries_ten_times_then_gives_up()
     {
-        QFETCH(QList<Step>, script);
-        QFETCH(bool, listening);
+        QFETCH(Script, script);
         MailModuleFixture f;
         f.module->checker().setReplyTimeout(150);
         ScriptedPop3Server server(script);
-        QString port = portOf(server);
-        if (!listening) {
+        QString port = server.port();
+        if (script.isEmpty()) {
             QTcpServer probe;
             probe.listen(QHostAddress::LocalHost, 0);
             port = QString::number(probe.serverPort()); // free once the probe is gone
         }
         f.setAccounts({ makeAccount("Maison", "jo", "secret", "127.0.0.1", port) });
-        QVERIFY(f.checkCurrentAccount(15000));
-        QCOMPARE(f.status(0), QStringLiteral("Pas de nouveau message"));
-        QCOMPARE(f.statusColour(0), f.skin().textDark());
+        QVERIFY(f.checkCurrentAccount());
+        QCOMPARE(f.entry(0).EmailStatus, QStringLiteral("Pas de nouveau message"));
+        QCOMPARE(f.statusColour(0), f.app.skin.textDark());
         QCOMPARE(f.module->checker().MailRetries(), 0);
-        if (listening)
-            QCOMPARE(server.connections, 11);
+        QCOMPARE(server.connections, script.isEmpty() ? 0 : 11);
     }
 
     void account_fields_refused_before_connecting_data()
     {
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<QString>("port");
+        QTest::addColumn<QStringList>("fields"); // user, password, server, port ("*": the peer's)
         QTest::addColumn<QString>("status");
-        const QString bad = QStringLiteral("<Port non correct>");
+        const QString port = QStringLiteral("<Port non correct>");
         const QString creds = QStringLiteral("<Utilisateur/Mot de Passe>");
-        QTest::newRow("port 0") << "jo"
-                                << "pw"
-                                << "127.0.0.1"
-                                << "0" << bad;
-        QTest::newRow("port empty") << "jo"
-                                    << "pw"
-                                    << "127.0.0.1"
-                                    << "" << bad;
-        QTest::newRow("port not a number") << "jo"
-                                           << "pw"
-                                           << "127.0.0.1"
-                                           << "pop" << bad;
-        QTest::newRow("port too large") << "jo"
-                                        << "pw"
-                                        << "127.0.0.1"
-                                        << "70000" << bad;
-        QTest::newRow("port negative") << "jo"
-                                       << "pw"
-                                       << "127.0.0.1"
-                                       << "-110" << bad;
-        QTest::newRow("port checked first") << ""
-                                            << ""
-                                            << ""
-                                            << "0" << bad;
-        QTest::newRow("no user") << ""
-                                 << "pw"
-                                 << "127.0.0.1"
-                                 << "PORT" << creds;
-        QTest::newRow("no password") << "jo"
-                                     << ""
-                                     << "127.0.0.1"
-                                     << "PORT" << creds;
-        QTest::newRow("no server") << "jo"
-                                   << "pw"
-                                   << ""
-                                   << "PORT" << creds;
+        for (const char* bad : { "0", "", "pop", "70000", "-110" })
+            QTest::addRow("port '%s'", bad) << QStringList { "jo", "pw", "127.0.0.1", bad } << port;
+        QTest::newRow("port checked first") << QStringList { "", "", "", "0" } << port;
+        QTest::newRow("no user") << QStringList { "", "pw", "127.0.0.1", "*" } << creds;
+        QTest::newRow("no password") << QStringList { "jo", "", "127.0.0.1", "*" } << creds;
+        QTest::newRow("no server") << QStringList { "jo", "pw", "", "*" } << creds;
     }
     void account_fields_refused_before_connecting()
     {
-        QFETCH(QString, user);
-        QFETCH(QString, password);
-        QFETCH(QString, host);
-        QFETCH(QString, port);
+        QFETCH(QStringList, fields);
         QFETCH(QString, status);
         MailModuleFixture f;
         ScriptedPop3Server server(ScriptedPop3Server::normalDialogue("+OK 1 1\r\n"));
-        if (port == QLatin1String("PORT"))
-            port = portOf(server);
-        f.setAccounts({ makeAccount("Maison", user, password, host, port) });
+        const QString port = fields[3] == QLatin1String("*") ? server.port() : fields[3];
+        f.setAccounts({ makeAccount("Maison", fields[0], fields[1], fields[2], port) });
         QVERIFY(f.checkCurrentAccount(100));
-        QCOMPARE(f.status(0), status);
-        QCOMPARE(f.statusColour(0), f.skin().textError());
+        QCOMPARE(f.entry(0).EmailStatus, status);
+        QCOMPARE(f.statusColour(0), f.app.skin.textError());
         QTest::qWait(50);
         QCOMPARE(server.connections, 0);
     }
@@ -223,7 +134,6 @@ private slots:
         MailModuleFixture f;
         f.setAccounts({});
         QVERIFY(f.checkCurrentAccount(100));
-        QCOMPARE(f.module->NbEmailAccounts(), 0);
         QCOMPARE(f.module->findChild<QWidget*>("pictEmailStatus")->height(), 0);
     }
 };
