@@ -44,7 +44,7 @@ bool DovecotServer::fail(const QString& error)
     return false;
 }
 
-bool DovecotServer::start(const QList<Mailbox>& mailboxes)
+bool DovecotServer::start()
 {
     if (program().isEmpty())
         return fail("dovecot is not installed");
@@ -58,7 +58,7 @@ bool DovecotServer::start(const QList<Mailbox>& mailboxes)
                 "subjectAltName=DNS:localhost,IP:127.0.0.1", "-keyout", path("key.pem"), "-out",
                 path("cert.pem") }))
         return fail("openssl could not make the certificate");
-    if (!writeMailboxes(mailboxes) || !writeConfig())
+    if (!writeMailboxes() || !writeConfig())
         return fail("cannot write the server's files");
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(program(), { "-F", "-c", path("dovecot.conf") });
@@ -78,24 +78,21 @@ void DovecotServer::stop()
     }
 }
 
-bool DovecotServer::writeMailboxes(const QList<Mailbox>& mailboxes)
+bool DovecotServer::writeMailboxes()
 {
     const bool root = ::geteuid() == 0;
     const uid_t uid = root ? 65534 : ::geteuid();
     const gid_t gid = root ? 65534 : ::getegid();
     const QByteArray message = "Subject: test\r\n\r\n" + QByteArray("x\r\n").repeated(165);
     QString users;
-    for (const Mailbox& box : mailboxes) {
-        const QString home = path("mail/" + box.user);
+    for (const auto& [user, messages] : { std::pair("alice", 3), std::pair("bob", 0) }) {
+        const QString home = path(QStringLiteral("mail/") + user);
         for (const char* sub : { "/new", "/cur", "/tmp" })
             QDir().mkpath(home + sub);
-        for (int n = 1; n <= box.messages; ++n)
+        for (int n = 1; n <= messages; ++n)
             writeFile(home + QStringLiteral("/new/10000%1.M1P1.test").arg(n), message);
-        users += QStringLiteral("%1:{PLAIN}%2:%3:%4::%5\n")
-                     .arg(box.user, box.password)
-                     .arg(uid)
-                     .arg(gid)
-                     .arg(home);
+        users
+            += QStringLiteral("%1:{PLAIN}secret:%2:%3::%4\n").arg(user).arg(uid).arg(gid).arg(home);
     }
     QDir().mkpath(path("mail"));
     if (root && !run("chown", { "-R", QStringLiteral("%1:%2").arg(uid).arg(gid), path("mail") }))

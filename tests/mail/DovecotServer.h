@@ -7,20 +7,15 @@
 // A private Dovecot POP3 server on 127.0.0.1: its own configuration, runtime and state folders,
 // passwd-file users with fresh maildirs, a plain and an implicit-TLS listener on free ports, and
 // a self-signed certificate made for the occasion. Stopped by its process id.
+// Users (password "secret"): alice with three messages of 512 bytes, bob with none.
 class DovecotServer {
 public:
-    struct Mailbox {
-        QString user;
-        QString password;
-        int messages = 0; // of 512 bytes each, CR LF line ends included
-    };
-
     // The dovecot program, or empty when it is not installed.
     static QString program();
     ~DovecotServer() { stop(); }
 
     // False, with the reason in error(), when the server could not be made ready.
-    bool start(const QList<Mailbox>& mailboxes);
+    bool start();
     void stop();
 
     quint16 plainPort() const { return m_plainPort; }
@@ -33,7 +28,7 @@ public:
 
 private:
     bool fail(const QString& error);
-    bool writeMailboxes(const QList<Mailbox>& mailboxes);
+    bool writeMailboxes();
     bool writeConfig();
     bool waitUntilListening(quint16 port);
     QString path(const QString& relative) const { return m_dir.path() + '/' + relative; }

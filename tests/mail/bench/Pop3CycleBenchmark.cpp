@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     DovecotServer server;
     QElapsedTimer startup;
     startup.start();
-    if (!server.start({ { "alice", "secret", 3 } })) {
+    if (!server.start()) {
         std::fprintf(stderr, "%s\n", qPrintable(server.error()));
         return 1;
     }
