@@ -34,7 +34,7 @@ public:
 // Message boxes and the file dialog; tests answer them from a script.
 class Dialogs {
 public:
-    enum class Icon { Critical, Exclamation, Information, Question };
+    enum class Icon { None, Critical, Exclamation, Information, Question };
     virtual ~Dialogs() = default;
     virtual void message(Icon icon, const QString& title, const QString& text) = 0;
     virtual bool askYesNo(Icon icon, const QString& title, const QString& text) = 0;

@@ -101,6 +101,6 @@ void frmAbout::StartSysInfo()
     if (launcher && SystemInfoTool::Start(*launcher))
         return;
     if (m_context.platform.dialogs)
-        m_context.platform.dialogs->message(Dialogs::Icon::Information, AppVersion::Title(),
+        m_context.platform.dialogs->message(Dialogs::Icon::None, AppVersion::Title(),
             QStringLiteral("System Information Is Unavailable At This Time"));
 }

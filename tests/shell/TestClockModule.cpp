@@ -9,150 +9,109 @@
 
 namespace {
 
-const QColor kDialColour(40, 48, 61);
-const QColor kHandColour(222, 228, 236);
-const QColor kSecondColour(248, 113, 113);
-
-quint32 packed(const QColor& colour)
-{
-    return colour.red() + 256 * colour.green() + 65536 * colour.blue();
-}
-
-// A skin folder holding only a plain dial of the given size.
-QString plainDialSkin(const QTemporaryDir& dir, const QSize& size)
-{
-    QImage dial(size, QImage::Format_RGB32);
-    dial.fill(kDialColour);
-    dial.save(dir.path() + QStringLiteral("/clock.bmp"));
-    return dir.path() + QLatin1Char('/');
-}
-
-QString labelText(const QWidget& module, const char* name)
-{
-    return module.findChild<QLabel*>(QLatin1String(name))->text();
-}
+const QColor kDial(40, 48, 61);
+const quint32 kHandSkin = 0xECE4DE; // 222|228|236 as a skin stores it
+const quint32 kSecondSkin = 0x7171F8;
+const QColor kHand = SkinState::toColor(kHandSkin);
+const QColor kSecond = SkinState::toColor(kSecondSkin);
 
 } // namespace
 
 class TestClockModule : public QObject {
     Q_OBJECT
 private slots:
-    void date_text_in_the_given_locale_data();
-    void date_text_in_the_given_locale();
-    void time_text_is_24_hour_with_two_digits_data();
-    void time_text_is_24_hour_with_two_digits();
-    void draw_clock_writes_time_day_and_date();
-    void hands_drawn_in_skin_colours_over_the_dial();
-    void new_skin_dial_keeps_the_hands();
+    void hands_at_time_data();
+    void hands_at_time();
+    void angles_round_halves_to_even();
+    void date_text_under_a_french_locale();
+    void hands_drawn_in_skin_colours_and_kept_on_a_new_dial();
     void small_form_cuts_below_the_date();
 };
 
-void TestClockModule::date_text_in_the_given_locale_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<QString>("expected");
-
-    const QLocale french(QLocale::French, QLocale::France);
-    QTest::newRow("french_monday_in_march")
-        << french << QDate(2005, 3, 7) << QStringLiteral("lun. 7 mars 2005");
-    QTest::newRow("french_abbreviated_september")
-        << french << QDate(2005, 9, 28) << QStringLiteral("mer. 28 sept. 2005");
-    QTest::newRow("english_first_of_june") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                           << QDate(2005, 6, 1) << QStringLiteral("Wed 1 Jun 2005");
-}
-
-void TestClockModule::date_text_in_the_given_locale()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QDate, date);
-    QFETCH(QString, expected);
-    QCOMPARE(ClockText::DateText(date, locale), expected);
-}
-
-void TestClockModule::time_text_is_24_hour_with_two_digits_data()
+void TestClockModule::hands_at_time_data()
 {
     QTest::addColumn<QTime>("time");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("midnight") << QTime(0, 0, 0) << QStringLiteral("00:00:00");
-    QTest::newRow("afternoon_not_12_hour") << QTime(15, 4, 9) << QStringLiteral("15:04:09");
-    QTest::newRow("last_second") << QTime(23, 59, 59) << QStringLiteral("23:59:59");
+    QTest::addColumn<QSize>("dial");
+    QTest::addColumn<QList<QPoint>>("tips"); // hour, minute, second
+    const auto row = [](const char* name, QTime time, QSize dial, QList<QPoint> tips) {
+        QTest::newRow(name) << time << dial << tips;
+    };
+    const QSize sq(100, 100);
+    row("00:00:00_straight_up", QTime(0, 0), sq, { { 50, 20 }, { 50, 16 }, { 50, 14 } });
+    row("03:00:00", QTime(3, 0), sq, { { 80, 50 }, { 50, 16 }, { 50, 14 } });
+    row("06:00:00", QTime(6, 0), sq, { { 50, 80 }, { 50, 16 }, { 50, 14 } });
+    row("15:30:00_hour_at_465", QTime(15, 30), sq, { { 78, 57 }, { 50, 84 }, { 50, 14 } });
+    row("10:10:30", QTime(10, 10, 30), sq, { { 25, 32 }, { 80, 34 }, { 50, 86 } });
+    row("23:59_hour_rounds_to_720", QTime(23, 59), sq, { { 50, 20 }, { 46, 16 }, { 50, 14 } });
+    // sin(-30 degrees) * 30 is -15: floating noise must not floor the tip a pixel further.
+    row("02:00_exact_offset_kept", QTime(2, 0), sq, { { 75, 35 }, { 50, 16 }, { 50, 14 } });
+    row("11:00_exact_offset_kept", QTime(11, 0), sq, { { 35, 24 }, { 50, 16 }, { 50, 14 } });
+    row("wide_dial_lengths_from_half_height", QTime(3, 0), QSize(160, 100),
+        { { 110, 50 }, { 80, 16 }, { 80, 14 } });
+    row("tiny_dial_hands_not_backwards", QTime(3, 0), QSize(20, 20),
+        { { 10, 10 }, { 10, 10 }, { 10, 10 } });
 }
 
-void TestClockModule::time_text_is_24_hour_with_two_digits()
+void TestClockModule::hands_at_time()
 {
     QFETCH(QTime, time);
-    QFETCH(QString, expected);
-    QCOMPARE(ClockText::TimeText(time), expected);
+    QFETCH(QSize, dial);
+    QFETCH(QList<QPoint>, tips);
+    const QPoint centre(dial.width() / 2, dial.height() / 2);
+    const ClockHands expected { { centre, tips[0] }, { centre, tips[1] }, { centre, tips[2] } };
+    QCOMPARE(ClockGeometry::HandsAt(time, dial), expected);
 }
 
-void TestClockModule::draw_clock_writes_time_day_and_date()
+void TestClockModule::angles_round_halves_to_even()
 {
-    TestApp app(false);
-    app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(15, 4, 9));
-    frmHorloge clock(app.context);
-    clock.DrawClock();
-
-    QCOMPARE(labelText(clock, "labHHMMSS"), QStringLiteral("15:04:09"));
-    QCOMPARE(labelText(clock, "labCalendar"), QStringLiteral("7"));
-    QCOMPARE(
-        labelText(clock, "labDate"), ClockText::DateText(QDate(2005, 3, 7), QLocale::system()));
-    QCOMPARE(clock.hands(), ClockGeometry::HandsAt(QTime(15, 4, 9), QSize(100, 100)));
+    QCOMPARE(ClockGeometry::HourAngle(0, 1), 0); // 0.5
+    QCOMPARE(ClockGeometry::HourAngle(0, 3), 2); // 1.5
+    QCOMPARE(ClockGeometry::MinuteAngle(0, 5), 0); // 0.5
+    QCOMPARE(ClockGeometry::MinuteAngle(0, 15), 2); // 1.5
 }
 
-void TestClockModule::hands_drawn_in_skin_colours_over_the_dial()
+void TestClockModule::date_text_under_a_french_locale()
+{
+    const QLocale french(QLocale::French, QLocale::France);
+    QCOMPARE(ClockText::DateText(QDate(2005, 3, 7), french), QStringLiteral("lun. 7 mars 2005"));
+}
+
+void TestClockModule::hands_drawn_in_skin_colours_and_kept_on_a_new_dial()
 {
     TestApp app(false);
-    app.skin.colorTextDark = packed(kHandColour);
-    app.skin.colorTextError = packed(kSecondColour);
+    app.skin.colorTextDark = kHandSkin;
+    app.skin.colorTextError = kSecondSkin;
     QTemporaryDir skinDir;
-    SkinImages images(plainDialSkin(skinDir, QSize(100, 100)));
+    QImage plainDial(100, 100, QImage::Format_RGB32);
+    plainDial.fill(kDial);
+    plainDial.save(skinDir.filePath(QStringLiteral("clock.bmp")));
+    SkinImages images(skinDir.path() + QLatin1Char('/'));
     frmHorloge clock(app.context);
     clock.applySkin(images);
     app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(3, 0, 0));
     clock.DrawClock();
 
     const QImage face = clock.clockImage();
-    QCOMPARE(face.size(), QSize(100, 100));
-    QCOMPARE(face.pixelColor(65, 50), kHandColour); // hour hand towards 3
-    QCOMPARE(face.pixelColor(50, 30), kSecondColour); // second hand over the minute hand
-    QCOMPARE(face.pixelColor(20, 80), kDialColour);
-    QCOMPARE(face.pixelColor(50, 10), kDialColour); // beyond the second hand's tip
-    // The thin second hand leaves its neighbours to the dial, the wider hour hand does not.
-    QCOMPARE(face.pixelColor(52, 30), kDialColour);
-    QCOMPARE(face.pixelColor(65, 51), kHandColour);
-
+    QCOMPARE(face.pixelColor(65, 50), kHand); // hour hand towards 3
+    QCOMPARE(face.pixelColor(65, 51), kHand); // ... wider than one pixel
+    QCOMPARE(face.pixelColor(50, 30), kSecond); // second hand over the minute hand
+    QCOMPARE(face.pixelColor(52, 30), kDial); // ... one pixel wide
+    QCOMPARE(face.pixelColor(50, 10), kDial); // beyond the tips
     const QLabel* dial = clock.findChild<QLabel*>(QStringLiteral("pictHorloge"));
     QCOMPARE(dial->pixmap().toImage().convertToFormat(face.format()), face);
-}
 
-void TestClockModule::new_skin_dial_keeps_the_hands()
-{
-    TestApp app(false);
-    app.skin.colorTextDark = packed(kHandColour);
-    QTemporaryDir firstDir;
-    QTemporaryDir secondDir;
-    SkinImages first(plainDialSkin(firstDir, QSize(100, 100)));
-    SkinImages second(plainDialSkin(secondDir, QSize(100, 100)));
-    frmHorloge clock(app.context);
-    clock.applySkin(first);
-    app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(3, 0, 0));
-    clock.DrawClock();
-
-    clock.applySkin(second);
-    QCOMPARE(clock.clockImage().pixelColor(65, 50), kHandColour);
+    SkinImages again(skinDir.path() + QLatin1Char('/'));
+    clock.applySkin(again);
+    QCOMPARE(clock.clockImage().pixelColor(65, 50), kHand);
 }
 
 void TestClockModule::small_form_cuts_below_the_date()
 {
     TestApp app(false);
     frmHorloge clock(app.context);
-    const QWidget* date = clock.findChild<QLabel*>(QStringLiteral("labDate"));
-    const QWidget* dial = clock.findChild<QLabel*>(QStringLiteral("pictHorloge"));
     clock.setSmall(true);
+    const QWidget* date = clock.findChild<QLabel*>(QStringLiteral("labDate"));
     QCOMPARE(clock.layoutHeight(), double(date->geometry().bottom() + 2));
-    clock.setSmall(false);
-    QCOMPARE(clock.layoutHeight(), double(dial->geometry().bottom() + 2));
 }
 
 QTEST_MAIN(TestClockModule)

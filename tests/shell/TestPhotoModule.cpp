@@ -11,31 +11,11 @@ namespace {
 const QColor kRed(200, 30, 30);
 const QColor kBlue(30, 30, 200);
 
-QString writePicture(
-    const QString& folder, const QString& name, const QSize& size, const QColor& colour)
+void writePicture(const QString& path, const QSize& size, QColor colour)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    const QString path = folder + QLatin1Char('/') + name;
-    image.save(path);
-    return path;
-}
-
-QImage shown(const frmPhoto& module)
-{
-    return module.findChild<QLabel*>(QStringLiteral("imgPhoto"))->pixmap().toImage();
-}
-
-QColor centreColour(const frmPhoto& module)
-{
-    const QImage image = shown(module);
-    return image.pixelColor(image.width() / 2, image.height() / 2);
-}
-
-QImage skinLogo(const QString& skin)
-{
-    return QImage(TestApp::shippedDataDir() + QStringLiteral("/skins/") + skin
-        + QStringLiteral("/tolvane_logo.bmp"));
+    QVERIFY(image.save(path));
 }
 
 } // namespace
@@ -43,137 +23,79 @@ QImage skinLogo(const QString& skin)
 class TestPhotoModule : public QObject {
     Q_OBJECT
 private slots:
-    void fitted_size_data();
-    void fitted_size();
-    void no_photo_shows_the_skin_logo_data();
-    void no_photo_shows_the_skin_logo();
-    void photo_in_any_format_scaled_to_module_width_data();
-    void photo_in_any_format_scaled_to_module_width();
-    void changing_skin_without_photo_changes_the_logo();
-    void undecodable_photo_keeps_the_picture();
-    void missing_photo_and_logo_keep_the_picture();
-    void module_switched_off_changes_nothing();
+    void very_tall_picture_stops_at_twice_the_width();
+    void display_photo_falls_back_data();
+    void display_photo_falls_back();
 };
 
-void TestPhotoModule::fitted_size_data()
+void TestPhotoModule::very_tall_picture_stops_at_twice_the_width()
 {
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QSize>("expected");
-    QTest::newRow("landscape_shrunk_to_width") << QSize(276, 100) << QSize(138, 50);
-    QTest::newRow("small_picture_grown_to_width") << QSize(69, 50) << QSize(138, 100);
-    QTest::newRow("square_full_width") << QSize(500, 500) << QSize(138, 138);
-    QTest::newRow("very_tall_stops_at_twice_the_width") << QSize(100, 1000) << QSize(27, 276);
-    QTest::newRow("thin_strip_keeps_one_pixel") << QSize(10000, 1) << QSize(138, 1);
-    QTest::newRow("empty_picture") << QSize(0, 0) << QSize();
+    QCOMPARE(PhotoSource::FittedSize(QSize(100, 1000), 138, 276), QSize(27, 276));
+    QCOMPARE(PhotoSource::FittedSize(QSize(0, 0), 138, 276), QSize());
 }
 
-void TestPhotoModule::fitted_size()
+void TestPhotoModule::display_photo_falls_back_data()
 {
-    QFETCH(QSize, picture);
-    QFETCH(QSize, expected);
-    QCOMPARE(PhotoSource::FittedSize(picture, 138, 276), expected);
+    QTest::addColumn<QString>("photo"); // photo.*: a red picture, broken.jpg: not a picture
+    QTest::addColumn<QString>("skin");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("expected"); // photo, the logo of a skin, or kept
+    const auto row = [](const char* name, const char* photo, const char* skin, const char* display,
+                         const char* expected) {
+        QTest::newRow(name) << photo << skin << display << expected;
+    };
+    row("png_scaled_to_width", "photo.png", "default", "1", "photo");
+    row("jpeg_scaled_to_width", "photo.jpg", "default", "1", "photo");
+    row("bitmap_scaled_to_width", "photo.bmp", "default", "1", "photo");
+    row("no_photo_shows_skin_logo", "", "default", "1", "default");
+    row("vanished_photo_shows_skin_logo", "gone.jpg", "default", "1", "default");
+    row("other_skin_shows_its_logo", "", "givre", "1", "givre");
+    row("undecodable_photo_keeps_picture", "broken.jpg", "default", "1", "kept");
+    row("no_photo_nor_logo_keeps_picture", "", "no-such-skin", "1", "kept");
+    row("module_off_changes_nothing", "photo.png", "default", "0", "kept");
 }
 
-void TestPhotoModule::no_photo_shows_the_skin_logo_data()
+void TestPhotoModule::display_photo_falls_back()
 {
-    QTest::addColumn<QString>("photoSetting");
-    QTest::newRow("photo_empty") << QString();
-    QTest::newRow("photo_file_gone") << QStringLiteral("/nonexistent/holiday.jpg");
-}
-
-void TestPhotoModule::no_photo_shows_the_skin_logo()
-{
-    QFETCH(QString, photoSetting);
+    QFETCH(QString, photo);
+    QFETCH(QString, skin);
+    QFETCH(QString, display);
+    QFETCH(QString, expected);
     TestApp app;
-    app.settings->save(QStringLiteral("Photo"), photoSetting);
-    frmPhoto photo(app.context);
-    photo.DisplayPhoto();
+    const QString kept = app.appDir() + QStringLiteral("/kept.png");
+    writePicture(kept, QSize(138, 80), kBlue);
+    app.settings->save(QStringLiteral("Photo"), kept);
+    frmPhoto module(app.context);
+    module.DisplayPhoto();
 
-    const QImage logo = skinLogo(QStringLiteral("default"));
-    QVERIFY(!logo.isNull());
-    QCOMPARE(shown(photo).convertToFormat(logo.format()), logo);
-    QCOMPARE(photo.layoutHeight(), 4.0 + logo.height() + 6.0);
-}
-
-void TestPhotoModule::photo_in_any_format_scaled_to_module_width_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::newRow("png") << QStringLiteral("photo.png");
-    QTest::newRow("jpeg") << QStringLiteral("photo.jpg");
-    QTest::newRow("bitmap") << QStringLiteral("photo.bmp");
-}
-
-void TestPhotoModule::photo_in_any_format_scaled_to_module_width()
-{
-    QFETCH(QString, fileName);
-    TestApp app;
-    const QString path = writePicture(app.appDir(), fileName, QSize(552, 200), kRed);
+    const QString path = photo.isEmpty() ? QString() : app.appDir() + QLatin1Char('/') + photo;
+    if (photo.startsWith(QLatin1String("photo.")))
+        writePicture(path, QSize(552, 200), kRed);
+    if (photo == QLatin1String("broken.jpg")) {
+        QFile broken(path);
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a picture") > 0);
+    }
     app.settings->save(QStringLiteral("Photo"), path);
-    frmPhoto photo(app.context);
-    photo.DisplayPhoto();
+    app.settings->save(QStringLiteral("Skin"), skin);
+    app.settings->save(QStringLiteral("DisplayPhoto"), display);
+    module.DisplayPhoto();
 
-    QCOMPARE(shown(photo).size(), QSize(138, 50));
-    const QColor centre = centreColour(photo);
-    QVERIFY2(qAbs(centre.red() - kRed.red()) < 8 && qAbs(centre.blue() - kRed.blue()) < 8,
-        qPrintable(centre.name()));
-    QCOMPARE(photo.layoutHeight(), 60.0);
-}
-
-void TestPhotoModule::changing_skin_without_photo_changes_the_logo()
-{
-    TestApp app;
-    frmPhoto photo(app.context);
-    photo.DisplayPhoto();
-    app.settings->save(QStringLiteral("Skin"), QStringLiteral("givre"));
-    photo.DisplayPhoto();
-
-    const QImage logo = skinLogo(QStringLiteral("givre"));
-    QCOMPARE(shown(photo).convertToFormat(logo.format()), logo);
-}
-
-void TestPhotoModule::undecodable_photo_keeps_the_picture()
-{
-    TestApp app;
-    app.settings->save(QStringLiteral("Photo"),
-        writePicture(app.appDir(), QStringLiteral("a.png"), QSize(138, 80), kRed));
-    frmPhoto photo(app.context);
-    photo.DisplayPhoto();
-
-    QFile broken(app.appDir() + QStringLiteral("/broken.jpg"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture at all");
-    broken.close();
-    app.settings->save(QStringLiteral("Photo"), broken.fileName());
-    photo.DisplayPhoto();
-
-    QCOMPARE(centreColour(photo), kRed);
-    QCOMPARE(shown(photo).size(), QSize(138, 80));
-}
-
-void TestPhotoModule::missing_photo_and_logo_keep_the_picture()
-{
-    TestApp app;
-    app.settings->save(QStringLiteral("Photo"),
-        writePicture(app.appDir(), QStringLiteral("a.png"), QSize(138, 80), kBlue));
-    frmPhoto photo(app.context);
-    photo.DisplayPhoto();
-
-    app.settings->save(QStringLiteral("Photo"), QString());
-    app.settings->save(QStringLiteral("Skin"), QStringLiteral("no-such-skin"));
-    photo.DisplayPhoto();
-
-    QCOMPARE(centreColour(photo), kBlue);
-}
-
-void TestPhotoModule::module_switched_off_changes_nothing()
-{
-    TestApp app;
-    app.settings->save(QStringLiteral("DisplayPhoto"), QStringLiteral("0"));
-    frmPhoto photo(app.context);
-    photo.DisplayPhoto();
-
-    QVERIFY(shown(photo).isNull());
-    QCOMPARE(photo.layoutHeight(), double(photo.designedHeight()));
+    const QImage shown = module.findChild<QLabel*>(QStringLiteral("imgPhoto"))->pixmap().toImage();
+    const QColor centre = shown.pixelColor(shown.width() / 2, shown.height() / 2);
+    if (expected == QLatin1String("photo")) {
+        QCOMPARE(shown.size(), QSize(138, 50));
+        QVERIFY2(qAbs(centre.red() - kRed.red()) < 8 && qAbs(centre.blue() - kRed.blue()) < 8,
+            qPrintable(centre.name()));
+        QCOMPARE(module.layoutHeight(), 60.0); // margins 4 and 6 around the picture
+    } else if (expected == QLatin1String("kept")) {
+        QCOMPARE(shown.size(), QSize(138, 80));
+        QCOMPARE(centre, kBlue);
+    } else {
+        const QImage logo(TestApp::shippedDataDir() + QStringLiteral("/skins/") + expected
+            + QStringLiteral("/tolvane_logo.bmp"));
+        QVERIFY(!logo.isNull());
+        QCOMPARE(shown.convertToFormat(logo.format()), logo);
+    }
 }
 
 QTEST_MAIN(TestPhotoModule)

@@ -7,6 +7,8 @@
 static QMessageBox::Icon toQt(Dialogs::Icon icon)
 {
     switch (icon) {
+    case Dialogs::Icon::None:
+        return QMessageBox::NoIcon;
     case Dialogs::Icon::Critical:
         return QMessageBox::Critical;
     case Dialogs::Icon::Exclamation:

@@ -1,0 +1,113 @@
+#include "TestApp.h"
+#include "app/frmTolvane.h"
+#include "shell/ClockHands.h"
+#include "shell/ClockText.h"
+#include "shell/frmAbout.h"
+#include "shell/frmHorloge.h"
+#include "shell/frmSplashScreen.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QString text(const QWidget* window, const char* label)
+{
+    return window->findChild<QLabel*>(QLatin1String(label))->text();
+}
+
+void click(const QWidget* window, const char* name)
+{
+    QWidget* widget = window->findChild<QWidget*>(QLatin1String(name));
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+} // namespace
+
+class TestClockAndWindowsFromBar : public QObject {
+    Q_OBJECT
+private slots:
+    void clock_drawn_at_start_still_while_hidden_and_catches_up_after();
+    void about_button_opens_one_box_unloaded_when_closed();
+    void welcome_window_ticked_writes_at_once_and_stays_away();
+};
+
+void TestClockAndWindowsFromBar::clock_drawn_at_start_still_while_hidden_and_catches_up_after()
+{
+    TestApp app;
+    app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(10, 10, 30));
+    frmTolvane bar(app.context);
+    bar.InitBar();
+    const frmHorloge* clock = bar.findChild<frmHorloge*>();
+    const ClockHands atStart = ClockGeometry::HandsAt(QTime(10, 10, 30), QSize(100, 100));
+    QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30"));
+    QCOMPARE(clock->hands(), atStart);
+
+    bar.hideBar();
+    app.fakes.clock.current = QDateTime(QDate(2005, 3, 8), QTime(15, 4, 9));
+    bar.onClockTick();
+    QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30"));
+    QCOMPARE(clock->hands(), atStart);
+
+    bar.showBarAgain();
+    QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30")); // only a tick redraws
+    bar.onClockTick();
+    QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("15:04:09")); // 24-hour
+    QCOMPARE(text(&bar, "labCalendar"), QStringLiteral("8"));
+    QCOMPARE(text(&bar, "labDate"), ClockText::DateText(QDate(2005, 3, 8), QLocale::system()));
+    QCOMPARE(clock->hands(), ClockGeometry::HandsAt(QTime(15, 4, 9), QSize(100, 100)));
+}
+
+void TestClockAndWindowsFromBar::about_button_opens_one_box_unloaded_when_closed()
+{
+    TestApp app;
+    app.settings->save(QStringLiteral("SplashScreen"), QStringLiteral("0"));
+    frmTolvane bar(app.context);
+    bar.Start();
+
+    click(&bar, "pictAbout");
+    click(&bar, "pictAbout");
+    QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
+    QPointer<frmAbout> about = bar.findChild<frmAbout*>();
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Tolvane"));
+    QCOMPARE(text(about, "lblVersion"), QStringLiteral("Tolvane - Version 1.0.11"));
+    QCOMPARE(about->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(),
+        QStringLiteral("&System Info..."));
+
+    click(about, "cmdOK");
+    QTRY_VERIFY(about.isNull());
+    click(&bar, "pictAbout");
+    QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
+}
+
+void TestClockAndWindowsFromBar::welcome_window_ticked_writes_at_once_and_stays_away()
+{
+    TestApp app;
+    const auto stored = [&app] { // as the next start reads it
+        return SettingsStore(app.configDir()).value(QStringLiteral("SplashScreen"));
+    };
+    {
+        frmTolvane bar(app.context);
+        bar.Start();
+        QPointer<frmSplashScreen> splash = bar.findChild<frmSplashScreen*>();
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->windowTitle(), QStringLiteral("Bienvenue !"));
+        click(splash, "chkDoNotDisplay");
+        QCOMPARE(stored(), QStringLiteral("0"));
+        click(splash, "chkDoNotDisplay");
+        QCOMPARE(stored(), QStringLiteral("1"));
+        click(splash, "chkDoNotDisplay");
+        click(splash, "cmdFerme");
+        QTRY_VERIFY(splash.isNull());
+    }
+    frmTolvane nextStart(app.context);
+    nextStart.Start();
+    QVERIFY(!nextStart.findChild<frmSplashScreen*>());
+}
+
+QTEST_MAIN(TestClockAndWindowsFromBar)
+#include "TestClockAndWindowsFromBar.moc"
