@@ -69,13 +69,9 @@ bool DovecotServer::start()
 
 void DovecotServer::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
     m_process.terminate();
-    if (!m_process.waitForFinished(5000)) {
+    if (!m_process.waitForFinished(5000))
         m_process.kill();
-        m_process.waitForFinished(2000);
-    }
 }
 
 bool DovecotServer::writeMailboxes()
