@@ -6,6 +6,7 @@
 #include "shell/Skin.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <QThread>
@@ -102,6 +103,6 @@ int main(int argc, char* argv[])
     const QStringList arguments = QApplication::arguments();
     const qsizetype shot = arguments.indexOf(QStringLiteral("--shot"));
     if (shot > 0 && shot + 2 < arguments.size())
-        saveShot(context, arguments[shot + 1], arguments[shot + 2]);
+        saveShot(context, arguments[shot + 1], QDir(arguments[shot + 2]).absolutePath() + '/');
     return 0;
 }
