@@ -366,7 +366,7 @@ void frmTolvane::showAbout()
 {
     if (!m_about)
         m_about = new frmAbout(m_context, this);
-    m_about->show();
+    showCentred(m_about);
     m_about->raise();
     m_about->activateWindow();
 }
@@ -375,7 +375,15 @@ void frmTolvane::showSplashScreen()
 {
     if (!m_splash)
         m_splash = new frmSplashScreen(m_context, this);
-    m_splash->show();
+    showCentred(m_splash);
+}
+
+// Windows opened from the bar go to the middle of the screen rather than over the narrow bar.
+void frmTolvane::showCentred(QWidget* window)
+{
+    window->adjustSize();
+    window->move(screenGeometry().center() - window->rect().center());
+    window->show();
 }
 
 void frmTolvane::quitBar()
