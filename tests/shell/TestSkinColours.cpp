@@ -45,16 +45,10 @@ private slots:
         QCOMPARE(state.textDark(), QColor(255, 0, 0));
         QCOMPARE(state.colorTextLight, quint32(0));  // missing key: default 0|0|0
         QCOMPARE(state.colorTextError, quint32(99)); // two parts: kept
-    }
 
-    void no_skin_folder_gives_black_and_images_from_the_images_folder()
-    {
-        SkinState state;
-        state.colorBackGround = 1234;
-        state.useImgMeteoSkin = true;
         Skin::ReadSkinIni(QStringLiteral("/nonexistent/skin/"), state);
-        QVERIFY(!state.useImgMeteoSkin);
-        QCOMPARE(state.colorBackGround, quint32(0));
+        QVERIFY(!state.useImgMeteoSkin); // no skin.ini: every key takes its default
+        QCOMPARE(state.colorTextDark, quint32(0));
     }
 
     void skin_pictures_are_decoded_once_and_missing_ones_are_null()
