@@ -22,6 +22,7 @@ int cCPULoad::GetCPUCount()
         m_count = m_counters ? std::max(0, m_counters->processorCount()) : 0;
         m_idle = QList<qint64>(m_count, 0);
         m_previousIdle = QList<qint64>(m_count, 0);
+        m_samplesInRow = QList<int>(m_count, 0);
     }
     return m_count;
 }
@@ -36,16 +37,19 @@ void cCPULoad::CollectCPUData()
         throw CPULoadError(CPULoadError::ProcessorObject, QStringLiteral(".CollectData"),
             QStringLiteral("Unable to locate the 'Processor' performance object"));
     GetCPUCount();
+    QList<bool> present(m_count, false);
     for (const ProcessorSample::Idle& processor : sample.processors) {
         if (processor.number < 0 || processor.number >= m_count)
             throw CPULoadError(CPULoadError::ProcessorIndex, QStringLiteral(".CollectCPUData()"),
                 QStringLiteral("CPU index out of bounds"));
         m_previousIdle[processor.number] = m_idle[processor.number];
         m_idle[processor.number] = processor.idleTime;
+        present[processor.number] = true;
     }
+    for (int n = 0; n < m_count; ++n)
+        m_samplesInRow[n] = present[n] ? m_samplesInRow[n] + 1 : 0;
     m_previousSampleTime = m_sampleTime;
     m_sampleTime = sample.sampleTime;
-    ++m_samplesTaken;
 }
 
 int cCPULoad::GetCPUUsage(int index)
@@ -56,8 +60,8 @@ int cCPULoad::GetCPUUsage(int index)
     if (n < 0 || n >= m_count)
         throw CPULoadError(CPULoadError::ProcessorIndex, QStringLiteral(".GetCPUUsage()"),
             QStringLiteral("CPU index out of bounds"));
-    // The first sample has nothing before it: counting from zero would read as full load.
-    if (m_samplesTaken < 2 || m_sampleTime == m_previousSampleTime)
+    // A processor needs two samples in a row: counting from zero would read as full load.
+    if (m_samplesInRow[n] < 2 || m_sampleTime == m_previousSampleTime)
         return 0;
     const double idle = double(m_idle[n] - m_previousIdle[n]);
     const double elapsed = double(m_sampleTime - m_previousSampleTime);
@@ -66,10 +70,13 @@ int cCPULoad::GetCPUUsage(int index)
 
 int cCPULoad::GetMachineUsage()
 {
-    if (m_count < 1)
-        return 0;
     qint64 sum = 0;
-    for (int index = 1; index <= m_count; ++index)
-        sum += GetCPUUsage(index);
-    return int(Numbers::RoundHalfEven(double(sum) / m_count));
+    int measured = 0;
+    for (int n = 0; n < m_count; ++n) {
+        if (m_samplesInRow[n] >= 2) {
+            sum += GetCPUUsage(n + 1);
+            ++measured;
+        }
+    }
+    return measured > 0 ? int(Numbers::RoundHalfEven(double(sum) / measured)) : 0;
 }

@@ -38,10 +38,11 @@ public:
     int GetCPUCount();
     // Takes one sample: the current counters become the previous ones.
     void CollectCPUData();
-    // Whole percent busy of processor index (from 1) between the last two samples; 0 while
-    // there are not two samples yet.
+    // Whole percent busy of processor index (from 1) between the last two samples; 0 unless
+    // both of them hold that processor.
     int GetCPUUsage(int index);
-    // The mean of GetCPUUsage over every processor, rounded; 0 without processors.
+    // The mean of GetCPUUsage over the processors found in the last two samples (an offline
+    // processor has no line), rounded; 0 without any.
     int GetMachineUsage();
 
 private:
@@ -49,7 +50,7 @@ private:
     int m_count = -1;
     qint64 m_sampleTime = 0;
     qint64 m_previousSampleTime = 0;
-    int m_samplesTaken = 0;
     QList<qint64> m_idle;
     QList<qint64> m_previousIdle;
+    QList<int> m_samplesInRow; // consecutive samples holding each processor
 };

@@ -27,13 +27,15 @@ struct ProcFixture {
         file.write(text.toUtf8());
     }
     void advanceSeconds(double seconds) { now += qint64(seconds * 1e7); }
-    // One cpuN line per entry with that many idle ticks, split between idle and iowait.
+    // One cpuN line per entry with that many idle ticks, split between idle and iowait; a
+    // negative entry is an offline processor, without a line.
     void writeStat(const QList<qint64>& idleTicks)
     {
         QString text = QStringLiteral("cpu  1000 0 500 99999 0 0 0 0 0 0\n");
         for (int n = 0; n < idleTicks.size(); ++n)
-            text += QString::asprintf("cpu%d 500 0 250 %lld %lld 0 7 0 0 0\n", n, idleTicks[n] / 2,
-                idleTicks[n] - idleTicks[n] / 2);
+            if (idleTicks[n] >= 0)
+                text += QString::asprintf("cpu%d 500 0 250 %lld %lld 0 7 0 0 0\n", n,
+                    idleTicks[n] / 2, idleTicks[n] - idleTicks[n] / 2);
         write(QStringLiteral("proc/stat"), text + QStringLiteral("intr 12345 0 0\nctxt 999\n"));
     }
     void writeMeminfo(qint64 totalKb, qint64 availableKb, qint64 swapTotalKb, qint64 swapFreeKb)

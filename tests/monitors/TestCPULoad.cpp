@@ -20,6 +20,8 @@ private slots:
             << QList<qint64> { 99, 100 } << 1.0 << QList<int> { 1, 0 } << 0;
         QTest::newRow("idle grew more than the time: negative")
             << QList<qint64> { 110 } << 1.0 << QList<int> { -10 } << -10;
+        QTest::newRow("offline processor left out of the mean")
+            << QList<qint64> { 100, -1, 0 } << 1.0 << QList<int> { 0, 0, 100 } << 50;
         QTest::newRow("two samples at the same time read zero")
             << QList<qint64> { 10 } << 0.0 << QList<int> { 0 } << 0;
     }
@@ -30,13 +32,15 @@ private slots:
         QFETCH(QList<int>, perProcessor);
         QFETCH(int, machine);
         ProcFixture proc;
-        QList<qint64> idle(idleGrowth.size(), 5000);
+        QList<qint64> idle;
+        for (qint64 growth : idleGrowth)
+            idle.append(growth < 0 ? -1 : 5000);
         proc.writeStat(idle);
         cCPULoad load(&proc.processors);
         QCOMPARE(load.GetCPUCount(), idle.size());
         load.CollectCPUData();
         for (int n = 0; n < idle.size(); ++n)
-            idle[n] += idleGrowth[n];
+            idle[n] += idle[n] < 0 ? 0 : idleGrowth[n];
         proc.writeStat(idle);
         proc.advanceSeconds(seconds);
         load.CollectCPUData();
