@@ -114,18 +114,22 @@ void MailChecker::SendPop3Line(const QString& text)
     m_socket->write(Cp1252::encode(text) + "\r\n");
 }
 
+// A reply longer than kMaxReplyLine without a line feed is taken as a line of that length, so
+// a peer that never ends its line cannot fill the memory.
 void MailChecker::onReadyRead()
 {
     m_received += m_socket->readAll();
-    qsizetype end;
-    while ((end = m_received.indexOf('\n')) >= 0) {
-        const QByteArray line = m_received.left(end + 1);
-        m_received.remove(0, end + 1);
-        if (!m_active)
-            continue; // the answer to QUIT, or anything after the dialogue ended
+    while (m_active) {
+        const qsizetype end = m_received.indexOf('\n');
+        if (end < 0 && m_received.size() < kMaxReplyLine)
+            return;
+        const qsizetype length = end < 0 ? kMaxReplyLine : end + 1;
+        const QByteArray line = m_received.left(length);
+        m_received.remove(0, length);
         m_replyTimer.start();
         handleReply(Cp1252::decode(line));
     }
+    m_received.clear(); // the answer to QUIT, or anything after the dialogue ended
 }
 
 void MailChecker::handleReply(const QString& reply)

@@ -23,6 +23,7 @@ public:
     static constexpr int kDefaultReplyTimeoutMs = 30000;
     static constexpr int kMaxRetries = 10;
     static constexpr int kImplicitTlsPort = 995;
+    static constexpr int kMaxReplyLine = 4096; // bytes; a POP3 reply line holds at most 512
 
     explicit MailChecker(QObject* parent = nullptr);
     ~MailChecker() override;

@@ -40,6 +40,10 @@ private slots:
         QTest::newRow("garbage greeting")
             << Script { { { "\x01\xFFgarbage\r\n" } } } << QString::fromLatin1("\x01\xFFgarbage")
             << int(State::Error) << QByteArrayList { "QUIT" };
+        QTest::newRow("endless line cut at its limit")
+            << Script { { { QByteArray(MailChecker::kMaxReplyLine + 900, 'x') } } }
+            << QString(MailChecker::kMaxReplyLine, u'x') << int(State::Error)
+            << QByteArrayList { "QUIT" };
     }
     void one_dialogue_sets_status_colour_and_lines_sent()
     {
