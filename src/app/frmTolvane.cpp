@@ -176,6 +176,9 @@ void frmTolvane::InitBar()
         m_mailCountdown = 2;
         m_email->LoadEmailAccounts();
         m_timerEmails.start();
+    } else {
+        // A check under way would switch timer_emails on again when it ends.
+        m_email->checker().abortCheck();
     }
     m_photo->DisplayPhoto();
     ShowFavoritesTab();

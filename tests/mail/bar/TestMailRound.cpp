@@ -97,17 +97,27 @@ private slots:
         QTRY_COMPARE(silent.connections, 2);
     }
 
-    void settings_applied_during_a_check_drop_it_and_start_over()
+    void settings_applied_during_a_check_drop_it_data()
     {
+        QTest::addColumn<bool>("stillShown");
+        QTest::newRow("module still shown: a new round") << true;
+        QTest::newRow("module switched off: no more checks") << false;
+    }
+    void settings_applied_during_a_check_drop_it()
+    {
+        QFETCH(bool, stillShown);
         ScriptedPop3Server silent({ ScriptedPop3Server::Step {} });
         Bar bar({ silent.port(), "0" });
         bar.ticks(2);
         QVERIFY(bar.module->checker().isChecking());
+        bar.app.settings->save(QStringLiteral("DisplayEmails"), stillShown ? "1" : "0");
         bar.window->InitBar();
         QVERIFY(!bar.module->checker().isChecking());
-        QVERIFY(bar.timer->isActive());
-        QCOMPARE(bar.window->mailCountdown(), 2);
-        QCOMPARE(bar.status(0), QStringLiteral("... Connexion Serveur ..."));
+        QCOMPARE(bar.timer->isActive(), stillShown);
+        if (stillShown) {
+            QCOMPARE(bar.window->mailCountdown(), 2);
+            QCOMPARE(bar.status(0), QStringLiteral("... Connexion Serveur ..."));
+        }
     }
 };
 
