@@ -38,6 +38,13 @@ private slots:
         // 64-bit sums over every interface, the loopback included.
         QCOMPARE(helper.BytesReceived(), qint64(3267 + 5'000'000'000));
         QCOMPARE(helper.BytesSent(), qint64(3267 + 50151));
+        // An adapter that went away and came back is read afresh.
+        proc.writeNetDev({ { "lo", 1, 1 } });
+        helper.Interfaces();
+        proc.write(
+            QStringLiteral("sys/class/net/eth0/address"), QStringLiteral("00:0c:29:05:ab:01"));
+        proc.writeNetDev({ { "lo", 1, 1 }, { "eth0", 1, 1 } });
+        QCOMPARE(helper.Interfaces()->item(2)->AdapterAddress, QStringLiteral("00-0C-29-05-AB-01"));
         // A table that disappears gives an empty collection and zero totals.
         QFile::remove(proc.path(QStringLiteral("proc/net/dev")));
         QCOMPARE(helper.Interfaces()->Count(), 0);

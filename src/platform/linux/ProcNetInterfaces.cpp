@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -140,5 +141,18 @@ QList<InterfaceRow> ProcNetInterfaces::read()
         }
         p = lineEnd + 1;
     }
+    forgetGoneInterfaces(rows);
     return rows;
+}
+
+// Interfaces come and go (containers, VPNs, adapters plugged in again): a name that is back is
+// read afresh, and the cache does not grow with every name ever seen.
+void ProcNetInterfaces::forgetGoneInterfaces(const QList<InterfaceRow>& rows)
+{
+    if (m_cache.size() <= rows.size())
+        return;
+    QSet<QString> present;
+    for (const InterfaceRow& row : rows)
+        present.insert(row.name);
+    m_cache.removeIf([&](const auto& entry) { return !present.contains(entry.key()); });
 }

@@ -24,6 +24,7 @@ private:
     };
     void readAttributes(const QString& name, InterfaceRow& row) const;
     const InterfaceRow& attributes(const QString& name);
+    void forgetGoneInterfaces(const QList<InterfaceRow>& rows);
 
     QString m_sysNet;
     ProcFile m_dev;
