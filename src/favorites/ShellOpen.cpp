@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -28,11 +29,24 @@ QString programOnPath(const Launcher& launcher, const QString& item)
     return launcher.findProgram(name);
 }
 
+// An executable binary or script. File systems such as FAT mark every file executable, so the
+// permission alone does not tell a program from a document.
+bool isProgram(const QFileInfo& info)
+{
+    if (!info.isFile() || !info.isExecutable())
+        return false;
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(4);
+    return start == "\177ELF" || start.startsWith("#!");
+}
+
 int openExisting(Launcher& launcher, const QFileInfo& file, const QStringList& arguments)
 {
     if (!file.isReadable())
         return ShellResult::kAccessDenied;
-    if (file.isFile() && file.isExecutable())
+    if (isProgram(file))
         return launcher.startProgram(file.absoluteFilePath(), arguments)
             ? ShellResult::kSuccess
             : ShellResult::kAccessDenied;

@@ -10,10 +10,12 @@ class TestShellOpen : public QObject {
 
     QTemporaryDir m_dir;
 
-    QString makeFile(const QString& name, QFileDevice::Permissions permissions)
+    QString makeFile(
+        const QString& name, QFileDevice::Permissions permissions, const QByteArray& content = {})
     {
         QFile file(m_dir.filePath(name));
         file.open(QIODevice::WriteOnly);
+        file.write(content);
         file.setPermissions(permissions);
         return file.fileName();
     }
@@ -38,6 +40,9 @@ private slots:
         QTest::newRow("address without scheme") << "www.example.org" << true << 33 << "";
         QTest::newRow("folder") << m_dir.path() << true << 33 << "";
         QTest::newRow("document") << document << true << 33 << "";
+        QTest::newRow("document marked executable, as on FAT") << makeFile(
+            QStringLiteral("rapport.pdf"), QFileDevice::ReadOwner | QFileDevice::ExeOwner,
+            "%PDF-1.4") << true << 33 << "";
         QTest::newRow("no program for the document")
             << document << false << 31 << QStringLiteral("SE_ERR_NOASSOC\n") + document;
     }
@@ -62,7 +67,8 @@ private slots:
     {
         FakePlatform fakes;
         fakes.launcher.available = { QStringLiteral("Pelnorix") };
-        const QString script = makeFile(QStringLiteral("outil.sh"), QFileDevice::ExeOwner);
+        const QString script = makeFile(QStringLiteral("outil.sh"),
+            QFileDevice::ReadOwner | QFileDevice::ExeOwner, "#!/bin/sh\n");
         QVERIFY(ShellOpen(fakes.services(), "Pelnorix.exe", "--hote \"mon poste\"") > 32);
         QVERIFY(ShellOpen(fakes.services(), script) > 32);
         QCOMPARE(fakes.launcher.started,
