@@ -1,6 +1,7 @@
 #include "Numbers.h"
 
 #include <cmath>
+#include <limits>
 
 namespace Numbers {
 
@@ -41,9 +42,18 @@ double LeadingNumber(const QString& text)
     return ok ? value : 0.0;
 }
 
+// A value beyond the 64-bit range saturates: converting it would be undefined.
 qint64 RoundHalfEven(double value)
 {
-    return static_cast<qint64>(std::nearbyint(value));
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    const double rounded = std::nearbyint(value);
+    if (std::isnan(rounded))
+        return 0;
+    if (rounded >= kTwoTo63)
+        return std::numeric_limits<qint64>::max();
+    if (rounded < -kTwoTo63)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(rounded);
 }
 
 qint64 LeadingInteger(const QString& text)

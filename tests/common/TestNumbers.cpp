@@ -39,6 +39,8 @@ private slots:
         QTest::newRow("-2.5") << "-2.5" << qint64(-2);
         QTest::newRow("2.6") << "2.6" << qint64(3);
         QTest::newRow("0.5") << "0.5" << qint64(0);
+        QTest::newRow("too large saturates") << "99999999999999999999" << LLONG_MAX;
+        QTest::newRow("too small saturates") << "-99999999999999999999" << LLONG_MIN;
     }
     void integers_round_halves_to_even()
     {
