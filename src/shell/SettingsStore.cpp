@@ -70,6 +70,19 @@ QString SettingsStore::unescape(const QString& stored)
     return out;
 }
 
+// Only blanks and tabs around a value are layout; escape() writes a value's own as escapes. Other
+// spaces (a no-break space, code 160) belong to the value.
+static QString trimBlanks(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 QList<SettingsStore::Section> SettingsStore::parse(const QString& text)
 {
     QList<Section> sections;
@@ -87,7 +100,7 @@ QList<SettingsStore::Section> SettingsStore::parse(const QString& text)
         if (eq < 0 || sections.isEmpty())
             continue;
         sections.last().entries.append(
-            { line.left(eq).trimmed(), unescape(line.mid(eq + 1).trimmed()) });
+            { line.left(eq).trimmed(), unescape(trimBlanks(line.mid(eq + 1))) });
     }
     return sections;
 }
@@ -106,29 +119,35 @@ QString SettingsStore::serialize(const QList<Section>& sections)
 }
 
 // The file is read again only when it changed on disk, so hand edits are seen at once.
-QList<SettingsStore::Section> SettingsStore::load(const QString& application) const
+bool SettingsStore::load(const QString& application, QList<Section>& sections) const
 {
+    sections.clear();
     const QString path = filePath(application);
     const QFileInfo info(path);
     if (!info.exists())
-        return {};
+        return true;
     if (path == m_cachedPath && info.lastModified() == m_cache.modified
-        && info.size() == m_cache.size)
-        return m_cache.sections;
+        && info.size() == m_cache.size) {
+        sections = m_cache.sections;
+        return true;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return false;
     m_cachedPath = path;
     m_cache.modified = info.lastModified();
     m_cache.size = info.size();
     m_cache.sections = parse(QString::fromUtf8(file.readAll()));
-    return m_cache.sections;
+    sections = m_cache.sections;
+    return true;
 }
 
 QString SettingsStore::GetSetting(const QString& application, const QString& section,
                                   const QString& key, const QString& defaultValue) const
 {
-    for (const Section& s : load(application)) {
+    QList<Section> sections;
+    load(application, sections);
+    for (const Section& s : sections) {
         if (s.name.compare(section, Qt::CaseInsensitive) != 0)
             continue;
         for (const Entry& entry : s.entries) {
@@ -142,7 +161,9 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
 bool SettingsStore::SaveSetting(const QString& application, const QString& section,
                                 const QString& key, const QString& value)
 {
-    QList<Section> sections = load(application);
+    QList<Section> sections;
+    if (!load(application, sections))
+        return false; // writing now would lose every other value of the file
     auto s = std::find_if(sections.begin(), sections.end(), [&](const Section& candidate) {
         return candidate.name.compare(section, Qt::CaseInsensitive) == 0;
     });

@@ -50,7 +50,8 @@ private:
         QList<Section> sections;
     };
 
-    QList<Section> load(const QString& application) const;
+    // False when the file exists but cannot be read: nothing may then be written over it.
+    bool load(const QString& application, QList<Section>& sections) const;
     static QList<Section> parse(const QString& text);
     static QString serialize(const QList<Section>& sections);
 

@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("codes 0-255") << all;
         QTest::newRow("code 0 alone") << QString(QChar(0));
         QTest::newRow("blanks at the ends") << QStringLiteral("  a b  ");
+        QTest::newRow("no-break spaces at the ends") << QStringLiteral("\u00a0a\u00a0");
         QTest::newRow("escape look-alikes") << QStringLiteral("\\x41\\\\x");
         QTest::newRow("line ends") << QStringLiteral("a\r\nb\n");
         QTest::newRow("beyond latin-1") << QStringLiteral("\u20ac\u4e2d");
