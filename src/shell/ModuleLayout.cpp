@@ -4,12 +4,6 @@
 
 namespace ModuleLayout {
 
-QStringList AllModuleIds()
-{
-    return { kPhoto, kHorloge, kEmails, kFavoris, kMeteo, kInfosSysteme, kBandePassante,
-             kPenseBete };
-}
-
 Result Arrange(const QString& order, const QHash<QString, ModuleInput>& modules, int titleBottom,
                int spaceBetweenModules, int bottomStripHeight)
 {

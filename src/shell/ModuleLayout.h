@@ -19,8 +19,6 @@ inline const QString kInfosSysteme = QStringLiteral("Infos Syst\u00e8me");
 inline const QString kBandePassante = QStringLiteral("Bande Passante");
 inline const QString kPenseBete = QStringLiteral("Pense-B\u00eate");
 
-QStringList AllModuleIds();
-
 struct ModuleInput {
     bool shown = false;
     double height = 0; // the frame's height once sized for this pass

@@ -15,7 +15,6 @@ public:
     void applySkin(SkinImages& images) override;
 
     void setSmall(bool small) { m_small = small; }
-    bool isSmall() const { return m_small; }
     // Reads the clock once and brings the hands and the texts up to date.
     void DrawClock();
 
