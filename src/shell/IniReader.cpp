@@ -49,7 +49,12 @@ QString ReadIniString(const QString& filePath, const QString& section, const QSt
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return defaultValue;
-    return ReadIniText(Cp1252::decode(file.readAll()), section, key, defaultValue);
+    // Skin files are Windows-1252, unless an editor saved them as UTF-8 with its byte-order mark.
+    const QByteArray bytes = file.readAll();
+    const QByteArray utf8Mark("\xEF\xBB\xBF");
+    const QString text = bytes.startsWith(utf8Mark) ? QString::fromUtf8(bytes.mid(utf8Mark.size()))
+                                                    : Cp1252::decode(bytes);
+    return ReadIniText(text, section, key, defaultValue);
 }
 
 } // namespace IniReader

@@ -51,6 +51,12 @@ private slots:
         QCOMPARE(IniReader::ReadIniString(file.fileName(), QStringLiteral("a"),
                                           QStringLiteral("name"), QString()),
                  QStringLiteral("M\u00e9t\u00e9o \u20ac"));
+        QVERIFY(file.open(QIODevice::WriteOnly)); // saved as UTF-8 with a byte-order mark
+        file.write("\xEF\xBB\xBF[a]\r\nname=M\xC3\xA9t\xC3\xA9o\r\n");
+        file.close();
+        QCOMPARE(IniReader::ReadIniString(file.fileName(), QStringLiteral("a"),
+                                          QStringLiteral("name"), QString()),
+                 QStringLiteral("M\u00e9t\u00e9o"));
     }
 };
 
