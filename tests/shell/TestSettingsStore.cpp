@@ -45,25 +45,6 @@ private slots:
         QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("0"));
     }
 
-    void numbers_follow_the_leading_number_rule_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<qint64>("expected");
-        QTest::newRow("plain") << "128" << qint64(128);
-        QTest::newRow("not a number") << "beaucoup" << qint64(0);
-        QTest::newRow("half to even") << "2.5" << qint64(2);
-        QTest::newRow("blanks inside") << " 1 0" << qint64(10);
-    }
-    void numbers_follow_the_leading_number_rule()
-    {
-        QFETCH(QString, stored);
-        QFETCH(qint64, expected);
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        store.save(QStringLiteral("Transparency"), stored);
-        QCOMPARE(store.number(QStringLiteral("Transparency")), expected);
-    }
-
     void every_code_0_to_255_round_trips_through_the_file_data()
     {
         QTest::addColumn<QString>("value");
