@@ -5,9 +5,13 @@
 #include "ModuleLayout.h"
 #include "Skin.h"
 
+#include <QFontMetrics>
 #include <QLocale>
 
 namespace {
+
+constexpr int kDatePointSize = 8;
+constexpr double kSmallestDatePointSize = 6;
 
 void setLabelFont(QLabel* label, int pointSize, bool bold)
 {
@@ -15,6 +19,21 @@ void setLabelFont(QLabel* label, int pointSize, bool bold)
     font.setPointSize(pointSize);
     font.setBold(bold);
     label->setFont(font);
+}
+
+// The date keeps its size unless the locale's names would be cut at the calendar: it then
+// shrinks just enough to fit ("sam. 16 mars 2024" is wider than the label in French).
+void setFittingDate(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    QFont font = label->font();
+    font.setPointSizeF(kDatePointSize);
+    while (font.pointSizeF() > kSmallestDatePointSize
+           && QFontMetrics(font).horizontalAdvance(text) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->setText(text);
 }
 
 } // namespace
@@ -31,7 +50,7 @@ frmHorloge::frmHorloge(AppContext& context, QWidget* parent)
     m_day->setAlignment(Qt::AlignCenter);
     m_time->setAlignment(Qt::AlignCenter);
     setLabelFont(m_time, 11, true);
-    setLabelFont(m_date, 8, false);
+    setLabelFont(m_date, kDatePointSize, false);
     setLabelFont(m_day, 11, true);
     connect(m_separator, &PictureBox::clicked, this, &frmHorloge::separatorClicked);
 }
@@ -74,7 +93,7 @@ void frmHorloge::DrawClock()
     m_day->setText(QString::number(now.date().day()));
     m_hands = ClockGeometry::HandsAt(now.time(), m_dial->size());
     m_time->setText(ClockText::TimeText(now.time()));
-    m_date->setText(ClockText::DateText(now.date(), QLocale::system()));
+    setFittingDate(m_date, ClockText::DateText(now.date(), QLocale()));
     m_drawn = true;
     paintDial();
 }

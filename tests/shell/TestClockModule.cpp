@@ -24,6 +24,7 @@ private slots:
     void hands_at_time();
     void angles_round_halves_to_even();
     void date_text_under_a_french_locale();
+    void long_french_date_fits_beside_the_calendar();
     void hands_drawn_in_skin_colours_and_kept_on_a_new_dial();
     void small_form_cuts_below_the_date();
 };
@@ -74,6 +75,19 @@ void TestClockModule::date_text_under_a_french_locale()
 {
     const QLocale french(QLocale::French, QLocale::France);
     QCOMPARE(ClockText::DateText(QDate(2005, 3, 7), french), QStringLiteral("lun. 7 mars 2005"));
+}
+
+void TestClockModule::long_french_date_fits_beside_the_calendar()
+{
+    TestApp app(false);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    frmHorloge clock(app.context);
+    app.fakes.clock.current = QDateTime(QDate(2024, 3, 16), QTime(12, 0));
+    clock.DrawClock();
+    QLocale::setDefault(QLocale::system());
+    const QLabel* date = clock.findChild<QLabel*>(QStringLiteral("labDate"));
+    QCOMPARE(date->text(), QStringLiteral("sam. 16 mars 2024"));
+    QVERIFY(date->fontMetrics().horizontalAdvance(date->text()) <= date->width());
 }
 
 void TestClockModule::hands_drawn_in_skin_colours_and_kept_on_a_new_dial()
