@@ -239,6 +239,8 @@ void frmTolvane::DockBar()
 {
     m_settings.dockLeft = m_context.settings->number(QStringLiteral("Position")) != 0;
     m_slide->stop();
+    // Docked means on screen: a bar re-docked while slid away must not keep its clock still.
+    m_hidden = false;
     resize(kWidth, height());
     moveToLeftTwips(dockedLeftTwips());
     m_title.background->move(0, 0);

@@ -59,6 +59,10 @@ void TestClockAndWindowsFromBar::clock_drawn_at_start_still_while_hidden_and_cat
     QCOMPARE(text(&bar, "labCalendar"), QStringLiteral("8"));
     QCOMPARE(text(&bar, "labDate"), ClockText::DateText(QDate(2005, 3, 8), QLocale::system()));
     QCOMPARE(clock->hands(), ClockGeometry::HandsAt(QTime(15, 4, 9), QSize(100, 100)));
+
+    bar.hideBar(); // the settings applied again while slid away dock the bar on screen
+    bar.InitBar();
+    QVERIFY(!bar.isHidden());
 }
 
 void TestClockAndWindowsFromBar::about_button_opens_one_box_unloaded_when_closed()
