@@ -54,10 +54,19 @@ void frmTolvane::buildTitleStrip()
     m_title = TitleStrip::create(this);
     m_pictBGBottom = new PictureBox(QStringLiteral("pictBGBottom"), this);
     m_pictBGBottom->setGeometry(0, 0, kWidth, kBottomStripHeight);
-    connect(m_title.hide, &PictureBox::clicked, this, &frmTolvane::hideBar);
-    connect(m_title.close, &PictureBox::clicked, this, &frmTolvane::quitBar);
-    connect(m_title.config, &PictureBox::clicked, this, [this] { m_optionsOpen = true; });
-    connect(m_title.about, &PictureBox::clicked, this, &frmTolvane::showAbout);
+    // The strip left at the screen edge while the bar is hidden can hold a sliver of a title
+    // button: a click there brings the bar back rather than closing it or opening a window.
+    const auto whenShown = [this](void (frmTolvane::*action)()) {
+        return [this, action] { m_hidden ? showBarAgain() : (this->*action)(); };
+    };
+    connect(m_title.hide, &PictureBox::clicked, this, whenShown(&frmTolvane::hideBar));
+    connect(m_title.close, &PictureBox::clicked, this, whenShown(&frmTolvane::quitBar));
+    connect(m_title.config, &PictureBox::clicked, this, whenShown(&frmTolvane::openOptions));
+    connect(m_title.about, &PictureBox::clicked, this, whenShown(&frmTolvane::showAbout));
+    connect(m_title.password, &PictureBox::clicked, this, [this] {
+        if (m_hidden)
+            showBarAgain();
+    });
 }
 
 void frmTolvane::buildModules()
@@ -389,6 +398,11 @@ void frmTolvane::showCentred(QWidget* window)
     window->adjustSize();
     window->move(screenGeometry().center() - window->rect().center());
     window->show();
+}
+
+void frmTolvane::openOptions()
+{
+    m_optionsOpen = true;
 }
 
 void frmTolvane::quitBar()

@@ -81,6 +81,7 @@ private:
     void toggleSmallForm(bool& small, const QString& key);
     void selectFavoritesTab(int tab);
     void quitBar();
+    void openOptions();
     void showCentred(QWidget* window);
     void showAbout();
     void showSplashScreen();

@@ -125,6 +125,14 @@ private slots:
         QVERIFY(!bar.isHidden());
         QTRY_VERIFY(!bar.isSliding());
         QCOMPARE(bar.x(), shownX);
+
+        // A title button peeking out of the strip brings the bar back instead of acting.
+        QTest::mouseClick(child(bar, "pictHide"), Qt::LeftButton);
+        QTRY_VERIFY(!bar.isSliding());
+        QTest::mouseClick(child(bar, "pictCloseWindow"), Qt::LeftButton);
+        QVERIFY(!bar.isHidden());
+        QTRY_VERIFY(!bar.isSliding());
+        QCOMPARE(bar.x(), shownX);
     }
 
     void slide_steps_grow_by_one_twip_and_stop_at_the_target_data()
