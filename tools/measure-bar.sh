@@ -6,22 +6,8 @@
 # Usage: tools/measure-bar.sh [seconds]   (builds the program first; default 60 s)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-. "$root/scripts/packages.sh"
-install_packages "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils
 seconds="${1:-60}"
-build="$root/build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target tolvane >/dev/null
-
-work="$(mktemp -d)"
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "${bar:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.05; done
-
-export DISPLAY="$display" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
-mkdir -p "$XDG_CONFIG_HOME/tolvane"
+. "$root/tools/private-display.sh"
 printf '[Options]\nSplashScreen=0\n' > "$XDG_CONFIG_HOME/tolvane/tolvane.ini"
 ticks=$(getconf CLK_TCK)
 

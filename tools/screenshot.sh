@@ -3,20 +3,8 @@
 # writes a picture of the screen's right edge: tools/screenshot.sh out.png [tolvane.ini]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-. "$root/scripts/packages.sh"
-install_packages "${BUILD_PACKAGES[@]}" xvfb xauth imagemagick x11-utils
 out="$1"
-build="$root/build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target tolvane >/dev/null
-work="$(mktemp -d)"
-display=":$((200 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "${bar:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.05; done
-export DISPLAY="$display" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
-mkdir -p "$XDG_CONFIG_HOME/tolvane"
+EXTRA_PACKAGES=imagemagick . "$root/tools/private-display.sh"
 if [ -n "${2:-}" ]; then cp "$2" "$XDG_CONFIG_HOME/tolvane/tolvane.ini"; fi
 grep -q '^SplashScreen=' "$XDG_CONFIG_HOME/tolvane/tolvane.ini" 2>/dev/null \
     || printf '[Options]\nSplashScreen=0\n' >> "$XDG_CONFIG_HOME/tolvane/tolvane.ini"

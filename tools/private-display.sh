@@ -1,0 +1,18 @@
+# Sourced by the tools that run the bar as a user would: builds the program into build/ and
+# starts a private Xvfb display with a fresh configuration and runtime folder. Sets $build,
+# $work and the environment the bar runs in; the caller stores the bar's PID in $bar and both
+# processes and the folder go when the script ends.
+. "$root/scripts/packages.sh"
+install_packages "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils ${EXTRA_PACKAGES:-}
+build="$root/build"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target tolvane >/dev/null
+
+work="$(mktemp -d)"
+display=":$((90 + RANDOM % 200))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "${bar:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.05; done
+export DISPLAY="$display" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+mkdir -p "$XDG_CONFIG_HOME/tolvane"
