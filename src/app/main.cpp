@@ -17,7 +17,8 @@ int main(int argc, char* argv[])
 
     SingleInstanceLock lock(QStringLiteral("tolvane"));
     if (!lock.tryAcquire()) {
-        const QString text = QStringLiteral("La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)");
+        const QString text
+            = QStringLiteral("La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)");
         // The process tests start a second copy without a screen to click on.
         if (qEnvironmentVariableIsSet("TOLVANE_NO_DIALOGS"))
             std::fprintf(stderr, "%s\n", text.toUtf8().constData());
@@ -29,8 +30,8 @@ int main(int argc, char* argv[])
     LinuxPlatform platform;
     SettingsStore settings;
     SkinState skin;
-    AppContext context { QApplication::applicationDirPath(), &settings, &skin,
-                         platform.services() };
+    const QString appDir = QApplication::applicationDirPath();
+    AppContext context { appDir, appDir, &settings, &skin, platform.services() };
     frmTolvane bar(context);
     bar.Start();
     bar.show();

@@ -1,6 +1,7 @@
 #include "CryptRC4.h"
 
 #include "Cp1252.h"
+#include "TextCodec.h"
 
 #include <QStringList>
 
@@ -24,25 +25,34 @@ void cCryptRC4::Key(const QString& key)
     m_j = 0;
 }
 
-QString cCryptRC4::Crypt(const QString& text)
+QByteArray cCryptRC4::CryptBytes(QByteArray bytes)
 {
-    QByteArray codes = Cp1252::encode(text);
-    for (char& code : codes) {
+    for (char& code : bytes) {
         m_i = (m_i + 1) & 255;
         m_j = (m_j + m_S[m_i]) & 255;
         std::swap(m_S[m_i], m_S[m_j]);
         const int k = m_S[(m_S[m_i] + m_S[m_j]) & 255];
         code = static_cast<char>(static_cast<unsigned char>(code) ^ k);
     }
-    return Cp1252::decode(codes);
+    return bytes;
+}
+
+QString cCryptRC4::Crypt(const QString& text)
+{
+    return Cp1252::decode(CryptBytes(Cp1252::encode(text)));
 }
 
 QString cCryptRC4::String2StringHexa(const QString& text)
 {
+    return Bytes2StringHexa(Cp1252::encode(text));
+}
+
+QString cCryptRC4::Bytes2StringHexa(const QByteArray& bytes)
+{
     QString hexa;
-    hexa.reserve(text.size() * 3);
-    for (QChar c : text) {
-        hexa += QString::number(Cp1252::codeOf(c), 16).toUpper();
+    hexa.reserve(bytes.size() * 3);
+    for (char b : bytes) {
+        hexa += QString::number(static_cast<unsigned char>(b), 16).toUpper();
         hexa += QLatin1Char(';');
     }
     return hexa;
@@ -66,28 +76,33 @@ static int leadingHexValue(QStringView piece)
 
 QString cCryptRC4::StringHexa2String(const QString& hexa)
 {
+    return Cp1252::decode(StringHexa2Bytes(hexa));
+}
+
+QByteArray cCryptRC4::StringHexa2Bytes(const QString& hexa)
+{
     QByteArray codes;
     for (QStringView piece : QStringView(hexa).split(QLatin1Char(';'))) {
         if (piece.isEmpty())
             continue;
         const int value = leadingHexValue(piece);
         if (value < 0)
-            return QString();
+            return QByteArray();
         codes.append(static_cast<char>(value));
     }
-    return Cp1252::decode(codes);
+    return codes;
 }
 
 QString cCryptRC4::EncipherLine(const QString& text)
 {
     cCryptRC4 rc4;
     rc4.Key(kFixedKey);
-    return String2StringHexa(rc4.Crypt(text));
+    return Bytes2StringHexa(rc4.CryptBytes(TextCodec::encodeLine(text)));
 }
 
 QString cCryptRC4::DecipherLine(const QString& hexa)
 {
     cCryptRC4 rc4;
     rc4.Key(kFixedKey);
-    return rc4.Decrypt(StringHexa2String(hexa));
+    return TextCodec::decodeLine(rc4.CryptBytes(StringHexa2Bytes(hexa)));
 }

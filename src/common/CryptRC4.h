@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -16,6 +17,8 @@ public:
     void Key(const QString& key);
     QString Crypt(const QString& text);
     QString Decrypt(const QString& text) { return Crypt(text); }
+    // The same stream over raw bytes.
+    QByteArray CryptBytes(QByteArray bytes);
 
     // Each code in upper-case hexadecimal without leading zeros, followed by ";".
     static QString String2StringHexa(const QString& text);
@@ -23,7 +26,13 @@ public:
     // leading hexadecimal digits (0 when none), and a value above 255 gives the empty text.
     static QString StringHexa2String(const QString& hexa);
 
-    // Key with the fixed key, Crypt, then the hexadecimal form: one line of a data file.
+    // The hexadecimal form of bytes, and the bytes it stands for (empty when a value is above
+    // 255), with the same rules as the two above.
+    static QString Bytes2StringHexa(const QByteArray& bytes);
+    static QByteArray StringHexa2Bytes(const QString& hexa);
+
+    // The line's bytes (TextCodec), enciphered with the fixed key from the start of the key
+    // stream, in hexadecimal form: one line of an enciphered data file.
     static QString EncipherLine(const QString& text);
     // The reverse of EncipherLine; empty for malformed hexadecimal text.
     static QString DecipherLine(const QString& hexa);

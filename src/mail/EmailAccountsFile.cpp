@@ -8,18 +8,18 @@
 
 namespace EmailAccountsFile {
 
-QString path(const QString& appDir)
+QString path(const QString& dataDir)
 {
-    return appDir + QStringLiteral("/tolvane_EmailAccounts.dat");
+    return dataDir + QStringLiteral("/tolvane_EmailAccounts.dat");
 }
 
-bool SaveEmailAccounts(const QString& appDir, const QList<EmailAccount>& rows, Dialogs* dialogs)
+bool SaveEmailAccounts(const QString& dataDir, const QList<EmailAccount>& rows, Dialogs* dialogs)
 {
     QByteArray content;
     for (const EmailAccount& account : rows)
         content += cCryptRC4::EncipherLine(account.recordLine()).toLatin1() + "\r\n";
 
-    const QString filePath = path(appDir);
+    const QString filePath = path(dataDir);
     QSaveFile file(filePath);
     bool written = file.open(QIODevice::WriteOnly);
     if (written) {
@@ -34,9 +34,9 @@ bool SaveEmailAccounts(const QString& appDir, const QList<EmailAccount>& rows, D
 }
 
 // The deciphered text of every line that is not blank, in file order.
-static QStringList decipheredLines(const QString& appDir)
+static QStringList decipheredLines(const QString& dataDir)
 {
-    QFile file(path(appDir));
+    QFile file(path(dataDir));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QStringList lines;
@@ -48,19 +48,19 @@ static QStringList decipheredLines(const QString& appDir)
     return lines;
 }
 
-QList<EmailAccount> ReadEmailAccount(const QString& appDir)
+QList<EmailAccount> ReadEmailAccount(const QString& dataDir)
 {
     QList<EmailAccount> rows;
-    for (const QString& line : decipheredLines(appDir)) {
+    for (const QString& line : decipheredLines(dataDir)) {
         if (!line.isEmpty())
             rows.append(EmailAccount::fromRecordLine(line));
     }
     return rows;
 }
 
-QStringList LoadEmailAccounts(const QString& appDir)
+QStringList LoadEmailAccounts(const QString& dataDir)
 {
-    return decipheredLines(appDir);
+    return decipheredLines(dataDir);
 }
 
 } // namespace EmailAccountsFile

@@ -3,8 +3,8 @@
 #include "EmailAccount.h"
 #include "MailTexts.h"
 #include "Pop3Stat.h"
-#include "common/Cp1252.h"
 #include "common/Numbers.h"
+#include "common/TextCodec.h"
 
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -108,10 +108,11 @@ void MailChecker::connectSocket()
     }
 }
 
-// The whole line in one write: the bytes on the wire are those of one send per character.
+// The whole line in one write. Commands go out in UTF-8 (RFC 6856): a Linux server stores a
+// password with accents in UTF-8, so "é" must reach it as C3 A9, not as one Windows-1252 byte.
 void MailChecker::SendPop3Line(const QString& text)
 {
-    m_socket->write(Cp1252::encode(text) + "\r\n");
+    m_socket->write(text.toUtf8() + "\r\n");
 }
 
 // A reply longer than kMaxReplyLine without a line feed is taken as a line of that length, so
@@ -127,7 +128,7 @@ void MailChecker::onReadyRead()
         const QByteArray line = m_received.left(length);
         m_received.remove(0, length);
         m_replyTimer.start();
-        handleReply(Cp1252::decode(line));
+        handleReply(TextCodec::decodeLine(line));
     }
     m_received.clear(); // the answer to QUIT, or anything after the dialogue ended
 }

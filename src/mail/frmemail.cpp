@@ -56,7 +56,7 @@ void frmemail::applySkin(SkinImages& images)
 void frmemail::LoadEmailAccounts()
 {
     m_checker.abortCheck();
-    m_checker.table().load(EmailAccountsFile::LoadEmailAccounts(m_context.appDir));
+    m_checker.table().load(EmailAccountsFile::LoadEmailAccounts(m_context.dataDir));
 }
 
 void frmemail::StartMailCheck()

@@ -8,13 +8,19 @@ class SettingsStore;
 struct SkinState;
 
 // What every window of the bar is handed when it is built: the program's folder (AppDir, where
-// the shipped pictures and the data files live), the settings, the current skin and the
-// platform services. main() owns them; tests make their own.
+// the shipped pictures and skins live), the user's data folder (where the data files live),
+// the settings, the current skin and the platform services. main() owns them; tests make
+// their own.
 struct AppContext {
     QString appDir;
+    QString dataDir;
     SettingsStore* settings = nullptr;
     SkinState* skin = nullptr;
     Platform platform;
 
     QString path(const QString& relative) const { return appDir + QLatin1Char('/') + relative; }
+    QString dataPath(const QString& relative) const
+    {
+        return dataDir + QLatin1Char('/') + relative;
+    }
 };

@@ -21,7 +21,7 @@ struct MailModuleFixture {
     }
     void setAccounts(const QList<EmailAccount>& accounts)
     {
-        EmailAccountsFile::SaveEmailAccounts(app.appDir(), accounts, &app.fakes.dialogs);
+        EmailAccountsFile::SaveEmailAccounts(app.dataDir(), accounts, &app.fakes.dialogs);
         module->LoadEmailAccounts();
         module->layoutHeight();
     }

@@ -22,13 +22,13 @@ static QByteArray hexaLine(const QString& recordLine)
 
 static QByteArray fileBytes(const TestApp& app)
 {
-    QFile file(path(app.appDir()));
+    QFile file(path(app.dataDir()));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 static void writeBytes(const TestApp& app, const QByteArray& bytes)
 {
-    QFile file(path(app.appDir()));
+    QFile file(path(app.dataDir()));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
@@ -38,10 +38,10 @@ private slots:
     void missing_or_empty_list_reads_as_nothing_and_saves_zero_bytes()
     {
         TestApp app(false);
-        QVERIFY(ReadEmailAccount(app.appDir()).isEmpty());
-        QVERIFY(SaveEmailAccounts(app.appDir(), {}, &app.fakes.dialogs));
+        QVERIFY(ReadEmailAccount(app.dataDir()).isEmpty());
+        QVERIFY(SaveEmailAccounts(app.dataDir(), {}, &app.fakes.dialogs));
         QCOMPARE(fileBytes(app), QByteArray());
-        QVERIFY(LoadEmailAccounts(app.appDir()).isEmpty());
+        QVERIFY(LoadEmailAccounts(app.dataDir()).isEmpty());
     }
 
     void file_holds_one_enciphered_hexa_line_per_account_owner_only()
@@ -49,9 +49,9 @@ private slots:
         TestApp app(false);
         const QList<EmailAccount> rows
             = { account("Maison", "s3cret"), account("Maison", "s3cret") };
-        QVERIFY(SaveEmailAccounts(app.appDir(), rows, &app.fakes.dialogs));
+        QVERIFY(SaveEmailAccounts(app.dataDir(), rows, &app.fakes.dialogs));
         QCOMPARE(fileBytes(app), hexaLine(rows[0].recordLine()).repeated(2));
-        const QFileDevice::Permissions mode = QFile::permissions(path(app.appDir()));
+        const QFileDevice::Permissions mode = QFile::permissions(path(app.dataDir()));
         QCOMPARE(mode & 0x7077, // nothing for group and others
             QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
@@ -62,9 +62,9 @@ private slots:
         const EmailAccount accented { { "Courriel \u00E9t\u00E9 \u20AC", "\u00E0@b.fr", "l\u00E9a",
             "p\u00E2te", "pop.\u00E9cole.fr", "995" } };
         const QList<EmailAccount> rows = { accented, EmailAccount::newAccount() };
-        QVERIFY(SaveEmailAccounts(app.appDir(), rows, &app.fakes.dialogs));
-        QCOMPARE(ReadEmailAccount(app.appDir()), rows);
-        QCOMPARE(LoadEmailAccounts(app.appDir()),
+        QVERIFY(SaveEmailAccounts(app.dataDir(), rows, &app.fakes.dialogs));
+        QCOMPARE(ReadEmailAccount(app.dataDir()), rows);
+        QCOMPARE(LoadEmailAccounts(app.dataDir()),
             QStringList({ accented.recordLine(), EmailAccount::newAccount().recordLine() }));
     }
 
@@ -83,8 +83,8 @@ private slots:
         writeBytes(app,
             hexaLine(account("A", "1").recordLine()) + middle
                 + hexaLine(account("B", "2").recordLine()));
-        QCOMPARE(ReadEmailAccount(app.appDir()), QList({ account("A", "1"), account("B", "2") }));
-        QCOMPARE(LoadEmailAccounts(app.appDir()).size(), entries);
+        QCOMPARE(ReadEmailAccount(app.dataDir()), QList({ account("A", "1"), account("B", "2") }));
+        QCOMPARE(LoadEmailAccounts(app.dataDir()).size(), entries);
     }
 
     void record_lines_split_at_every_semicolon_data()
@@ -102,7 +102,7 @@ private slots:
         QFETCH(EmailAccount, fields);
         TestApp app(false);
         writeBytes(app, hexaLine(line));
-        QCOMPARE(ReadEmailAccount(app.appDir()), QList({ fields }));
+        QCOMPARE(ReadEmailAccount(app.dataDir()), QList({ fields }));
     }
 
     void row_model_refuses_semicolon_with_french_message()
@@ -122,10 +122,10 @@ private slots:
     void write_failure_shows_critical_message_and_keeps_old_file()
     {
         TestApp app(false);
-        QVERIFY(SaveEmailAccounts(app.appDir(), { account("A", "1") }, &app.fakes.dialogs));
+        QVERIFY(SaveEmailAccounts(app.dataDir(), { account("A", "1") }, &app.fakes.dialogs));
         const QByteArray before = fileBytes(app);
         // A folder where the file should be makes every write fail, even for root.
-        const QString blocked = app.appDir() + QStringLiteral("/blocked");
+        const QString blocked = app.dataDir() + QStringLiteral("/blocked");
         QDir().mkpath(path(blocked));
         QVERIFY(!SaveEmailAccounts(blocked, { account("B", "2") }, &app.fakes.dialogs));
         QCOMPARE(app.fakes.dialogs.messages.size(), 1);

@@ -28,6 +28,7 @@ TestApp::TestApp(bool withShippedData)
     if (withShippedData)
         copyTree(shippedDataDir(), m_appDir.path());
     context.appDir = m_appDir.path();
+    context.dataDir = m_data.path();
     context.settings = settings.get();
     context.skin = &skin;
     context.platform = fakes.services();

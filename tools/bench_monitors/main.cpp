@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
     SkinState skin;
     Skin::ParseSkinColor(QStringLiteral("222|228|236"), skin.colorTextDark);
     Skin::ParseSkinColor(QStringLiteral("94|234|212"), skin.colorTextTitle);
-    AppContext context { QString(), nullptr, &skin, platform.services() };
+    AppContext context { QString(), QString(), nullptr, &skin, platform.services() };
 
     frmCPUUsage system(context);
     system.StartSampler();

@@ -26,7 +26,7 @@ class TestMailRound : public QObject {
             for (const QString& port : ports)
                 accounts.append(
                     EmailAccount { { "Compte", "jo@example.fr", "jo", "pw", "127.0.0.1", port } });
-            EmailAccountsFile::SaveEmailAccounts(app.appDir(), accounts, &app.fakes.dialogs);
+            EmailAccountsFile::SaveEmailAccounts(app.dataDir(), accounts, &app.fakes.dialogs);
             window = std::make_unique<frmTolvane>(app.context);
             window->InitBar();
             module = window->findChild<frmemail*>("frmemail");

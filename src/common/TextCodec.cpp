@@ -1,0 +1,44 @@
+#include "TextCodec.h"
+
+#include "Cp1252.h"
+
+#include <QStringDecoder>
+
+namespace TextCodec {
+
+bool fitsCp1252(const QString& text)
+{
+    for (QChar c : text) {
+        if (Cp1252::codeOf(c) == '?' && c != QLatin1Char('?'))
+            return false;
+    }
+    return true;
+}
+
+QByteArray encodeLine(const QString& line)
+{
+    return fitsCp1252(line) ? Cp1252::encode(line) : line.toUtf8();
+}
+
+static bool hasHighByte(const QByteArray& bytes)
+{
+    for (char b : bytes) {
+        if (static_cast<unsigned char>(b) > 127)
+            return true;
+    }
+    return false;
+}
+
+QString decodeLine(const QByteArray& bytes)
+{
+    if (hasHighByte(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8,
+            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        const QString text = utf8.decode(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    return Cp1252::decode(bytes);
+}
+
+} // namespace TextCodec
