@@ -1,4 +1,5 @@
 #include "BarSettings.h"
+#include "shell/SettingsKeys.h"
 
 #include "common/Numbers.h"
 #include "shell/SettingsStore.h"
@@ -24,27 +25,27 @@ static int secondsOf(double minutes)
 BarSettings BarSettings::read(const SettingsStore& s)
 {
     BarSettings b;
-    b.dockLeft = s.number(QStringLiteral("Position")) != 0;
-    b.spaceBetweenModules = static_cast<int>(s.number(QStringLiteral("SpaceBetweenModules")));
-    b.favWinDisplaySmallIcons = byteOf(s.number(QStringLiteral("FavWinDisplaySmallIcons"))) != 0;
-    b.moduleOrder = s.value(QStringLiteral("SortModules"));
-    b.transparencyOn = byteOf(s.number(QStringLiteral("DisplayTransparency")));
-    b.transparency = byteOf(s.number(QStringLiteral("Transparency")));
-    b.showClock = byteOf(s.number(QStringLiteral("DisplayClock"))) != 0;
-    b.clockSmall = int16Of(s.number(QStringLiteral("DisplayClockSmall"))) != 0;
-    b.showMeteo = byteOf(s.number(QStringLiteral("DisplayMeteo"))) != 0;
-    b.showSysInfo = byteOf(s.number(QStringLiteral("DisplaySysInfo"))) != 0;
-    b.meteoSmall = int16Of(s.number(QStringLiteral("DisplayMeteoSmall"))) != 0;
-    b.showLAN = byteOf(s.number(QStringLiteral("DisplayLAN"))) != 0;
-    b.showEmails = byteOf(s.number(QStringLiteral("DisplayEmails"))) != 0;
-    b.showPhoto = byteOf(s.number(QStringLiteral("DisplayPhoto"))) != 0;
-    b.favInternetSort = int16Of(s.number(QStringLiteral("FavInternetSort")));
-    b.favWindowsSort = int16Of(s.number(QStringLiteral("FavWindowsSort")));
-    b.favModuleNbElem = int16Of(s.number(QStringLiteral("FavModuleNbElem")));
-    b.showFavoris = byteOf(s.number(QStringLiteral("DisplayFavoris"))) != 0;
-    b.showPenseBete = byteOf(s.number(QStringLiteral("DisplayPenseBete"))) != 0;
-    b.meteoPeriod = secondsOf(s.decimal(QStringLiteral("TimerMeteo")));
-    b.mailPeriod = secondsOf(s.decimal(QStringLiteral("TimerEmail")));
+    b.dockLeft = s.number(Keys::Position) != 0;
+    b.spaceBetweenModules = static_cast<int>(s.number(Keys::SpaceBetweenModules));
+    b.favWinDisplaySmallIcons = byteOf(s.number(Keys::FavWinDisplaySmallIcons)) != 0;
+    b.moduleOrder = s.value(Keys::SortModules);
+    b.transparencyOn = byteOf(s.number(Keys::DisplayTransparency));
+    b.transparency = byteOf(s.number(Keys::Transparency));
+    b.showClock = byteOf(s.number(Keys::DisplayClock)) != 0;
+    b.clockSmall = int16Of(s.number(Keys::DisplayClockSmall)) != 0;
+    b.showMeteo = byteOf(s.number(Keys::DisplayMeteo)) != 0;
+    b.showSysInfo = byteOf(s.number(Keys::DisplaySysInfo)) != 0;
+    b.meteoSmall = int16Of(s.number(Keys::DisplayMeteoSmall)) != 0;
+    b.showLAN = byteOf(s.number(Keys::DisplayLAN)) != 0;
+    b.showEmails = byteOf(s.number(Keys::DisplayEmails)) != 0;
+    b.showPhoto = byteOf(s.number(Keys::DisplayPhoto)) != 0;
+    b.favInternetSort = int16Of(s.number(Keys::FavInternetSort));
+    b.favWindowsSort = int16Of(s.number(Keys::FavWindowsSort));
+    b.favModuleNbElem = int16Of(s.number(Keys::FavModuleNbElem));
+    b.showFavoris = byteOf(s.number(Keys::DisplayFavoris)) != 0;
+    b.showPenseBete = byteOf(s.number(Keys::DisplayPenseBete)) != 0;
+    b.meteoPeriod = secondsOf(s.decimal(Keys::TimerMeteo));
+    b.mailPeriod = secondsOf(s.decimal(Keys::TimerEmail));
     return b;
 }
 

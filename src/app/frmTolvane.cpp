@@ -1,4 +1,5 @@
 #include "frmTolvane.h"
+#include "shell/SettingsKeys.h"
 
 #include "BarSlide.h"
 #include "TitleStrip.h"
@@ -88,7 +89,7 @@ void frmTolvane::buildModules()
     connect(m_meteo, &frmMeteo::separatorClicked, this, &frmTolvane::toggleMeteoSmall);
     connect(m_favoris, &frmFavoris::tabClicked, this, &frmTolvane::selectFavoritesTab);
     connect(m_lan, &frmLAN::networkToolsRequested, this,
-            [this] { ShellOpen(m_context.platform, QStringLiteral("Pelnorix")); });
+        [this] { ShellOpen(m_context.platform, QStringLiteral("Pelnorix")); });
     connect(m_email, &frmemail::timerWanted, &m_timerEmails, qOverload<>(&QTimer::start));
     // While a check is under way the timer is stopped and the click changes nothing.
     connect(m_email, &frmemail::checkRequested, this, [this] {
@@ -102,8 +103,10 @@ void frmTolvane::buildModules()
 void frmTolvane::buildTimers()
 {
     const std::pair<QTimer*, const char*> timers[] = {
-        { &m_timerHorloge, "timer_horloge" }, { &m_timerCpu, "timer_cpu" },
-        { &m_timerLan, "timer_lan" },         { &m_timerMeteo, "timer_meteo" },
+        { &m_timerHorloge, "timer_horloge" },
+        { &m_timerCpu, "timer_cpu" },
+        { &m_timerLan, "timer_lan" },
+        { &m_timerMeteo, "timer_meteo" },
         { &m_timerEmails, "timer_emails" },
     };
     for (const auto& [timer, name] : timers) {
@@ -161,8 +164,8 @@ void frmTolvane::InitBar()
     if (opacity >= 0)
         MakeTransparent(true, opacity);
 
-    for (QTimer* timer : { &m_timerHorloge, &m_timerCpu, &m_timerLan, &m_timerMeteo,
-                           &m_timerEmails }) {
+    for (QTimer* timer :
+        { &m_timerHorloge, &m_timerCpu, &m_timerLan, &m_timerMeteo, &m_timerEmails }) {
         timer->stop();
         timer->setInterval(1000);
     }
@@ -246,20 +249,22 @@ int frmTolvane::moveToLeftTwips(int leftTwips)
 
 void frmTolvane::DockBar()
 {
-    m_settings.dockLeft = m_context.settings->number(QStringLiteral("Position")) != 0;
+    m_settings.dockLeft = m_context.settings->number(Keys::Position) != 0;
     m_slide->stop();
     // Docked means on screen: a bar re-docked while slid away must not keep its clock still.
     m_hidden = false;
     resize(kWidth, height());
     moveToLeftTwips(dockedLeftTwips());
     m_title.background->move(0, 0);
-    m_imgBG->setGeometry(0, m_title.background->height(), kWidth, height() - m_title.background->height());
+    m_imgBG->setGeometry(
+        0, m_title.background->height(), kWidth, height() - m_title.background->height());
 }
 
 void frmTolvane::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    m_imgBG->setGeometry(0, m_title.background->height(), kWidth, height() - m_title.background->height());
+    m_imgBG->setGeometry(
+        0, m_title.background->height(), kWidth, height() - m_title.background->height());
 }
 
 void frmTolvane::ArrangeModules()
@@ -289,9 +294,8 @@ void frmTolvane::ArrangeModules()
         const bool on = shown.value(id);
         inputs.insert(id, { on, on ? module->layoutHeight() : 0.0 });
     }
-    const ModuleLayout::Result layout = ModuleLayout::Arrange(
-        m_settings.moduleOrder, inputs, m_title.titleBottom(), m_settings.spaceBetweenModules,
-        m_pictBGBottom->height());
+    const ModuleLayout::Result layout = ModuleLayout::Arrange(m_settings.moduleOrder, inputs,
+        m_title.titleBottom(), m_settings.spaceBetweenModules, m_pictBGBottom->height());
 
     for (const QString& id : layout.hidden)
         byId.value(id)->hide();
@@ -309,8 +313,8 @@ void frmTolvane::ArrangeModules()
 
 void frmTolvane::ShowFavoritesTab()
 {
-    m_favoris->ShowFavoritesTab(m_selectedFavoritesTab, m_settings.favInternetSort,
-                                m_settings.favWindowsSort);
+    m_favoris->ShowFavoritesTab(
+        m_selectedFavoritesTab, m_settings.favInternetSort, m_settings.favWindowsSort);
 }
 
 void frmTolvane::selectFavoritesTab(int tab)
@@ -327,15 +331,15 @@ void frmTolvane::MakeTransparent(bool enable, int opacity)
 
 void frmTolvane::toggleClockSmall()
 {
-    toggleSmallForm(m_settings.clockSmall, QStringLiteral("DisplayClockSmall"));
+    toggleSmallForm(m_settings.clockSmall, Keys::DisplayClockSmall);
 }
 
 void frmTolvane::toggleMeteoSmall()
 {
-    toggleSmallForm(m_settings.meteoSmall, QStringLiteral("DisplayMeteoSmall"));
+    toggleSmallForm(m_settings.meteoSmall, Keys::DisplayMeteoSmall);
 }
 
-void frmTolvane::toggleSmallForm(bool& small, const QString& key)
+void frmTolvane::toggleSmallForm(bool& small, const SettingKey& key)
 {
     small = !small;
     m_context.settings->save(key, small ? QStringLiteral("1") : QStringLiteral("0"));
@@ -348,8 +352,8 @@ void frmTolvane::hideBar()
     const int width = kWidth * twipsPerPixelX();
     const int screenWidth = screenGeometry().width() * twipsPerPixelX();
     const int current = Twips::fromPixels(x() - screenGeometry().x(), twipsPerPixelX());
-    SlideBar(current, m_settings.dockLeft ? kVisibleStripTwips - width
-                                          : screenWidth - kVisibleStripTwips);
+    SlideBar(current,
+        m_settings.dockLeft ? kVisibleStripTwips - width : screenWidth - kVisibleStripTwips);
 }
 
 void frmTolvane::showBarAgain()

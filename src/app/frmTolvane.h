@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
+struct SettingKey;
 class BackgroundImage;
 class BarModule;
 class PictureBox;
@@ -78,7 +79,7 @@ private:
     void applyBarSkin(class SkinImages& images);
     void toggleClockSmall();
     void toggleMeteoSmall();
-    void toggleSmallForm(bool& small, const QString& key);
+    void toggleSmallForm(bool& small, const SettingKey& key);
     void selectFavoritesTab(int tab);
     void quitBar();
     void openOptions();

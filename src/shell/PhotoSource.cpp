@@ -1,4 +1,5 @@
 #include "PhotoSource.h"
+#include "shell/SettingsKeys.h"
 
 #include "SettingsStore.h"
 #include "Skin.h"
@@ -9,7 +10,7 @@ namespace PhotoSource {
 
 QString PictureToShow(const QString& appDir, const SettingsStore& settings)
 {
-    const QString photo = settings.value(QStringLiteral("Photo"));
+    const QString photo = settings.value(Keys::Photo);
     if (!photo.isEmpty() && QFileInfo(photo).isFile())
         return photo;
     const QString logo

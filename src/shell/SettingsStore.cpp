@@ -36,7 +36,7 @@ QString SettingsStore::escape(const QString& value)
         if (c == u'\\') {
             out += QStringLiteral("\\\\");
         } else if (c.unicode() < 0x20 || c.unicode() == 0x7F
-                   || (c.unicode() >= 0x80 && c.unicode() < 0xA0) || edge) {
+            || (c.unicode() >= 0x80 && c.unicode() < 0xA0) || edge) {
             out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         } else {
             out += c;
@@ -143,7 +143,7 @@ bool SettingsStore::load(const QString& application, QList<Section>& sections) c
 }
 
 QString SettingsStore::GetSetting(const QString& application, const QString& section,
-                                  const QString& key, const QString& defaultValue) const
+    const QString& key, const QString& defaultValue) const
 {
     QList<Section> sections;
     load(application, sections);
@@ -158,8 +158,8 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
     return defaultValue;
 }
 
-bool SettingsStore::SaveSetting(const QString& application, const QString& section,
-                                const QString& key, const QString& value)
+bool SettingsStore::SaveSetting(
+    const QString& application, const QString& section, const QString& key, const QString& value)
 {
     QList<Section> sections;
     if (!load(application, sections))
@@ -191,29 +191,29 @@ bool SettingsStore::SaveSetting(const QString& application, const QString& secti
     return true;
 }
 
-QString SettingsStore::value(const QString& key) const
+QString SettingsStore::value(const SettingKey& key) const
 {
-    return value(key, SettingsKeys::barDefault(key));
+    return value(key, key.barDefaultText());
 }
 
-QString SettingsStore::value(const QString& key, const QString& defaultValue) const
+QString SettingsStore::value(const SettingKey& key, const QString& defaultValue) const
 {
     return GetSetting(QLatin1String(SettingsKeys::kApplication),
-                      QLatin1String(SettingsKeys::kSection), key, defaultValue);
+        QLatin1String(SettingsKeys::kSection), key.key(), defaultValue);
 }
 
-qint64 SettingsStore::number(const QString& key) const
+qint64 SettingsStore::number(const SettingKey& key) const
 {
     return Numbers::LeadingInteger(value(key));
 }
 
-double SettingsStore::decimal(const QString& key) const
+double SettingsStore::decimal(const SettingKey& key) const
 {
     return Numbers::LeadingNumber(value(key));
 }
 
-bool SettingsStore::save(const QString& key, const QString& value)
+bool SettingsStore::save(const SettingKey& key, const QString& value)
 {
     return SaveSetting(QLatin1String(SettingsKeys::kApplication),
-                       QLatin1String(SettingsKeys::kSection), key, value);
+        QLatin1String(SettingsKeys::kSection), key.key(), value);
 }

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+struct SettingKey;
+
 // The per-user settings: one ini file per application in the configuration folder, a
 // "[Section]" header per section and "key=value" lines. Application, section and key are
 // compared without letter case. Values are kept whole, character codes 0-255 included: codes
@@ -20,17 +22,17 @@ public:
     QString filePath(const QString& application) const;
 
     QString GetSetting(const QString& application, const QString& section, const QString& key,
-                       const QString& defaultValue = QString()) const;
+        const QString& defaultValue = QString()) const;
     // False when the file could not be written; the value is then not stored.
     bool SaveSetting(const QString& application, const QString& section, const QString& key,
-                     const QString& value);
+        const QString& value);
 
-    // Shorthands for the program's own keys (application "Tolvane", section "Options").
-    QString value(const QString& key) const; // with the bar's default
-    QString value(const QString& key, const QString& defaultValue) const;
-    qint64 number(const QString& key) const; // leading-number rule, rounded
-    double decimal(const QString& key) const;
-    bool save(const QString& key, const QString& value);
+    // The program's own keys (application "Tolvane", section "Options").
+    QString value(const SettingKey& key) const; // with the bar's default
+    QString value(const SettingKey& key, const QString& defaultValue) const;
+    qint64 number(const SettingKey& key) const; // leading-number rule, rounded
+    double decimal(const SettingKey& key) const;
+    bool save(const SettingKey& key, const QString& value);
 
     static QString escape(const QString& value);
     static QString unescape(const QString& stored);

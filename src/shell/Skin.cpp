@@ -1,4 +1,5 @@
 #include "Skin.h"
+#include "shell/SettingsKeys.h"
 
 #include "IniReader.h"
 #include "SettingsStore.h"
@@ -29,7 +30,7 @@ bool ParseSkinColor(const QString& text, quint32& colour)
 
 QString SkinFolder(const QString& appDir, const QString& name, const SettingsStore& settings)
 {
-    const QString skin = name.isEmpty() ? settings.value(QStringLiteral("Skin")) : name;
+    const QString skin = name.isEmpty() ? settings.value(Keys::Skin) : name;
     return appDir + QStringLiteral("/skins/") + skin + QLatin1Char('/');
 }
 
@@ -37,9 +38,9 @@ void ReadSkinIni(const QString& folder, SkinState& state)
 {
     const QString ini = folder + QStringLiteral("skin.ini");
     state.folder = folder;
-    state.useImgMeteoSkin = Numbers::LeadingNumber(IniReader::ReadIniString(
-                                ini, QStringLiteral("skin"), QStringLiteral("UseImgMeteoSkin"),
-                                QStringLiteral("0")))
+    state.useImgMeteoSkin
+        = Numbers::LeadingNumber(IniReader::ReadIniString(
+              ini, QStringLiteral("skin"), QStringLiteral("UseImgMeteoSkin"), QStringLiteral("0")))
         != 0;
     const std::pair<const char*, quint32*> keys[] = {
         { "TextDark", &state.colorTextDark },
@@ -50,8 +51,8 @@ void ReadSkinIni(const QString& folder, SkinState& state)
         { "BackGroundLight", &state.colorBackGroundLight },
     };
     for (const auto& [key, colour] : keys) {
-        const QString value = IniReader::ReadIniString(ini, QStringLiteral("colors"),
-                                                       QLatin1String(key), QStringLiteral("0|0|0"));
+        const QString value = IniReader::ReadIniString(
+            ini, QStringLiteral("colors"), QLatin1String(key), QStringLiteral("0|0|0"));
         ParseSkinColor(value, *colour);
     }
 }

@@ -1,4 +1,5 @@
 #include "SplashPreference.h"
+#include "shell/SettingsKeys.h"
 
 #include "SettingsStore.h"
 
@@ -6,13 +7,13 @@ namespace SplashPreference {
 
 bool ShowAtStartUp(const SettingsStore& settings)
 {
-    return settings.number(QStringLiteral("SplashScreen")) == 1;
+    return settings.number(Keys::SplashScreen) == 1;
 }
 
 bool Remember(SettingsStore& settings, bool doNotDisplay)
 {
     return settings.save(
-        QStringLiteral("SplashScreen"), doNotDisplay ? QStringLiteral("0") : QStringLiteral("1"));
+        Keys::SplashScreen, doNotDisplay ? QStringLiteral("0") : QStringLiteral("1"));
 }
 
 } // namespace SplashPreference

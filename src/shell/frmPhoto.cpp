@@ -1,4 +1,5 @@
 #include "frmPhoto.h"
+#include "shell/SettingsKeys.h"
 
 #include "ModuleLayout.h"
 #include "PhotoSource.h"
@@ -27,7 +28,7 @@ double frmPhoto::layoutHeight()
 
 void frmPhoto::DisplayPhoto()
 {
-    if (m_context.settings->number(QStringLiteral("DisplayPhoto")) == 0)
+    if (m_context.settings->number(Keys::DisplayPhoto) == 0)
         return;
     const QString path = PhotoSource::PictureToShow(m_context.appDir, *m_context.settings);
     if (!path.isEmpty())

@@ -1,4 +1,5 @@
 #include "frmMeteo.h"
+#include "shell/SettingsKeys.h"
 
 #include "WeatherCities.h"
 #include "common/Numbers.h"
@@ -126,8 +127,7 @@ void frmMeteo::applySkin(SkinImages& images)
 
 void frmMeteo::ReadCity()
 {
-    m_cityIndex
-        = WeatherCities::CityIndexFromSetting(m_context.settings->number(QStringLiteral("City")));
+    m_cityIndex = WeatherCities::CityIndexFromSetting(m_context.settings->number(Keys::City));
 }
 
 void frmMeteo::ConnectToWeather()
@@ -148,8 +148,7 @@ void frmMeteo::ConnectToWeather()
 void frmMeteo::decidePictureFolder()
 {
     const QString skinFolder = m_context.path(QStringLiteral("skins/")
-        + m_context.settings->value(QStringLiteral("Skin"), kPictureSkinDefault)
-        + QLatin1Char('/'));
+        + m_context.settings->value(Keys::Skin, kPictureSkinDefault) + QLatin1Char('/'));
     const QString flag = IniReader::ReadIniString(skinFolder + QStringLiteral("skin.ini"),
         QStringLiteral("skin"), QStringLiteral("UseImgMeteoSkin"), QStringLiteral("0"));
     const bool useImgMeteoSkin = Numbers::LeadingNumber(flag) != 0;
@@ -196,8 +195,7 @@ void frmMeteo::ShowWeatherNotAvailable()
 void frmMeteo::FetchXoap(const QString& code)
 {
     m_values = {};
-    const QUrl url = XoapDocument::RequestUrl(
-        m_context.settings->value(QStringLiteral("WeatherServer")), code);
+    const QUrl url = XoapDocument::RequestUrl(m_context.settings->value(Keys::WeatherServer), code);
     if (!url.isValid()) {
         m_download.abandon();
         m_fetchingCode.clear();

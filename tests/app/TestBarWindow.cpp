@@ -2,6 +2,7 @@
 #include "app/SlideSteps.h"
 #include "app/frmTolvane.h"
 #include "shell/BarModule.h"
+#include "shell/SettingsKeys.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -61,7 +62,7 @@ private slots:
         QFETCH(QString, position);
         QFETCH(int, x);
         TestApp app;
-        app.settings->save(QStringLiteral("Position"), position);
+        app.settings->save(Keys::Position, position);
         frmTolvane bar(app.context);
         bar.InitBar();
         QCOMPARE(bar.x(), x);
@@ -72,10 +73,14 @@ private slots:
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("transparency");
         QTest::addColumn<int>("opacity");
-        QTest::newRow("128 gives 127") << "1" << "128" << 127;
-        QTest::newRow("255 gives 0") << "1" << "255" << 0;
-        QTest::newRow("switched off is fully opaque") << "0" << "128" << 255;
-        QTest::newRow("0 leaves the window as it was") << "1" << "0" << 200;
+        QTest::newRow("128 gives 127") << "1"
+                                       << "128" << 127;
+        QTest::newRow("255 gives 0") << "1"
+                                     << "255" << 0;
+        QTest::newRow("switched off is fully opaque") << "0"
+                                                      << "128" << 255;
+        QTest::newRow("0 leaves the window as it was") << "1"
+                                                       << "0" << 200;
     }
     void transparency_sets_the_opacity()
     {
@@ -83,8 +88,8 @@ private slots:
         QFETCH(QString, transparency);
         QFETCH(int, opacity);
         TestApp app;
-        app.settings->save(QStringLiteral("DisplayTransparency"), display);
-        app.settings->save(QStringLiteral("Transparency"), transparency);
+        app.settings->save(Keys::DisplayTransparency, display);
+        app.settings->save(Keys::Transparency, transparency);
         frmTolvane bar(app.context);
         bar.MakeTransparent(true, 200);
         bar.InitBar();
@@ -106,7 +111,7 @@ private slots:
         QFETCH(int, hiddenX);
         QFETCH(int, shownX);
         TestApp app;
-        app.settings->save(QStringLiteral("Position"), position);
+        app.settings->save(Keys::Position, position);
         frmTolvane bar(app.context);
         bar.InitBar();
 
@@ -160,24 +165,24 @@ private slots:
         QWidget* clock = child(bar, "frmHorloge");
         const int large = clock->height();
         const int barHeight = bar.height();
-        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictHorlogeSeparator")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            bar.findChild<QWidget*>(QStringLiteral("pictHorlogeSeparator")), Qt::LeftButton);
         const QWidget* date = bar.findChild<QWidget*>(QStringLiteral("labDate"));
         QCOMPARE(clock->height(), date->geometry().bottom() + 1 + 1);
-        QCOMPARE(app.settings->value(QStringLiteral("DisplayClockSmall")), QStringLiteral("1"));
+        QCOMPARE(app.settings->value(Keys::DisplayClockSmall), QStringLiteral("1"));
         QCOMPARE(bar.height(), barHeight - (large - clock->height()));
-        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictHorlogeSeparator")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            bar.findChild<QWidget*>(QStringLiteral("pictHorlogeSeparator")), Qt::LeftButton);
         QCOMPARE(clock->height(), large);
-        QCOMPARE(app.settings->value(QStringLiteral("DisplayClockSmall")), QStringLiteral("0"));
+        QCOMPARE(app.settings->value(Keys::DisplayClockSmall), QStringLiteral("0"));
         QCOMPARE(bar.height(), barHeight);
     }
 
     void modules_absent_from_the_order_keep_their_visibility()
     {
         TestApp app;
-        app.settings->save(QStringLiteral("SortModules"), QStringLiteral("Horloge;"));
-        app.settings->save(QStringLiteral("DisplayPhoto"), QStringLiteral("0"));
+        app.settings->save(Keys::SortModules, QStringLiteral("Horloge;"));
+        app.settings->save(Keys::DisplayPhoto, QStringLiteral("0"));
         frmTolvane bar(app.context);
         bar.InitBar();
         QVERIFY(!child(bar, "frmHorloge")->isHidden());
@@ -188,8 +193,8 @@ private slots:
     void timer_minutes_take_decimals()
     {
         TestApp app;
-        app.settings->save(QStringLiteral("TimerMeteo"), QStringLiteral("2.5"));
-        app.settings->save(QStringLiteral("TimerEmail"), QStringLiteral("dix"));
+        app.settings->save(Keys::TimerMeteo, QStringLiteral("2.5"));
+        app.settings->save(Keys::TimerEmail, QStringLiteral("dix"));
         const BarSettings settings = BarSettings::read(*app.settings);
         QCOMPARE(settings.meteoPeriod, 150);
         QCOMPARE(settings.mailPeriod, 0);
@@ -209,19 +214,20 @@ private slots:
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write("[colors]\nTextDark=255|0|0\n");
         ini.close();
-        app.settings->save(QStringLiteral("Skin"), QStringLiteral("rouge"));
+        app.settings->save(Keys::Skin, QStringLiteral("rouge"));
         bar.InitBar();
         QCOMPARE(title->pixmap().cacheKey(), before);
-        QCOMPARE(bar.findChild<QLabel*>(QStringLiteral("labTitre"))->palette().color(
-                     QPalette::WindowText),
-                 QColor(255, 0, 0));
+        QCOMPARE(bar.findChild<QLabel*>(QStringLiteral("labTitre"))
+                     ->palette()
+                     .color(QPalette::WindowText),
+            QColor(255, 0, 0));
         QCOMPARE(app.skin.colorBackGround, quint32(0)); // missing colour key turns black
     }
 
     void missing_skin_folder_never_stops_the_bar()
     {
         TestApp app(false);
-        app.settings->save(QStringLiteral("Skin"), QStringLiteral("absent"));
+        app.settings->save(Keys::Skin, QStringLiteral("absent"));
         frmTolvane bar(app.context);
         bar.Start();
         QVERIFY(!child(bar, "frmHorloge")->isHidden());

@@ -2,6 +2,7 @@
 #include "app/frmTolvane.h"
 #include "shell/ClockHands.h"
 #include "shell/ClockText.h"
+#include "shell/SettingsKeys.h"
 #include "shell/frmAbout.h"
 #include "shell/frmHorloge.h"
 #include "shell/frmSplashScreen.h"
@@ -68,7 +69,7 @@ void TestClockAndWindowsFromBar::clock_drawn_at_start_still_while_hidden_and_cat
 void TestClockAndWindowsFromBar::about_button_opens_one_box_unloaded_when_closed()
 {
     TestApp app;
-    app.settings->save(QStringLiteral("SplashScreen"), QStringLiteral("0"));
+    app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
     frmTolvane bar(app.context);
     bar.Start();
 
@@ -92,7 +93,7 @@ void TestClockAndWindowsFromBar::welcome_window_ticked_writes_at_once_and_stays_
 {
     TestApp app;
     const auto stored = [&app] { // as the next start reads it
-        return SettingsStore(app.configDir()).value(QStringLiteral("SplashScreen"));
+        return SettingsStore(app.configDir()).value(Keys::SplashScreen);
     };
     {
         frmTolvane bar(app.context);

@@ -1,4 +1,5 @@
 #include "TestApp.h"
+#include "shell/SettingsKeys.h"
 #include "shell/SplashPreference.h"
 #include "shell/frmAbout.h"
 
@@ -72,7 +73,7 @@ void TestAboutAndWelcome::welcome_shown_at_start_up_only_for_one()
     QFETCH(bool, shown);
     TestApp app(false);
     if (!stored.isEmpty())
-        app.settings->save(QStringLiteral("SplashScreen"), stored);
+        app.settings->save(Keys::SplashScreen, stored);
     QCOMPARE(SplashPreference::ShowAtStartUp(*app.settings), shown);
 }
 

@@ -1,5 +1,6 @@
 #include "TestApp.h"
 #include "shell/PhotoSource.h"
+#include "shell/SettingsKeys.h"
 #include "shell/frmPhoto.h"
 
 #include <QFile>
@@ -64,7 +65,7 @@ void TestPhotoModule::display_photo_falls_back()
     TestApp app;
     const QString kept = app.appDir() + QStringLiteral("/kept.png");
     writePicture(kept, QSize(138, 80), kBlue);
-    app.settings->save(QStringLiteral("Photo"), kept);
+    app.settings->save(Keys::Photo, kept);
     frmPhoto module(app.context);
     module.DisplayPhoto();
 
@@ -75,9 +76,9 @@ void TestPhotoModule::display_photo_falls_back()
         QFile broken(path);
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a picture") > 0);
     }
-    app.settings->save(QStringLiteral("Photo"), path);
-    app.settings->save(QStringLiteral("Skin"), skin);
-    app.settings->save(QStringLiteral("DisplayPhoto"), display);
+    app.settings->save(Keys::Photo, path);
+    app.settings->save(Keys::Skin, skin);
+    app.settings->save(Keys::DisplayPhoto, display);
     module.DisplayPhoto();
 
     const QImage shown = module.findChild<QLabel*>(QStringLiteral("imgPhoto"))->pixmap().toImage();

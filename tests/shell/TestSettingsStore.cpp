@@ -1,3 +1,4 @@
+#include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 
 #include <QFile>
@@ -7,42 +8,18 @@
 class TestSettingsStore : public QObject {
     Q_OBJECT
 private slots:
-    void empty_store_gives_the_bar_defaults_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("gap") << "SpaceBetweenModules" << "2";
-        QTest::newRow("transparency") << "Transparency" << "128";
-        QTest::newRow("position") << "Position" << "0";
-        QTest::newRow("favorites rows") << "FavModuleNbElem" << "5";
-        QTest::newRow("small icons has no default") << "FavWinDisplaySmallIcons" << "";
-        QTest::newRow("order") << "SortModules"
-                               << QStringLiteral("Photo;Horloge;e-Mails;Favoris;M\u00e9t\u00e9o;"
-                                                 "Infos Syst\u00e8me;Bande Passante");
-        QTest::newRow("skin") << "Skin" << "default";
-    }
-    void empty_store_gives_the_bar_defaults()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        QCOMPARE(store.value(key), expected);
-        QVERIFY(!QFile::exists(store.filePath(QStringLiteral("Tolvane"))));
-    }
-
     void names_are_found_whatever_their_letter_case()
     {
         QTemporaryDir dir;
         SettingsStore store(dir.path());
         QVERIFY(store.SaveSetting(QStringLiteral("TOLVANE"), QStringLiteral("options"),
-                                  QStringLiteral("position"), QStringLiteral("1")));
-        QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("1"));
+            QStringLiteral("position"), QStringLiteral("1")));
+        QCOMPARE(store.value(Keys::Position), QStringLiteral("1"));
         QCOMPARE(store.GetSetting(QStringLiteral("tolvane"), QStringLiteral("OPTIONS"),
-                                  QStringLiteral("POSITION")),
-                 QStringLiteral("1"));
-        QVERIFY(store.save(QStringLiteral("POSITION"), QStringLiteral("0")));
-        QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("0"));
+                     QStringLiteral("POSITION")),
+            QStringLiteral("1"));
+        QVERIFY(store.save(Keys::Position, QStringLiteral("0")));
+        QCOMPARE(store.value(Keys::Position), QStringLiteral("0"));
     }
 
     void every_code_0_to_255_round_trips_through_the_file_data()
@@ -66,19 +43,19 @@ private slots:
         QTemporaryDir dir;
         {
             SettingsStore writer(dir.path());
-            QVERIFY(writer.save(QStringLiteral("Password"), value));
-            QVERIFY(writer.save(QStringLiteral("Photo"), QStringLiteral("after")));
+            QVERIFY(writer.save(Keys::Password, value));
+            QVERIFY(writer.save(Keys::Photo, QStringLiteral("after")));
         }
         SettingsStore reader(dir.path());
-        QCOMPARE(reader.value(QStringLiteral("Password")), value);
-        QCOMPARE(reader.value(QStringLiteral("Photo")), QStringLiteral("after"));
+        QCOMPARE(reader.value(Keys::Password), value);
+        QCOMPARE(reader.value(Keys::Photo), QStringLiteral("after"));
     }
 
     void file_is_plain_ini_readable_by_its_owner_only()
     {
         QTemporaryDir dir;
         SettingsStore store(dir.path());
-        store.save(QStringLiteral("Position"), QStringLiteral("1"));
+        store.save(Keys::Position, QStringLiteral("1"));
         QFile file(store.filePath(QStringLiteral("Tolvane")));
         QCOMPARE(file.fileName(), dir.path() + QStringLiteral("/tolvane.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -90,14 +67,14 @@ private slots:
     {
         QTemporaryDir dir;
         SettingsStore store(dir.path());
-        store.save(QStringLiteral("Position"), QStringLiteral("1"));
-        QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("1"));
+        store.save(Keys::Position, QStringLiteral("1"));
+        QCOMPARE(store.value(Keys::Position), QStringLiteral("1"));
         QFile file(store.filePath(QStringLiteral("Tolvane")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("; edited by hand\n[options]\n  position =  0 \nSkin=givre\n");
         file.close();
-        QCOMPARE(store.value(QStringLiteral("Position")), QStringLiteral("0"));
-        QCOMPARE(store.value(QStringLiteral("Skin")), QStringLiteral("givre"));
+        QCOMPARE(store.value(Keys::Position), QStringLiteral("0"));
+        QCOMPARE(store.value(Keys::Skin), QStringLiteral("givre"));
     }
 
     void failed_write_reports_failure_and_keeps_the_old_file()
@@ -105,10 +82,10 @@ private slots:
         // A folder in place of the temporary file's target makes the rename fail for anyone.
         QTemporaryDir dir;
         SettingsStore store(dir.path() + QStringLiteral("/cfg"));
-        QVERIFY(store.save(QStringLiteral("Position"), QStringLiteral("1")));
+        QVERIFY(store.save(Keys::Position, QStringLiteral("1")));
         QFile::remove(store.filePath(QStringLiteral("Tolvane")));
         QDir().mkpath(store.filePath(QStringLiteral("Tolvane")));
-        QVERIFY(!store.save(QStringLiteral("Position"), QStringLiteral("0")));
+        QVERIFY(!store.save(Keys::Position, QStringLiteral("0")));
         QVERIFY(QFileInfo(store.filePath(QStringLiteral("Tolvane"))).isDir());
     }
 };

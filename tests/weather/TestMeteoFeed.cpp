@@ -1,5 +1,6 @@
 #include "FeedServer.h"
 #include "TestApp.h"
+#include "shell/SettingsKeys.h"
 #include "weather/frmMeteo.h"
 
 #include <QDir>
@@ -53,7 +54,7 @@ struct Bench {
 
     explicit Bench(const FeedServer& server)
     {
-        app.settings->save(QStringLiteral("WeatherServer"), server.authority());
+        app.settings->save(Keys::WeatherServer, server.authority());
         writePicture(app.appDir() + QStringLiteral("/images/na.bmp"), kPlaceholder);
         writePicture(app.appDir() + QStringLiteral("/images/30.bmp"), kCondition);
         writePicture(app.appDir() + QStringLiteral("/images/00.bmp"), kZero);
@@ -140,7 +141,7 @@ private slots:
         if (mode == "hang")
             bench.meteo.setFetchTimeoutMs(400);
         if (mode == "refused")
-            bench.app.settings->save(QStringLiteral("WeatherServer"), closedPortAuthority());
+            bench.app.settings->save(Keys::WeatherServer, closedPortAuthority());
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
         // The window never waits for the network: the waiting state shows meanwhile.
@@ -171,7 +172,7 @@ private slots:
 
         // Another town chosen meanwhile: its fetch replaces the one under way.
         m_server.setMode("answer");
-        bench.app.settings->save(QStringLiteral("City"), QStringLiteral("0"));
+        bench.app.settings->save(Keys::City, QStringLiteral("0"));
         bench.meteo.ReadCity();
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
@@ -219,7 +220,7 @@ private slots:
             writeFile(skinDir + "skin.ini", ini);
         writePicture(skinDir + "weather/na.bmp", kSkinPlaceholder);
         if (!skin.isEmpty())
-            bench.app.settings->save(QStringLiteral("Skin"), skin);
+            bench.app.settings->save(Keys::Skin, skin);
         bench.meteo.ResetWeatherDisplay();
         QCOMPARE(bench.pictureColour(), fromSkin ? kSkinPlaceholder : kPlaceholder);
     }

@@ -3,6 +3,7 @@
 #include "app/frmTolvane.h"
 #include "mail/EmailAccountsFile.h"
 #include "mail/frmemail.h"
+#include "shell/SettingsKeys.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,8 +21,8 @@ class TestMailRound : public QObject {
 
         explicit Bar(const QStringList& ports)
         {
-            app.settings->save(QStringLiteral("DisplayEmails"), QStringLiteral("1"));
-            app.settings->save(QStringLiteral("TimerEmail"), QStringLiteral("10"));
+            app.settings->save(Keys::DisplayEmails, QStringLiteral("1"));
+            app.settings->save(Keys::TimerEmail, QStringLiteral("10"));
             QList<EmailAccount> accounts;
             for (const QString& port : ports)
                 accounts.append(
@@ -110,7 +111,7 @@ private slots:
         Bar bar({ silent.port(), "0" });
         bar.ticks(2);
         QVERIFY(bar.module->checker().isChecking());
-        bar.app.settings->save(QStringLiteral("DisplayEmails"), stillShown ? "1" : "0");
+        bar.app.settings->save(Keys::DisplayEmails, stillShown ? "1" : "0");
         bar.window->InitBar();
         QVERIFY(!bar.module->checker().isChecking());
         QCOMPARE(bar.timer->isActive(), stillShown);

@@ -1,6 +1,7 @@
 #include "FeedServer.h"
 #include "TestApp.h"
 #include "app/frmTolvane.h"
+#include "shell/SettingsKeys.h"
 #include "weather/frmMeteo.h"
 
 #include <QLabel>
@@ -19,9 +20,9 @@ class TestBarWeather : public QObject {
 
         RunningBar(const FeedServer& server, const QString& skin)
         {
-            app.settings->save(QStringLiteral("Skin"), skin);
-            app.settings->save(QStringLiteral("WeatherServer"), server.authority());
-            app.settings->save(QStringLiteral("City"), QStringLiteral("388"));
+            app.settings->save(Keys::Skin, skin);
+            app.settings->save(Keys::WeatherServer, server.authority());
+            app.settings->save(Keys::City, QStringLiteral("388"));
             bar.Start();
         }
         QString text(const char* name) const { return meteo->findChild<QLabel*>(name)->text(); }
