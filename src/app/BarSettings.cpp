@@ -1,4 +1,6 @@
 #include "BarSettings.h"
+
+#include "ModuleTable.h"
 #include "shell/SettingsKeys.h"
 
 #include "common/Numbers.h"
@@ -27,25 +29,19 @@ BarSettings BarSettings::read(const SettingsStore& s)
     BarSettings b;
     b.dockLeft = s.number(Keys::Position) != 0;
     b.spaceBetweenModules = static_cast<int>(s.number(Keys::SpaceBetweenModules));
-    b.favWinDisplaySmallIcons = byteOf(s.number(Keys::FavWinDisplaySmallIcons)) != 0;
     b.moduleOrder = s.value(Keys::SortModules);
     b.transparencyOn = byteOf(s.number(Keys::DisplayTransparency));
     b.transparency = byteOf(s.number(Keys::Transparency));
-    b.showClock = byteOf(s.number(Keys::DisplayClock)) != 0;
-    b.clockSmall = int16Of(s.number(Keys::DisplayClockSmall)) != 0;
-    b.showMeteo = byteOf(s.number(Keys::DisplayMeteo)) != 0;
-    b.showSysInfo = byteOf(s.number(Keys::DisplaySysInfo)) != 0;
-    b.meteoSmall = int16Of(s.number(Keys::DisplayMeteoSmall)) != 0;
-    b.showLAN = byteOf(s.number(Keys::DisplayLAN)) != 0;
-    b.showEmails = byteOf(s.number(Keys::DisplayEmails)) != 0;
-    b.showPhoto = byteOf(s.number(Keys::DisplayPhoto)) != 0;
     b.favInternetSort = int16Of(s.number(Keys::FavInternetSort));
     b.favWindowsSort = int16Of(s.number(Keys::FavWindowsSort));
     b.favModuleNbElem = int16Of(s.number(Keys::FavModuleNbElem));
-    b.showFavoris = byteOf(s.number(Keys::DisplayFavoris)) != 0;
-    b.showPenseBete = byteOf(s.number(Keys::DisplayPenseBete)) != 0;
     b.meteoPeriod = secondsOf(s.decimal(Keys::TimerMeteo));
     b.mailPeriod = secondsOf(s.decimal(Keys::TimerEmail));
+    for (const ModuleEntry& module : ModuleTable()) {
+        b.shown.insert(module.id, byteOf(s.number(*module.displayKey)) != 0);
+        if (module.smallKey)
+            b.small.insert(module.id, int16Of(s.number(*module.smallKey)) != 0);
+    }
     return b;
 }
 

@@ -1,32 +1,29 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 class SettingsStore;
 
-// The bar's own copy of the settings, refreshed only when the bar is (re)initialised.
+// The bar's own copy of the settings, refreshed only when the bar is (re)initialised. The
+// defaults are those of the settings keys; the values here are placeholders until read().
 struct BarSettings {
     bool dockLeft = false;
-    int spaceBetweenModules = 2;
-    bool favWinDisplaySmallIcons = false;
+    int spaceBetweenModules = 0;
     QString moduleOrder;
-    int transparencyOn = 1;
-    int transparency = 128;
-    bool showClock = true;
-    bool clockSmall = false;
-    bool showMeteo = true;
-    bool meteoSmall = false;
-    bool showSysInfo = false;
-    bool showLAN = false;
-    bool showEmails = false;
-    bool showPhoto = true;
-    bool showFavoris = true;
-    bool showPenseBete = false;
+    int transparencyOn = 0;
+    int transparency = 0;
     int favInternetSort = 0;
     int favWindowsSort = 0;
-    double favModuleNbElem = 5;
-    int meteoPeriod = 15 * 60; // seconds
-    int mailPeriod = 10 * 60;  // seconds
+    double favModuleNbElem = 0;
+    int meteoPeriod = 0; // seconds
+    int mailPeriod = 0; // seconds
+    // By module name in the order string.
+    QHash<QString, bool> shown;
+    QHash<QString, bool> small;
+
+    bool isShown(const QString& module) const { return shown.value(module); }
+    bool isSmall(const QString& module) const { return small.value(module); }
 
     static BarSettings read(const SettingsStore& settings);
 };

@@ -1,38 +1,35 @@
 #pragma once
 
+#include "BarCountdowns.h"
 #include "BarSettings.h"
 #include "TitleStrip.h"
 #include "shell/AppContext.h"
 
 #include <QList>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+struct BarDock;
+struct ModuleEntry;
 struct SettingKey;
 class BackgroundImage;
 class BarModule;
+class BarSlide;
+class BarWindows;
 class PictureBox;
-class QLabel;
-class QSystemTrayIcon;
-class frmAbout;
 class frmCPUUsage;
 class frmFavoris;
 class frmHorloge;
 class frmLAN;
 class frmMeteo;
-class frmPB;
-class frmPhoto;
-class frmSplashScreen;
 class frmemail;
 
 // The bar: a 146-pixel window docked at a screen edge, with its title strip and buttons, the
-// stack of modules, the five one-second timers and the tray icon.
+// stack of modules of ModuleTable(), the five one-second timers and the windows it opens.
 class frmTolvane : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kWidth = 146;
-    static constexpr int kVisibleStripTwips = 100; // what stays on screen when hidden
 
     explicit frmTolvane(AppContext& context, QWidget* parent = nullptr);
     ~frmTolvane() override;
@@ -51,15 +48,13 @@ public:
     void hideBar();
     void showBarAgain();
 
-    bool isHidden() const { return m_hidden; }
+    // Slid away to the screen edge (the window itself stays shown).
+    bool isSlidAway() const { return m_slidAway; }
     bool isSliding() const;
     int opacity() const { return m_opacity; }
     const BarSettings& settings() const { return m_settings; }
-    int meteoCountdown() const { return m_meteoCountdown; }
-    int mailCountdown() const { return m_mailCountdown; }
+    const BarCountdowns& countdowns() const { return m_countdowns; }
     QList<BarModule*> modules() const;
-    // The left edge the bar docks at, in twips.
-    int dockedLeftTwips() const;
 
     // Timer ticks, public so tests can drive them without waiting.
     void onClockTick();
@@ -72,55 +67,51 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    struct Module {
+        const ModuleEntry* entry;
+        BarModule* widget;
+    };
+
     void buildTitleStrip();
     void buildModules();
+    void connectModules();
     void buildTimers();
-    void setupTray();
+    void startTimers();
     void applyBarSkin(class SkinImages& images);
-    void toggleClockSmall();
-    void toggleMeteoSmall();
-    void toggleSmallForm(bool& small, const SettingKey& key);
+    void placeBackground();
+    void toggleSmallForm(const ModuleEntry& module);
     void selectFavoritesTab(int tab);
     void quitBar();
     void openOptions();
-    void showCentred(QWidget* window);
-    void showAbout();
-    void showSplashScreen();
     bool online() const;
-    int twipsPerPixelX() const;
-    int twipsPerPixelY() const;
-    QRect screenGeometry() const;
+    BarDock dock() const;
     int moveToLeftTwips(int leftTwips); // returns the new x in pixels
+    template <typename T> T* module() const;
 
     AppContext& m_context;
     BarSettings m_settings;
-    bool m_hidden = false;
+    BarCountdowns m_countdowns;
+    bool m_slidAway = false;
     int m_opacity = 255;
     int m_selectedFavoritesTab = 1;
     bool m_optionsOpen = false;
-    int m_meteoCountdown = 0;
-    int m_mailCountdown = 0;
 
     BackgroundImage* m_imgBG = nullptr;
     PictureBox* m_pictBGBottom = nullptr;
     TitleStrip m_title;
-
-    frmPhoto* m_photo = nullptr;
+    QList<Module> m_modules;
     frmHorloge* m_clock = nullptr;
     frmemail* m_email = nullptr;
     frmFavoris* m_favoris = nullptr;
     frmMeteo* m_meteo = nullptr;
     frmCPUUsage* m_system = nullptr;
     frmLAN* m_lan = nullptr;
-    frmPB* m_notes = nullptr;
 
     QTimer m_timerHorloge;
     QTimer m_timerCpu;
     QTimer m_timerLan;
     QTimer m_timerMeteo;
     QTimer m_timerEmails;
-    class BarSlide* m_slide = nullptr;
-    QSystemTrayIcon* m_tray = nullptr;
-    QPointer<frmAbout> m_about;
-    QPointer<frmSplashScreen> m_splash;
+    BarSlide* m_slide = nullptr;
+    BarWindows* m_windows = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "frmFavoris.h"
 
 #include "common/Numbers.h"
-#include "shell/ModuleLayout.h"
 #include "shell/Skin.h"
 #include "shell/Twips.h"
 
@@ -41,11 +40,6 @@ frmFavoris::frmFavoris(AppContext& context, QWidget* parent)
     connect(m_tabWindows, &PictureBox::clicked, this, [this] { emit tabClicked(1); });
     connect(m_tabInternet, &PictureBox::clicked, this, [this] { emit tabClicked(2); });
     connect(m_tabSystem, &PictureBox::clicked, this, [this] { emit tabClicked(3); });
-}
-
-QString frmFavoris::moduleId() const
-{
-    return ModuleLayout::kFavoris;
 }
 
 // The lists start 10 twips below the row of tab buttons.

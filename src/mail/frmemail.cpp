@@ -3,7 +3,6 @@
 #include "EmailAccount.h"
 #include "EmailAccountsFile.h"
 #include "common/StringTools.h"
-#include "shell/ModuleLayout.h"
 #include "shell/Skin.h"
 
 #include <QFontMetrics>
@@ -30,11 +29,6 @@ frmemail::frmemail(AppContext& context, QWidget* parent)
     connect(m_title, &PictureBox::clicked, this, &frmemail::checkRequested);
     connect(&m_checker, &MailChecker::statusChanged, this, &frmemail::DrawEmailStatus);
     connect(&m_checker, &MailChecker::accountDone, this, &frmemail::timerWanted);
-}
-
-QString frmemail::moduleId() const
-{
-    return ModuleLayout::kEmails;
 }
 
 // Two lines per account; with no account the frame ends where the status picture starts.

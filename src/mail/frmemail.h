@@ -11,7 +11,6 @@ class frmemail : public BarModule {
     Q_OBJECT
 public:
     explicit frmemail(AppContext& context, QWidget* parent = nullptr);
-    QString moduleId() const override;
     double layoutHeight() override;
     void applySkin(SkinImages& images) override;
 

@@ -3,7 +3,6 @@
 #include "DrawingBox.h"
 #include "platform/FixedDisks.h"
 #include "platform/MemoryInfo.h"
-#include "shell/ModuleLayout.h"
 #include "shell/Skin.h"
 
 namespace {
@@ -71,11 +70,6 @@ QFrame* frmCPUUsage::addBar(const QString& name, int y, int width)
     bar->setGeometry(kLeft, y, width, kBarHeight);
     bar->setAutoFillBackground(true);
     return bar;
-}
-
-QString frmCPUUsage::moduleId() const
-{
-    return ModuleLayout::kInfosSysteme;
 }
 
 double frmCPUUsage::layoutHeight()

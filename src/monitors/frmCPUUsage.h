@@ -16,7 +16,6 @@ class frmCPUUsage : public BarModule {
 public:
     explicit frmCPUUsage(AppContext& context, QWidget* parent = nullptr);
     ~frmCPUUsage() override;
-    QString moduleId() const override;
     double layoutHeight() override;
     void applySkin(SkinImages& images) override;
 

@@ -3,7 +3,6 @@
 #include "DrawingBox.h"
 #include "GetIPAddress.h"
 #include "platform/HostAddresses.h"
-#include "shell/ModuleLayout.h"
 #include "shell/Skin.h"
 
 #include <QPointer>
@@ -63,11 +62,6 @@ QLabel* frmLAN::addText(const QString& name, const QRect& geometry, const QStrin
     QLabel* label = addLabel(name, geometry, text);
     m_texts.append(label);
     return label;
-}
-
-QString frmLAN::moduleId() const
-{
-    return ModuleLayout::kBandePassante;
 }
 
 void frmLAN::applySkin(SkinImages& images)

@@ -14,7 +14,6 @@ class frmLAN : public BarModule {
     Q_OBJECT
 public:
     explicit frmLAN(AppContext& context, QWidget* parent = nullptr);
-    QString moduleId() const override;
     void applySkin(SkinImages& images) override;
 
     // Reads the interface counters; the first reading (at start-up) is the base of the first rate.

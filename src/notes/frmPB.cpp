@@ -1,6 +1,5 @@
 #include "frmPB.h"
 
-#include "shell/ModuleLayout.h"
 #include "shell/Skin.h"
 
 frmPB::frmPB(AppContext& context, QWidget* parent)
@@ -12,11 +11,6 @@ frmPB::frmPB(AppContext& context, QWidget* parent)
 {
     connect(m_add, &PictureBox::clicked, this, &frmPB::addNoteClicked);
     connect(m_list, &PictureBox::clicked, this, &frmPB::notesListClicked);
-}
-
-QString frmPB::moduleId() const
-{
-    return ModuleLayout::kPenseBete;
 }
 
 void frmPB::applySkin(SkinImages& images)

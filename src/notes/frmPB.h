@@ -7,7 +7,6 @@ class frmPB : public BarModule {
     Q_OBJECT
 public:
     explicit frmPB(AppContext& context, QWidget* parent = nullptr);
-    QString moduleId() const override;
     void applySkin(SkinImages& images) override;
 
 signals:

@@ -15,10 +15,8 @@ public:
     static constexpr int kWidth = 146;
 
     BarModule(const QString& frameName, const QString& backgroundName, int designedHeight,
-              AppContext& context, QWidget* parent = nullptr);
+        AppContext& context, QWidget* parent = nullptr);
 
-    // The name of the module in the order string.
-    virtual QString moduleId() const = 0;
     // The frame's height for this layout pass, in pixels; may size inner controls first.
     virtual double layoutHeight() { return m_designedHeight; }
     // Applies the skin colours and pictures to the module's controls; a picture missing from
@@ -33,6 +31,8 @@ public:
 signals:
     // A click on the module's background: the bar uses it to come back after hiding.
     void backgroundClicked();
+    // A click on the module's separator: the bar switches a module that has a small form.
+    void separatorClicked();
 
 protected:
     PictureBox* addPicture(const QString& name, const QRect& geometry);

@@ -2,7 +2,6 @@
 
 #include "ClockFace.h"
 #include "ClockText.h"
-#include "ModuleLayout.h"
 #include "Skin.h"
 
 #include <QFontMetrics>
@@ -53,11 +52,6 @@ frmHorloge::frmHorloge(AppContext& context, QWidget* parent)
     setLabelFont(m_date, kDatePointSize, false);
     setLabelFont(m_day, 11, true);
     connect(m_separator, &PictureBox::clicked, this, &frmHorloge::separatorClicked);
-}
-
-QString frmHorloge::moduleId() const
-{
-    return ModuleLayout::kHorloge;
 }
 
 // The small form cuts the module just below the date.

@@ -10,7 +10,6 @@ class frmHorloge : public BarModule {
     Q_OBJECT
 public:
     explicit frmHorloge(AppContext& context, QWidget* parent = nullptr);
-    QString moduleId() const override;
     double layoutHeight() override;
     void applySkin(SkinImages& images) override;
 
@@ -22,9 +21,6 @@ public:
     ClockHands hands() const { return m_hands; }
     // The dial picture with the hands as last drawn; null before the first drawing.
     QImage clockImage() const { return m_face; }
-
-signals:
-    void separatorClicked();
 
 private:
     void paintDial();

@@ -1,7 +1,6 @@
 #include "frmPhoto.h"
 #include "shell/SettingsKeys.h"
 
-#include "ModuleLayout.h"
 #include "PhotoSource.h"
 #include "SettingsStore.h"
 
@@ -12,11 +11,6 @@ frmPhoto::frmPhoto(AppContext& context, QWidget* parent)
     , m_photo(addPicture(QStringLiteral("imgPhoto"), { kMargin, kMargin, kPictureWidth, 102 }))
 {
     m_photo->setAlignment(Qt::AlignCenter);
-}
-
-QString frmPhoto::moduleId() const
-{
-    return ModuleLayout::kPhoto;
 }
 
 double frmPhoto::layoutHeight()

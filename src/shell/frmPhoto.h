@@ -13,7 +13,6 @@ public:
     static constexpr int kMaxPictureHeight = 2 * kPictureWidth;
 
     explicit frmPhoto(AppContext& context, QWidget* parent = nullptr);
-    QString moduleId() const override;
     // The frame follows the picture's height.
     double layoutHeight() override;
     void DisplayPhoto();

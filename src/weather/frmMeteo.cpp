@@ -4,7 +4,6 @@
 #include "WeatherCities.h"
 #include "common/Numbers.h"
 #include "shell/IniReader.h"
-#include "shell/ModuleLayout.h"
 #include "shell/SettingsStore.h"
 #include "shell/Skin.h"
 
@@ -84,11 +83,6 @@ PictureBox* frmMeteo::addCaption(const QString& name, const QRect& geometry, con
     caption->setText(text);
     setPixelSize(caption, 10);
     return caption;
-}
-
-QString frmMeteo::moduleId() const
-{
-    return ModuleLayout::kMeteo;
 }
 
 // The small form ends below the condition picture, the large one below the wind.

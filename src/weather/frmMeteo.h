@@ -13,7 +13,6 @@ public:
     static constexpr int kDesignedHeight = 173;
 
     explicit frmMeteo(AppContext& context, QWidget* parent = nullptr);
-    QString moduleId() const override;
     double layoutHeight() override;
     void applySkin(SkinImages& images) override;
 
@@ -37,7 +36,6 @@ public:
     const XoapDocument::Values& values() const { return m_values; }
 
 signals:
-    void separatorClicked();
     // A fetch ended, whatever its outcome; the display is up to date.
     void weatherShown();
 

@@ -121,13 +121,13 @@ private slots:
         QCOMPARE(bar.x(), shownX);
 
         QTest::mouseClick(child(bar, "pictHide"), Qt::LeftButton);
-        QVERIFY(bar.isHidden());
+        QVERIFY(bar.isSlidAway());
         QVERIFY(bar.isSliding());
         QTRY_VERIFY(!bar.isSliding());
         QCOMPARE(bar.x(), hiddenX);
 
         QTest::mouseClick(clockBackground, Qt::LeftButton);
-        QVERIFY(!bar.isHidden());
+        QVERIFY(!bar.isSlidAway());
         QTRY_VERIFY(!bar.isSliding());
         QCOMPARE(bar.x(), shownX);
 
@@ -135,7 +135,7 @@ private slots:
         QTest::mouseClick(child(bar, "pictHide"), Qt::LeftButton);
         QTRY_VERIFY(!bar.isSliding());
         QTest::mouseClick(child(bar, "pictCloseWindow"), Qt::LeftButton);
-        QVERIFY(!bar.isHidden());
+        QVERIFY(!bar.isSlidAway());
         QTRY_VERIFY(!bar.isSliding());
         QCOMPARE(bar.x(), shownX);
     }

@@ -63,7 +63,7 @@ void TestClockAndWindowsFromBar::clock_drawn_at_start_still_while_hidden_and_cat
 
     bar.hideBar(); // the settings applied again while slid away dock the bar on screen
     bar.InitBar();
-    QVERIFY(!bar.isHidden());
+    QVERIFY(!bar.isSlidAway());
 }
 
 void TestClockAndWindowsFromBar::about_button_opens_one_box_unloaded_when_closed()

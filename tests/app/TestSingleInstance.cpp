@@ -41,7 +41,8 @@ private slots:
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QVERIFY(QString::fromUtf8(second.readAllStandardError())
-                    .contains(QStringLiteral("La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)")));
+                    .contains(QStringLiteral(
+                        "La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)")));
 
         QCOMPARE(first.state(), QProcess::Running);
         QVERIFY(lockIsHeld(home.path()));

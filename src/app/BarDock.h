@@ -1,0 +1,15 @@
+#pragma once
+
+// Where the bar's left edge goes, in twips from the screen's left edge: docked at its side, or
+// slid away so that only a thin strip stays on screen.
+struct BarDock {
+    static constexpr int kVisibleStripTwips = 100;
+
+    int screenWidthPixels = 0;
+    int barWidthPixels = 0;
+    int twipsPerPixel = 15;
+    bool dockLeft = false;
+
+    int dockedLeftTwips() const;
+    int slidAwayLeftTwips() const;
+};

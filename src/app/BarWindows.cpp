@@ -1,0 +1,65 @@
+#include "BarWindows.h"
+
+#include "shell/AppContext.h"
+#include "shell/frmAbout.h"
+#include "shell/frmSplashScreen.h"
+
+#include <QIcon>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+BarWindows::BarWindows(AppContext& context, QWidget* bar)
+    : QObject(bar)
+    , m_context(context)
+    , m_bar(bar)
+{
+}
+
+BarWindows::~BarWindows()
+{
+    hideTray();
+}
+
+void BarWindows::setupTray()
+{
+    // Created even when no tray is reported yet: trays often appear after login.
+    m_tray = new QSystemTrayIcon(QIcon(m_context.path(QStringLiteral("images/tolvane.ico"))), this);
+    m_tray->setObjectName(QStringLiteral("IconTray"));
+    m_tray->setToolTip(QStringLiteral("Tolvane \u2013 barre lat\u00e9rale"));
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this] {
+        m_bar->show();
+        m_bar->raise();
+        m_bar->activateWindow();
+    });
+    m_tray->show();
+}
+
+void BarWindows::hideTray()
+{
+    if (m_tray)
+        m_tray->hide();
+}
+
+// One about box at a time; it unloads itself when closed.
+void BarWindows::showAbout()
+{
+    if (!m_about)
+        m_about = new frmAbout(m_context, m_bar);
+    showCentred(m_about);
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void BarWindows::showSplashScreen()
+{
+    if (!m_splash)
+        m_splash = new frmSplashScreen(m_context, m_bar);
+    showCentred(m_splash);
+}
+
+void BarWindows::showCentred(QWidget* window)
+{
+    window->adjustSize();
+    window->move(m_context.platform.screen->geometry().center() - window->rect().center());
+    window->show();
+}

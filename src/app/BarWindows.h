@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QSystemTrayIcon;
+class QWidget;
+class frmAbout;
+class frmSplashScreen;
+struct AppContext;
+
+// The windows the bar opens besides itself, one of each at a time, and the tray icon.
+class BarWindows : public QObject {
+    Q_OBJECT
+public:
+    BarWindows(AppContext& context, QWidget* bar);
+    ~BarWindows() override;
+
+    void setupTray();
+    void hideTray();
+    void showAbout();
+    void showSplashScreen();
+
+private:
+    // Windows go to the middle of the screen rather than over the narrow bar.
+    void showCentred(QWidget* window);
+
+    AppContext& m_context;
+    QWidget* m_bar;
+    QSystemTrayIcon* m_tray = nullptr;
+    QPointer<frmAbout> m_about;
+    QPointer<frmSplashScreen> m_splash;
+};
