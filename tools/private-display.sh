@@ -9,10 +9,12 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/nu
 cmake --build "$build" --target tolvane >/dev/null
 
 work="$(mktemp -d)"
-display=":$((90 + RANDOM % 200))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts connections.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "${bar:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.05; done
+read -r number <"$work/displayfd"
+display=":$number"
 export DISPLAY="$display" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 mkdir -p "$XDG_CONFIG_HOME/tolvane"

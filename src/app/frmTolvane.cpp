@@ -21,6 +21,7 @@
 #include "weather/frmMeteo.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace {
 constexpr int kBottomStripHeight = 12;
@@ -97,7 +98,7 @@ void frmTolvane::connectModules()
     connect(m_imgBG, &BackgroundImage::clicked, this, &frmTolvane::showBarAgain);
     connect(m_favoris, &frmFavoris::tabClicked, this, &frmTolvane::selectFavoritesTab);
     connect(m_lan, &frmLAN::networkToolsRequested, this,
-        [this] { ShellOpen(m_context.platform, QStringLiteral("Pelnorix")); });
+        [this] { ShellOpen(m_context.platform, networkToolsProgram()); });
     connect(m_email, &frmemail::timerWanted, &m_timerEmails, qOverload<>(&QTimer::start));
     // While a check is under way the timer is stopped and the click changes nothing.
     connect(m_email, &frmemail::checkRequested, this, [this] {
@@ -106,6 +107,14 @@ void frmTolvane::connectModules()
             m_email->restartAtFirstAccount();
         }
     });
+}
+
+// The network tools are looked for beside the bar's program first, then on the PATH.
+QString frmTolvane::networkToolsProgram() const
+{
+    const QString name = QStringLiteral("Pelnorix");
+    const QString beside = m_context.path(name);
+    return QFileInfo(beside).isExecutable() ? beside : name;
 }
 
 void frmTolvane::buildTimers()

@@ -84,6 +84,7 @@ private:
     void quitBar();
     void openOptions();
     bool online() const;
+    QString networkToolsProgram() const;
     BarDock dock() const;
     int moveToLeftTwips(int leftTwips); // returns the new x in pixels
     template <typename T> T* module() const;

@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     SettingsStore settings;
     SkinState skin;
     const QString appDir = QApplication::applicationDirPath();
-    AppContext context { appDir, appDir, &settings, &skin, platform.services() };
+    AppContext context { appDir, appDir, &settings, &skin, platform.services(), QLocale::system() };
     frmTolvane bar(context);
     bar.Start();
     bar.show();

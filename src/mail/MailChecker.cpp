@@ -8,6 +8,7 @@
 
 #include <QSslConfiguration>
 #include <QSslSocket>
+#include <QTcpSocket>
 
 MailChecker::MailChecker(QObject* parent)
     : QObject(parent)
@@ -19,15 +20,29 @@ MailChecker::MailChecker(QObject* parent)
 
 MailChecker::~MailChecker() = default;
 
-QSslSocket& MailChecker::socket()
+// A plain account gets a plain socket: a QSslSocket loads the TLS libraries, which a bar with
+// only plain accounts has no use for.
+QAbstractSocket& MailChecker::socket(bool tls)
 {
-    if (!m_socket) {
-        m_socket = std::make_unique<QSslSocket>();
-        connect(m_socket.get(), &QSslSocket::readyRead, this, &MailChecker::onReadyRead);
-        connect(m_socket.get(), &QSslSocket::errorOccurred, this, &MailChecker::onSocketError);
-        connect(m_socket.get(), &QSslSocket::sslErrors, this,
-            [this](const QList<QSslError>& errors) { m_certificateRejected = !errors.isEmpty(); });
+    const bool isTls = qobject_cast<QSslSocket*>(m_socket.get()) != nullptr;
+    if (m_socket && isTls == tls)
+        return *m_socket;
+    // The old socket may be the one whose signal brought us here.
+    if (m_socket) {
+        m_socket->disconnect(this);
+        m_socket->abort();
+        m_socket.release()->deleteLater();
     }
+    if (tls) {
+        auto secure = std::make_unique<QSslSocket>();
+        connect(secure.get(), &QSslSocket::sslErrors, this,
+            [this](const QList<QSslError>& errors) { m_certificateRejected = !errors.isEmpty(); });
+        m_socket = std::move(secure);
+    } else {
+        m_socket = std::make_unique<QTcpSocket>();
+    }
+    connect(m_socket.get(), &QAbstractSocket::readyRead, this, &MailChecker::onReadyRead);
+    connect(m_socket.get(), &QAbstractSocket::errorOccurred, this, &MailChecker::onSocketError);
     return *m_socket;
 }
 
@@ -71,11 +86,12 @@ void MailChecker::CheckEmailAccount()
     m_userName = account[EmailAccount::UserName];
     m_password = account[EmailAccount::Password];
     m_server = account[EmailAccount::Server];
-    m_port = static_cast<int>(Numbers::LeadingInteger(account[EmailAccount::Port]));
+    const qint64 port = Numbers::LeadingInteger(account[EmailAccount::Port]);
+    m_port = port >= 1 && port <= 65535 ? static_cast<int>(port) : 0;
     m_active = true;
     setStatus(EmailAccountTable::NothingNew, MailTexts::connecting());
 
-    if (m_port < 1 || m_port > 65535) {
+    if (m_port == 0) {
         setStatus(EmailAccountTable::Error, MailTexts::badPort());
         finishAccount();
         return;
@@ -91,21 +107,32 @@ void MailChecker::CheckEmailAccount()
 // A fresh connection from a port the system chooses; the dialogue restarts at the greeting.
 void MailChecker::connectSocket()
 {
-    QSslSocket& connection = socket();
+    const bool tls = m_port == m_tlsPort;
+    QAbstractSocket& connection = socket(tls);
     connection.abort();
     m_received.clear();
     m_certificateRejected = false;
     m_pop3Step = 1;
     ++m_attempt;
     m_replyTimer.start();
-    if (m_port == m_tlsPort) {
-        QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-        configuration.addCaCertificates(m_extraCertificates);
-        connection.setSslConfiguration(configuration);
-        connection.connectToHostEncrypted(m_server, static_cast<quint16>(m_port));
+    if (tls) {
+        auto& secure = static_cast<QSslSocket&>(connection);
+        secure.setSslConfiguration(tlsConfiguration());
+        secure.connectToHostEncrypted(m_server, static_cast<quint16>(m_port));
     } else {
         connection.connectToHost(m_server, static_cast<quint16>(m_port));
     }
+}
+
+// Adding certificates, even none, switches off the system's root store in the default
+// configuration; extra certificates are therefore added on top of the system's own list.
+QSslConfiguration MailChecker::tlsConfiguration() const
+{
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    if (!m_extraCertificates.isEmpty())
+        configuration.setCaCertificates(
+            QSslConfiguration::systemCaCertificates() + m_extraCertificates);
+    return configuration;
 }
 
 // The whole line in one write. Commands go out in UTF-8 (RFC 6856): a Linux server stores a

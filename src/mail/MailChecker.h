@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QObject>
 #include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QTimer>
 
 #include <memory>
@@ -48,6 +49,10 @@ public:
     void setImplicitTlsPort(int port) { m_tlsPort = port; }
     // Certificates trusted besides the system's store.
     void addCaCertificates(const QList<QSslCertificate>& certificates);
+    // What a TLS connection trusts: the system's root certificates, and the extra ones on top.
+    QSslConfiguration tlsConfiguration() const;
+    // The socket of the last connection (a QSslSocket for a TLS account), nullptr before.
+    const QAbstractSocket* connection() const { return m_socket.get(); }
     // The locale whose decimal separator the sizes are written with.
     void setLocale(const QLocale& locale) { m_locale = locale; }
 
@@ -60,7 +65,7 @@ signals:
 private:
     void setStatus(int state, const QString& status);
     void finishAccount();
-    QSslSocket& socket();
+    QAbstractSocket& socket(bool tls);
     void connectSocket();
     void SendPop3Line(const QString& text);
     void onReadyRead();
@@ -71,9 +76,8 @@ private:
     void reconnectOrGiveUp();
 
     EmailAccountTable m_table;
-    // Made at the first connection: a QSslSocket loads the TLS libraries, which a bar without
-    // accounts has no use for.
-    std::unique_ptr<QSslSocket> m_socket;
+    // Made at the first connection, of the kind the account needs.
+    std::unique_ptr<QAbstractSocket> m_socket;
     QTimer m_replyTimer;
     QByteArray m_received;
     QList<QSslCertificate> m_extraCertificates;

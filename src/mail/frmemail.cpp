@@ -24,6 +24,7 @@ frmemail::frmemail(AppContext& context, QWidget* parent)
     , m_status(addPicture(QStringLiteral("pictEmailStatus"), { 4, 20, 138, 2 * m_emailRowHeight }))
 {
     m_status->setFont(statusFont());
+    m_checker.setLocale(context.locale);
     m_title->setCursor(Qt::PointingHandCursor);
     m_title->setToolTip(QStringLiteral("V\u00E9rifier le courrier maintenant"));
     connect(m_title, &PictureBox::clicked, this, &frmemail::checkRequested);

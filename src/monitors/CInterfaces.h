@@ -1,25 +1,23 @@
 #pragma once
 
-#include "CInterface.h"
+#include "platform/InterfaceTable.h"
 
-#include <memory>
 #include <vector>
+
+// One interface of the collection: the platform's row as read.
+using CInterface = InterfaceRow;
 
 // An ordered collection of interfaces, positions counted from 1.
 class CInterfaces {
 public:
-    using Item = std::shared_ptr<CInterface>;
-
-    // Appends the interface and takes it from the caller; returns it as now held.
-    CInterface* Add(std::unique_ptr<CInterface>& item);
+    void Add(CInterface item) { m_items.push_back(std::move(item)); }
     // Throws std::out_of_range for a position outside 1..Count.
-    CInterface* item(int position) const;
+    const CInterface& item(int position) const;
     int Count() const { return int(m_items.size()); }
-    void Remove(int position);
 
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 
 private:
-    std::vector<Item> m_items;
+    std::vector<CInterface> m_items;
 };

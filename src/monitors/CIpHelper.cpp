@@ -18,50 +18,15 @@ QString CIpHelper::FormatAdapterAddress(const QByteArray& bytes)
     return parts.join(QLatin1Char('-'));
 }
 
-std::unique_ptr<CInterface> CIpHelper::FromRow(const InterfaceRow& row)
-{
-    auto item = std::make_unique<CInterface>();
-    item->InterfaceDescription = row.description;
-    item->AdapterAddress = FormatAdapterAddress(row.physicalAddress);
-    item->InterfaceName = row.name;
-    item->InterfaceIndex = row.index;
-    item->InterfaceType = row.type;
-    item->MaximumTransmissionUnit = row.mtu;
-    item->Speed = row.speed;
-    item->AdminStatus = row.adminStatus;
-    item->OperationalStatus = row.operationalStatus;
-    item->OctetsReceived = row.inOctets;
-    item->UnicastPacketsReceived = row.inUnicastPackets;
-    item->NonunicastPacketsReceived = row.inNonUnicastPackets;
-    item->DiscardedIncomingPackets = row.inDiscards;
-    item->IncomingErrors = row.inErrors;
-    item->UnknownProtocolPackets = row.inUnknownProtocols;
-    item->OctetsSent = row.outOctets;
-    item->UnicastPacketsSent = row.outUnicastPackets;
-    item->NonunicastPacketsSent = row.outNonUnicastPackets;
-    item->DiscardedOutgoingPackets = row.outDiscards;
-    item->OutgoingErrors = row.outErrors;
-    item->OutputQueueLength = row.outQueueLength;
-    return item;
-}
-
 std::shared_ptr<CInterfaces> CIpHelper::Interfaces()
 {
     m_bytesReceived = 0;
     m_bytesSent = 0;
     m_interfaces = std::make_shared<CInterfaces>();
-    if (!m_table)
-        return m_interfaces;
-    for (const InterfaceRow& row : m_table->read()) {
-        std::unique_ptr<CInterface> item = FromRow(row);
-        m_bytesReceived += item->OctetsReceived;
-        m_bytesSent += item->OctetsSent;
-        m_interfaces->Add(item);
+    for (InterfaceRow& row : m_table->read()) {
+        m_bytesReceived += row.inOctets;
+        m_bytesSent += row.outOctets;
+        m_interfaces->Add(std::move(row));
     }
     return m_interfaces;
-}
-
-void CIpHelper::setInterfaces(std::shared_ptr<CInterfaces> interfaces)
-{
-    m_interfaces = std::move(interfaces);
 }

@@ -4,9 +4,6 @@
 
 #include <memory>
 
-class InterfaceTable;
-struct InterfaceRow;
-
 // Reads the system's interface table into a fresh collection and adds up the byte counters of
 // every interface, the loopback and interfaces that are down included.
 class CIpHelper {
@@ -15,13 +12,11 @@ public:
 
     // Re-reads the table; collections returned earlier stay as they were.
     std::shared_ptr<CInterfaces> Interfaces();
-    void setInterfaces(std::shared_ptr<CInterfaces> interfaces);
     qint64 BytesReceived() const { return m_bytesReceived; }
     qint64 BytesSent() const { return m_bytesSent; }
 
     // "00-0C-29-3A-5B-1F": at most eight bytes, two upper-case digits each.
     static QString FormatAdapterAddress(const QByteArray& bytes);
-    static std::unique_ptr<CInterface> FromRow(const InterfaceRow& row);
 
 private:
     InterfaceTable* m_table;

@@ -20,6 +20,7 @@ frmLAN::frmLAN(AppContext& context, QWidget* parent)
     : BarModule(QStringLiteral("frmLAN"), QStringLiteral("imgBgLAN"), 140, context, parent)
     , m_title(addPicture(QStringLiteral("pictLANSeparator"), { 0, 0, kWidth, 18 }))
     , m_reader(context.platform.interfaces)
+    , m_locale(context.locale)
 {
     QFont small = font();
     small.setPixelSize(11);

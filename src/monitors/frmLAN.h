@@ -58,5 +58,5 @@ private:
     double m_sendRate = 0;
     BandwidthHistory m_downloadHistory;
     BandwidthHistory m_uploadHistory;
-    QLocale m_locale = QLocale::system();
+    QLocale m_locale;
 };

@@ -27,8 +27,8 @@ class Screen {
 public:
     virtual ~Screen() = default;
     virtual QRect geometry() const = 0;
-    virtual int twipsPerPixelX() const { return 15; }
-    virtual int twipsPerPixelY() const { return 15; }
+    virtual int twipsPerPixelX() const = 0;
+    virtual int twipsPerPixelY() const = 0;
 };
 
 // Message boxes and the file dialog; tests answer them from a script.
@@ -38,8 +38,9 @@ public:
     virtual ~Dialogs() = default;
     virtual void message(Icon icon, const QString& title, const QString& text) = 0;
     virtual bool askYesNo(Icon icon, const QString& title, const QString& text) = 0;
-    virtual QString getOpenFileName(const QString& title, const QString& folder,
-                                    const QString& filter) = 0;
+    virtual QString getOpenFileName(
+        const QString& title, const QString& folder, const QString& filter)
+        = 0;
 };
 
 // Starting programs and opening documents, folders and addresses with the desktop.

@@ -2,8 +2,8 @@
 
 #include "Skin.h"
 
-BarModule::BarModule(const QString& frameName, const QString& backgroundName,
-                     int designedHeight, AppContext& context, QWidget* parent)
+BarModule::BarModule(const QString& frameName, const QString& backgroundName, int designedHeight,
+    AppContext& context, QWidget* parent)
     : QFrame(parent)
     , m_context(context)
     , m_designedHeight(designedHeight)
@@ -44,6 +44,5 @@ QLabel* BarModule::addLabel(const QString& name, const QRect& geometry, const QS
 
 const SkinState& BarModule::skin() const
 {
-    static const SkinState black;
-    return m_context.skin ? *m_context.skin : black;
+    return *m_context.skin;
 }

@@ -97,10 +97,8 @@ QLabel* frmAbout::addLabel(const QString& name, const QString& text)
 
 void frmAbout::StartSysInfo()
 {
-    Launcher* launcher = m_context.platform.launcher;
-    if (launcher && SystemInfoTool::Start(*launcher))
+    if (SystemInfoTool::Start(*m_context.platform.launcher))
         return;
-    if (m_context.platform.dialogs)
-        m_context.platform.dialogs->message(Dialogs::Icon::None, AppVersion::Title(),
-            QStringLiteral("System Information Is Unavailable At This Time"));
+    m_context.platform.dialogs->message(Dialogs::Icon::None, AppVersion::Title(),
+        QStringLiteral("System Information Is Unavailable At This Time"));
 }

@@ -29,7 +29,7 @@ void setFittingDate(QLabel* label, const QString& text)
     QFont font = label->font();
     font.setPointSizeF(kDatePointSize);
     while (font.pointSizeF() > kSmallestDatePointSize
-           && QFontMetrics(font).horizontalAdvance(text) > label->width())
+        && QFontMetrics(font).horizontalAdvance(text) > label->width())
         font.setPointSizeF(font.pointSizeF() - 0.5);
     label->setFont(font);
     label->setText(text);
@@ -87,7 +87,7 @@ void frmHorloge::DrawClock()
     m_day->setText(QString::number(now.date().day()));
     m_hands = ClockGeometry::HandsAt(now.time(), m_dial->size());
     m_time->setText(ClockText::TimeText(now.time()));
-    setFittingDate(m_date, ClockText::DateText(now.date(), QLocale()));
+    setFittingDate(m_date, ClockText::DateText(now.date(), m_context.locale));
     m_drawn = true;
     paintDial();
 }

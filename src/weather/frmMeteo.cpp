@@ -3,7 +3,6 @@
 
 #include "WeatherCities.h"
 #include "common/Numbers.h"
-#include "shell/IniReader.h"
 #include "shell/SettingsStore.h"
 #include "shell/Skin.h"
 
@@ -13,8 +12,6 @@
 namespace {
 
 const QString kNotAvailableValue = QStringLiteral("<n/a>");
-// The skin the weather pictures are looked for in when the setting "Skin" was never stored.
-const QString kPictureSkinDefault = QStringLiteral("blue2006");
 
 void setPixelSize(QWidget* widget, int pixels, bool bold = false)
 {
@@ -95,6 +92,10 @@ double frmMeteo::layoutHeight()
 void frmMeteo::applySkin(SkinImages& images)
 {
     BarModule::applySkin(images);
+    // A skin with its own weather pictures shows the current one from its folder at once.
+    decidePictureFolder();
+    if (!m_pictureName.isEmpty())
+        showWeatherPicture(m_pictureName);
     m_separator->setSkinPicture(images.picture(QStringLiteral("title_meteo.bmp")));
     const std::pair<PictureBox*, const char*> captions[] = {
         { m_captionVisibility, "txt_visibilite.bmp" },
@@ -126,7 +127,7 @@ void frmMeteo::ReadCity()
 
 void frmMeteo::ConnectToWeather()
 {
-    if (!m_context.platform.connection || !m_context.platform.connection->IsConnected())
+    if (!m_context.platform.connection->IsConnected())
         return;
     const QString code = WeatherCities::WeatherCode(m_cityIndex);
     // The same town is already on its way: its answer will do.
@@ -141,18 +142,14 @@ void frmMeteo::ConnectToWeather()
 
 void frmMeteo::decidePictureFolder()
 {
-    const QString skinFolder = m_context.path(QStringLiteral("skins/")
-        + m_context.settings->value(Keys::Skin, kPictureSkinDefault) + QLatin1Char('/'));
-    const QString flag = IniReader::ReadIniString(skinFolder + QStringLiteral("skin.ini"),
-        QStringLiteral("skin"), QStringLiteral("UseImgMeteoSkin"), QStringLiteral("0"));
-    const bool useImgMeteoSkin = Numbers::LeadingNumber(flag) != 0;
-    m_pictureFolder = useImgMeteoSkin ? skinFolder + QStringLiteral("weather/")
-                                      : m_context.path(QStringLiteral("images/"));
+    m_pictureFolder = skin().useImgMeteoSkin ? skin().folder + QStringLiteral("weather/")
+                                             : m_context.path(QStringLiteral("images/"));
 }
 
 // A missing or unreadable picture leaves the one on screen.
 void frmMeteo::showWeatherPicture(const QString& fileName)
 {
+    m_pictureName = fileName;
     const QString path = m_pictureFolder + fileName;
     if (!QFileInfo::exists(path))
         return;
@@ -170,9 +167,8 @@ void frmMeteo::ResetWeatherDisplay()
     showWeatherPicture(QStringLiteral("na.bmp"));
     for (QLabel* label : { m_visibility, m_pressure, m_dewPoint, static_cast<QLabel*>(m_wind) })
         label->setText(kNotAvailableValue);
-    const QDate today
-        = m_context.platform.clock ? m_context.platform.clock->now().date() : QDate::currentDate();
-    m_date->setText(QLocale().toString(today, QStringLiteral("ddd d MMM yyyy")));
+    const QDate today = m_context.platform.clock->now().date();
+    m_date->setText(m_context.locale.toString(today, QStringLiteral("ddd d MMM yyyy")));
     m_temperature->setText(QStringLiteral("NC"));
     m_humidity->setText(QStringLiteral("NC"));
 }

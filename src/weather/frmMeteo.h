@@ -49,6 +49,7 @@ private:
     bool m_small = false;
     int m_cityIndex;
     QString m_pictureFolder;
+    QString m_pictureName; // the condition picture asked for last
     QString m_fetchingCode;
     XoapDocument::Values m_values;
     FeedDownload m_download;

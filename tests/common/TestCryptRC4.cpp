@@ -11,9 +11,40 @@ static QString fromCodes(std::initializer_list<int> codes)
     return Cp1252::decode(bytes);
 }
 
+// RC4 as published, apart from the class under test, with the key given as bytes.
+static QByteArray referenceRc4(const QByteArray& key, QByteArray data)
+{
+    unsigned char s[256];
+    for (int n = 0; n < 256; ++n)
+        s[n] = static_cast<unsigned char>(n);
+    for (int n = 0, j = 0; n < 256; ++n) {
+        j = (j + s[n] + static_cast<unsigned char>(key[n % key.size()])) % 256;
+        std::swap(s[n], s[j]);
+    }
+    int i = 0, j = 0;
+    for (char& c : data) {
+        i = (i + 1) % 256;
+        j = (j + s[i]) % 256;
+        std::swap(s[i], s[j]);
+        c = static_cast<char>(static_cast<unsigned char>(c) ^ s[(s[i] + s[j]) % 256]);
+    }
+    return data;
+}
+
 class TestCryptRC4 : public QObject {
     Q_OBJECT
 private slots:
+    void enciphered_line_uses_the_fixed_key()
+    {
+        const QByteArray fixedKey = "~[%!|/274=?.\xA7*kq"; // Windows-1252 bytes
+        const QByteArray record = "Maison;moi@example.fr;moi;secret;pop.example.fr;995";
+        QString golden;
+        for (char c : referenceRc4(fixedKey, record))
+            golden += QString::number(static_cast<unsigned char>(c), 16).toUpper() + u';';
+        QCOMPARE(cCryptRC4::EncipherLine(QString::fromLatin1(record)), golden);
+        QCOMPARE(cCryptRC4::DecipherLine(golden), QString::fromLatin1(record));
+    }
+
     void crypt_matches_published_vectors_data()
     {
         QTest::addColumn<QString>("key");

@@ -23,7 +23,7 @@ void ScriptedPop3Server::onNewConnection()
         ++connections;
         connect(socket, &QTcpSocket::readyRead, this, [this, socket, step = 0]() mutable {
             while (socket->canReadLine()) {
-                receivedLines.append(socket->readLine().trimmed());
+                receivedLines.append(socket->readLine());
                 play(socket, ++step);
             }
         });

@@ -21,7 +21,7 @@ public:
     // A well-behaved dialogue ending with the given reply to STAT.
     static Script normalDialogue(const QByteArray& statReply);
 
-    QByteArrayList receivedLines; // over all connections, line ends removed
+    QByteArrayList receivedLines; // over all connections, as sent, line ends included
     int connections = 0;
 
 private:

@@ -46,11 +46,11 @@ struct ProcFixture {
                 totalKb, availableKb, swapTotalKb, swapFreeKb));
     }
     // Received and sent byte counters per interface.
-    void writeNetDev(const QList<std::tuple<const char*, qint64, qint64>>& interfaces)
+    void writeNetDev(const QList<std::tuple<const char*, qint64, qint64>>& counters)
     {
         QString text = QStringLiteral("Inter-|   Receive  |  Transmit\n face |bytes packets errs "
                                       "drop fifo frame compressed multicast|bytes packets\n");
-        for (const auto& [name, received, sent] : interfaces)
+        for (const auto& [name, received, sent] : counters)
             text += QString::asprintf(
                 "%6s: %lld 10 1 2 0 0 0 3 %lld 20 4 5 0 0 0 0\n", name, received, sent);
         write(QStringLiteral("proc/net/dev"), text);

@@ -10,13 +10,20 @@ private slots:
     {
         QTest::addColumn<QByteArray>("table");
         QTest::addColumn<bool>("online");
-        const QByteArray header = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\n";
+        const QByteArray header
+            = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\n";
         QTest::newRow("default route up")
-            << header + "eth0\t00000000\t0102A8C0\t0003\t0\t0\t100\t00000000\n" << true;
+            << header + "eth0\t00000000\t0102A8C0\t0003\t0\t0\t100\t00000000\n"
+            << true;
         QTest::newRow("only a local network")
-            << header + "eth0\t0002A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\n" << false;
+            << header + "eth0\t0002A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\n"
+            << false;
         QTest::newRow("default route not up")
-            << header + "eth0\t00000000\t0102A8C0\t0002\t0\t0\t100\t00000000\n" << false;
+            << header + "eth0\t00000000\t0102A8C0\t0002\t0\t0\t100\t00000000\n"
+            << false;
+        QTest::newRow("unreachable default route")
+            << header + "*\t00000000\t00000000\t0201\t0\t0\t0\t00000000\n"
+            << false;
         QTest::newRow("unreadable") << QByteArray() << false;
     }
     void ipv4_default_route()
@@ -31,10 +38,9 @@ private slots:
         QTest::addColumn<QByteArray>("table");
         QTest::addColumn<bool>("online");
         const QByteArray zero(32, '0');
-        QTest::newRow("default through eth0")
-            << zero + " 00 " + zero + " 00 fe800000000000000000000000000001 00000400 00000001 "
-                                      "00000000 00450003 eth0\n"
-            << true;
+        QTest::newRow("default through eth0") << zero + " 00 " + zero
+                + " 00 fe800000000000000000000000000001 00000400 00000001 "
+                  "00000000 00450003 eth0\n" << true;
         QTest::newRow("loopback reject route")
             << zero + " 00 " + zero + " 00 " + zero + " ffffffff 00000001 00000000 00200200 lo\n"
             << false;
@@ -52,7 +58,7 @@ private slots:
         QFile v6(dir.filePath(QStringLiteral("ipv6_route")));
         QVERIFY(v6.open(QIODevice::WriteOnly));
         v6.write(QByteArray(32, '0') + " 00 " + QByteArray(32, '0') + " 00 " + QByteArray(32, '1')
-                 + " 00000400 00000001 00000000 00000003 wlan0\n");
+            + " 00000400 00000001 00000000 00000003 wlan0\n");
         v6.close();
         QVERIFY(RouteConnectionState(dir.path()).IsConnected());
         QVERIFY(!RouteConnectionState(dir.filePath(QStringLiteral("none"))).IsConnected());

@@ -80,11 +80,10 @@ void TestClockModule::date_text_under_a_french_locale()
 void TestClockModule::long_french_date_fits_beside_the_calendar()
 {
     TestApp app(false);
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    app.context.locale = QLocale(QLocale::French, QLocale::France);
     frmHorloge clock(app.context);
     app.fakes.clock.current = QDateTime(QDate(2024, 3, 16), QTime(12, 0));
     clock.DrawClock();
-    QLocale::setDefault(QLocale::system());
     const QLabel* date = clock.findChild<QLabel*>(QStringLiteral("labDate"));
     QCOMPARE(date->text(), QStringLiteral("sam. 16 mars 2024"));
     QVERIFY(date->fontMetrics().horizontalAdvance(date->text()) <= date->width());

@@ -6,6 +6,7 @@
 #include "platform/MemoryInfo.h"
 #include "platform/Platform.h"
 #include "platform/ProcessorCounters.h"
+#include "shell/Twips.h"
 
 #include <QHash>
 #include <QList>
@@ -27,6 +28,8 @@ class FakeScreen : public Screen {
 public:
     QRect rect = QRect(0, 0, 1280, 1024);
     QRect geometry() const override { return rect; }
+    int twipsPerPixelX() const override { return Twips::kDefaultPerPixel; }
+    int twipsPerPixelY() const override { return Twips::kDefaultPerPixel; }
 };
 
 // Records every message and answers questions from a script (Yes when the script is empty).

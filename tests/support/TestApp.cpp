@@ -32,4 +32,5 @@ TestApp::TestApp(bool withShippedData)
     context.settings = settings.get();
     context.skin = &skin;
     context.platform = fakes.services();
+    context.locale = QLocale(); // the test's own default locale
 }

@@ -1,6 +1,7 @@
 #include "FeedServer.h"
 #include "TestApp.h"
 #include "shell/SettingsKeys.h"
+#include "shell/Skin.h"
 #include "weather/frmMeteo.h"
 
 #include <QDir>
@@ -200,7 +201,7 @@ private slots:
 
     void picture_folder_follows_the_skin_flag_data()
     {
-        QTest::addColumn<QString>("skin"); // empty: never stored, which means "blue2006"
+        QTest::addColumn<QString>("skin"); // empty: never stored, which means "default"
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<bool>("fromSkin");
         QTest::newRow("flag 1") << "givre" << QByteArray("[skin]\nUseImgMeteoSkin=1\n") << true;
@@ -215,12 +216,15 @@ private slots:
         QFETCH(bool, fromSkin);
         Bench bench(m_server);
         const QString skinDir = bench.app.appDir() + "/skins/"
-            + (skin.isEmpty() ? QStringLiteral("blue2006") : skin) + "/";
+            + (skin.isEmpty() ? QStringLiteral("default") : skin) + "/";
         if (!ini.isEmpty())
             writeFile(skinDir + "skin.ini", ini);
         writePicture(skinDir + "weather/na.bmp", kSkinPlaceholder);
         if (!skin.isEmpty())
             bench.app.settings->save(Keys::Skin, skin);
+        // As the bar does when it loads the skin.
+        Skin::ReadSkinIni(
+            Skin::SkinFolder(bench.app.appDir(), QString(), *bench.app.settings), bench.app.skin);
         bench.meteo.ResetWeatherDisplay();
         QCOMPARE(bench.pictureColour(), fromSkin ? kSkinPlaceholder : kPlaceholder);
     }

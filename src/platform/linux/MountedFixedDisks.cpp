@@ -2,13 +2,16 @@
 
 #include "ProcFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <sys/statvfs.h>
 
 MountedFixedDisks::MountedFixedDisks(const QString& root, SpaceQuery query)
     : m_mounts(root + QStringLiteral("/proc/self/mounts"))
+    , m_blockClass(root + QStringLiteral("/sys/class/block/"))
     , m_query(query ? std::move(query) : SpaceQuery(&MountedFixedDisks::statvfsSpace))
 {
 }
@@ -52,6 +55,19 @@ QString MountedFixedDisks::decodeMountField(const QByteArray& field)
     return QString::fromUtf8(out);
 }
 
+// A USB stick or a memory card says so in its disk's "removable" attribute; a partition's
+// attributes sit in a folder inside its disk's.
+bool MountedFixedDisks::isRemovable(const QString& device) const
+{
+    const QString name = QFileInfo(QFileInfo(device).canonicalFilePath()).fileName();
+    const QString entry = m_blockClass + (name.isEmpty() ? QFileInfo(device).fileName() : name);
+    const QString disk = QFileInfo::exists(entry + QStringLiteral("/partition"))
+        ? QDir(entry + QStringLiteral("/..")).canonicalPath()
+        : entry;
+    QByteArray flag;
+    return ProcFile(disk + QStringLiteral("/removable")).read(flag) && flag.trimmed() == "1";
+}
+
 QStringList MountedFixedDisks::list()
 {
     QByteArray text;
@@ -65,7 +81,7 @@ QStringList MountedFixedDisks::list()
             continue;
         const QString device = decodeMountField(fields[0]);
         const QString type = QString::fromLatin1(fields[2]);
-        if (!isFixedDisk(device, type) || devices.contains(device))
+        if (!isFixedDisk(device, type) || devices.contains(device) || isRemovable(device))
             continue;
         devices.insert(device);
         roots.append(decodeMountField(fields[1]));

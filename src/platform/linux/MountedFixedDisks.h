@@ -5,7 +5,8 @@
 #include <functional>
 
 // The file systems of <root>/proc/self/mounts that live on a local block device, each device
-// once, named by its first mount point; sizes from statvfs unless the caller gives another query.
+// once, named by its first mount point, removable drives left out; sizes from statvfs unless the
+// caller gives another query.
 class MountedFixedDisks : public FixedDisks {
 public:
     using SpaceQuery = std::function<DiskSpace(const QString& mountPoint)>;
@@ -20,6 +21,9 @@ public:
     static QString decodeMountField(const QByteArray& field);
 
 private:
+    bool isRemovable(const QString& device) const;
+
     QString m_mounts;
+    QString m_blockClass;
     SpaceQuery m_query;
 };

@@ -21,7 +21,7 @@ bool RouteConnectionState::IsConnected() const
 }
 
 // Columns: Iface Destination Gateway Flags ...; a default route has destination 00000000 and
-// the "up" flag (0x1).
+// the "up" flag (0x1), and is not a reject ("unreachable") route (0x200).
 bool RouteConnectionState::hasIpv4DefaultRoute(const QByteArray& routeTable)
 {
     const QList<QByteArray> lines = routeTable.split('\n');
@@ -29,7 +29,8 @@ bool RouteConnectionState::hasIpv4DefaultRoute(const QByteArray& routeTable)
         const QList<QByteArray> f = lines[i].simplified().split(' ');
         if (f.size() < 4 || f[1] != "00000000")
             continue;
-        if (f[3].toUInt(nullptr, 16) & 0x1)
+        const uint flags = f[3].toUInt(nullptr, 16);
+        if ((flags & 0x1) && !(flags & 0x200))
             return true;
     }
     return false;
