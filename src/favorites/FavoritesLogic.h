@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
-struct Platform;
+#include "platform/Platform.h"
 
 // What the favorites module does, without a screen: the two lists, the rules for what may be
 // dropped on them, the targets waiting for the add dialog and opening entries.
@@ -45,7 +45,7 @@ public:
 private:
     bool isListedAddress(const QString& text) const;
 
-    const Platform& m_platform;
+    Platform m_platform;
     FavoritesList m_windows;
     FavoritesList m_internet;
     QStringList m_pending;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-struct Platform;
+#include "platform/Platform.h"
 
 // The fixed rows of the system list and what each one opens on this desktop.
 namespace SystemItems {
@@ -46,7 +46,7 @@ private:
     QString terminal() const;
     QString newTextFile() const;
 
-    const Platform& m_platform;
+    Platform m_platform;
     QString m_documentsDir;
     QString m_configDir;
 };
