@@ -15,6 +15,7 @@ FavoriteListView::FavoriteListView(const QString& name, QWidget* parent)
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setUniformRowHeights(true);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
 }
 

@@ -49,6 +49,7 @@ frmFavoris::frmFavoris(AppContext& context, QWidget* parent)
         list->setGeometry(4, listTop(), 138, 80);
     m_system->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_system->setAcceptDrops(false);
+    m_system->viewport()->setAcceptDrops(false);
     m_internet->setIconSize({ kSmallIcon, kSmallIcon });
     m_system->setIconSize({ kSmallIcon, kSmallIcon });
 
