@@ -49,7 +49,11 @@ QByteArray serialize(const FavoriteEntries& entries)
     for (const FavoriteEntry& entry : entries) {
         if (entry.target.isEmpty())
             continue;
-        content += TextCodec::encodeLine(entry.target + QLatin1Char(';') + entry.label);
+        QString line = entry.target + QLatin1Char(';') + entry.label;
+        // A line break inside a text would split the entry into two lines of the file.
+        line.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        content += TextCodec::encodeLine(line);
         content += "\r\n";
     }
     return content;

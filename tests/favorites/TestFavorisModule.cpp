@@ -167,12 +167,14 @@ private slots:
         drop(internet, textData("mailto:ana@a.fr"));
         QVERIFY(!module.addDialog());
         drop(internet, textData("HTTP://Www.A.fr/"));
-        QCOMPARE(module.addDialog()->findChild<QLineEdit*>("txtPathURL")->text(), "HTTP://Www.A.fr/");
+        QCOMPARE(
+            module.addDialog()->findChild<QLineEdit*>("txtPathURL")->text(), "HTTP://Www.A.fr/");
         confirm(module, "A");
         drop(internet, textData("HTTP://Www.A.fr/"));
         drop(internet, textData("http://www.a.fr/"));
         QVERIFY(!module.addDialog());
-        QCOMPARE(readAll(app.dataDir() + "/tolvane_FavInternet.dat"), QByteArray("HTTP://Www.A.fr/;A\r\n"));
+        QCOMPARE(readAll(app.dataDir() + "/tolvane_FavInternet.dat"),
+            QByteArray("HTTP://Www.A.fr/;A\r\n"));
 
         module.setOptionsOpen(true);
         drop(internet, textData("http://b.fr/"));

@@ -88,6 +88,12 @@ private slots:
         }
     }
 
+    void line_breaks_in_a_text_never_split_an_entry()
+    {
+        QCOMPARE(FavoritesFile::serialize({ { "/a", "Deux\r\nlignes" }, { "/b\n", "B" } }),
+            QByteArray("/a;Deux  lignes\r\n/b ;B\r\n"));
+    }
+
     void files_have_their_names_in_the_data_folder()
     {
         QCOMPARE(FavoritesFile::path("/d", FavoriteKind::Windows), "/d/tolvane_FavWindows.dat");
