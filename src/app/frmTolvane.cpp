@@ -163,6 +163,7 @@ void frmTolvane::InitBar()
         MakeTransparent(true, opacity);
     startTimers();
     module<frmPhoto>()->DisplayPhoto();
+    m_favoris->LoadFavorites();
     ShowFavoritesTab();
     ArrangeModules();
 }
@@ -342,6 +343,7 @@ void frmTolvane::SlideBar(int fromTwips, int toTwips)
 void frmTolvane::openOptions()
 {
     m_optionsOpen = true;
+    m_favoris->setOptionsOpen(true);
 }
 
 void frmTolvane::quitBar()

@@ -4,6 +4,12 @@
 
 #include <QFileInfo>
 
+// fromTheme() gives a non-null icon even for a name the theme lacks.
+static QIcon themeIcon(const QString& name)
+{
+    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : QIcon();
+}
+
 QIcon TargetIcons::iconFor(const QString& target)
 {
     if (DesktopEntry::isLauncherFile(target)) {
@@ -21,7 +27,7 @@ QIcon TargetIcons::launcherIcon(const QString& path)
         return {};
     if (QFileInfo(name).isAbsolute())
         return QFileInfo::exists(name) ? QIcon(name) : QIcon();
-    return QIcon::fromTheme(name);
+    return themeIcon(name);
 }
 
 // One look-up per file type, however many entries share it.
@@ -33,9 +39,9 @@ QIcon TargetIcons::typeIcon(const QString& target)
     const auto known = m_byType.constFind(key);
     if (known != m_byType.constEnd())
         return *known;
-    QIcon icon = QIcon::fromTheme(type.iconName());
+    QIcon icon = themeIcon(type.iconName());
     if (icon.isNull())
-        icon = QIcon::fromTheme(type.genericIconName());
+        icon = themeIcon(type.genericIconName());
     if (icon.isNull())
         icon = m_provider.icon(info.isDir() ? QFileIconProvider::Folder : QFileIconProvider::File);
     m_byType.insert(key, icon);

@@ -40,11 +40,11 @@ frmFavoris::frmFavoris(AppContext& context, QWidget* parent)
     , m_internet(new FavoriteListView(QStringLiteral("lvInternet"), this))
     , m_system(new FavoriteListView(QStringLiteral("lvSys"), this))
     , m_url(new QLineEdit(this))
-    , m_urlLabel(addLabel(QStringLiteral("lblURL"), { 4, 0, 34, 14 }, QStringLiteral("http://")))
+    , m_urlLabel(addLabel(QStringLiteral("lblURL"), { 4, 0, 42, 14 }, QStringLiteral("http://")))
 {
     m_url->setObjectName(QStringLiteral("txtURL"));
     m_url->setFrame(false);
-    m_url->setGeometry(40, 0, 102, 18);
+    m_url->setGeometry(46, 0, 96, 18);
     for (FavoriteListView* list : { m_windows, m_internet, m_system })
         list->setGeometry(4, listTop(), 138, 80);
     m_system->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -294,6 +294,11 @@ void frmFavoris::dropAddress(const QMimeData* data)
         text = data->urls().constFirst().toString();
     if (m_logic.DropAddress(text))
         offerNextPending();
+}
+
+frmAddShortCut* frmFavoris::addDialog() const
+{
+    return m_addDialog;
 }
 
 // One add dialog at a time: the next waiting target is offered when the dialog closes.

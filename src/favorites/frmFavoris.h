@@ -38,7 +38,7 @@ public:
 
     FavoritesLogic& logic() { return m_logic; }
     // The add dialog on screen, if any.
-    frmAddShortCut* addDialog() const { return m_addDialog; }
+    frmAddShortCut* addDialog() const;
 
 signals:
     void tabClicked(int tab);
