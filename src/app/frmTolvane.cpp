@@ -343,7 +343,6 @@ void frmTolvane::SlideBar(int fromTwips, int toTwips)
 void frmTolvane::openOptions()
 {
     m_optionsOpen = true;
-    m_favoris->setOptionsOpen(true);
 }
 
 void frmTolvane::quitBar()
