@@ -172,6 +172,7 @@ void frmTolvane::InitBar()
         MakeTransparent(true, opacity);
     startTimers();
     module<frmPhoto>()->DisplayPhoto();
+    m_favoris->LoadFavorites();
     ShowFavoritesTab();
     ArrangeModules();
 }

@@ -6,6 +6,7 @@
 #include "shell/Skin.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -13,6 +14,10 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    // Without a desktop session the icon theme is the bare "hicolor", which has almost no file
+    // type icons; the favorites then look them up in Adwaita when it is installed.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstanceLock lock(QStringLiteral("tolvane"));

@@ -1,8 +1,8 @@
 #include "ShellOpen.h"
 
+#include "common/DesktopEntry.h"
 #include "platform/Platform.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -29,24 +29,31 @@ QString programOnPath(const Launcher& launcher, const QString& item)
     return launcher.findProgram(name);
 }
 
-// An executable binary or script. File systems such as FAT mark every file executable, so the
-// permission alone does not tell a program from a document.
-bool isProgram(const QFileInfo& info)
+// A desktop launcher starts what it describes rather than being opened as a text.
+int openLauncher(Launcher& launcher, const QString& path, const QStringList& arguments)
 {
-    if (!info.isFile() || !info.isExecutable())
-        return false;
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray start = file.read(4);
-    return start == "\177ELF" || start.startsWith("#!");
+    const DesktopEntry entry = DesktopEntry::read(path);
+    if (entry.type == QLatin1String("Link") && !entry.url.isEmpty())
+        return launcher.openTarget(entry.url) ? ShellResult::kSuccess : ShellResult::kNoAssociation;
+    QStringList command = entry.command();
+    if (command.isEmpty())
+        return ShellResult::kNoAssociation;
+    QString program = command.takeFirst();
+    if (!QFileInfo(program).isAbsolute())
+        program = launcher.findProgram(program);
+    if (program.isEmpty())
+        return ShellResult::kFileNotFound;
+    return launcher.startProgram(program, command + arguments) ? ShellResult::kSuccess
+                                                               : ShellResult::kAccessDenied;
 }
 
 int openExisting(Launcher& launcher, const QFileInfo& file, const QStringList& arguments)
 {
     if (!file.isReadable())
         return ShellResult::kAccessDenied;
-    if (isProgram(file))
+    if (DesktopEntry::isLauncherFile(file.filePath()) && file.isFile())
+        return openLauncher(launcher, file.absoluteFilePath(), arguments);
+    if (launcher.isProgram(file.absoluteFilePath()))
         return launcher.startProgram(file.absoluteFilePath(), arguments)
             ? ShellResult::kSuccess
             : ShellResult::kAccessDenied;
@@ -107,13 +114,18 @@ QString ShellResult::Message(int code)
     }
 }
 
+void ShellResult::Report(const Platform& platform, int code, const QString& item)
+{
+    const QString message = Message(code);
+    if (!message.isEmpty() && platform.dialogs)
+        platform.dialogs->message(
+            Dialogs::Icon::Critical, QStringLiteral("Tolvane"), message + QLatin1Char('\n') + item);
+}
+
 int ShellOpen(const Platform& platform, const QString& item, const QString& parameters)
 {
     const int result = platform.launcher ? open(*platform.launcher, item, parameters)
                                          : ShellResult::kNoAssociation;
-    const QString message = ShellResult::Message(result);
-    if (!message.isEmpty() && platform.dialogs)
-        platform.dialogs->message(
-            Dialogs::Icon::Critical, QStringLiteral("Tolvane"), message + QLatin1Char('\n') + item);
+    ShellResult::Report(platform, result, item);
     return result;
 }

@@ -19,4 +19,7 @@ inline constexpr int kNoAssociation = 31;
 
 // The message shown for a result code, empty for success and for codes without one.
 QString Message(int code);
+// Shows the code's message, a line feed and the item in a critical message box; nothing for
+// success and for codes without a message.
+void Report(const Platform& platform, int code, const QString& item);
 } // namespace ShellResult

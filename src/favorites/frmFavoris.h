@@ -1,9 +1,17 @@
 #pragma once
 
+#include "FavoritesLogic.h"
+#include "SystemItems.h"
+#include "TargetIcons.h"
 #include "shell/BarModule.h"
 
+#include <QPointer>
+
+class FavoriteListView;
 class QLineEdit;
-class QTreeWidget;
+class QMimeData;
+class QTreeWidgetItem;
+class frmAddShortCut;
 
 // The favorites module: three lists behind three tab buttons (Windows shortcuts, Internet
 // addresses, system items) and the address box of the Internet tab.
@@ -20,20 +28,51 @@ public:
     // of the two favorites lists (0 none, 1 ascending, 2 descending).
     void ShowFavoritesTab(int selectedTab, int internetSort, int windowsSort);
 
+    // Reads both favorites files and the icon size, and fills the three lists afresh.
+    void LoadFavorites();
+    void LoadWindowsFavorites();
+    void LoadInternetFavorites();
+    void FillSystemList();
+    // Drops are ignored while the options dialog is open.
+    void setOptionsOpen(bool open) { m_logic.setOptionsOpen(open); }
+
+    FavoritesLogic& logic() { return m_logic; }
+    // The add dialog on screen, if any.
+    frmAddShortCut* addDialog() const;
+
 signals:
     void tabClicked(int tab);
 
 private:
     int listTop() const;
+    int twipsPerPixelY() const;
+    QPixmap shippedPicture(SkinImages& images, const QString& fileName) const;
+    void fillRows(FavoriteKind kind);
+    QTreeWidgetItem* makeRow(FavoriteKind kind, int index);
+    void openRow(FavoriteKind kind, QTreeWidgetItem* item);
+    void renameRow(FavoriteKind kind, QTreeWidgetItem* item);
+    void dropFiles(const QMimeData* data);
+    void dropAddress(const QMimeData* data);
+    void offerNextPending();
+    void confirmAdd(const QString& target, const QString& label);
 
+    FavoritesLogic m_logic;
+    SystemItemOpener m_systemOpener;
+    TargetIcons m_icons;
     double m_visibleRows = 5;
+    int m_selectedTab = 1;
+    bool m_smallIcons = false;
+    bool m_filling = false;
     PictureBox* m_title;
     PictureBox* m_tabWindows;
     PictureBox* m_tabInternet;
     PictureBox* m_tabSystem;
-    QTreeWidget* m_windows;
-    QTreeWidget* m_internet;
-    QTreeWidget* m_system;
+    FavoriteListView* m_windows;
+    FavoriteListView* m_internet;
+    FavoriteListView* m_system;
     QLineEdit* m_url;
     QLabel* m_urlLabel;
+    QPixmap m_internetPicture;
+    QList<QPixmap> m_systemPictures;
+    QPointer<frmAddShortCut> m_addDialog;
 };

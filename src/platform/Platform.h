@@ -53,6 +53,12 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     // The full path of a program found on PATH, empty when absent.
     virtual QString findProgram(const QString& name) const = 0;
+    // Whether the file is a program to start rather than a document to open with one: an
+    // executable binary or script, told by its first bytes since some file systems mark every
+    // file executable.
+    virtual bool isProgram(const QString& path) const = 0;
+    // Whether the desktop can show a location such as "trash:///" in its file manager.
+    virtual bool canBrowse(const QString& location) const = 0;
 };
 
 class Sound {

@@ -13,6 +13,12 @@ inline int toPixels(double twips, int twipsPerPixel = kDefaultPerPixel)
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
+// For sizes the layout keeps as fractions of a pixel.
+inline double toExactPixels(double twips, int twipsPerPixel = kDefaultPerPixel)
+{
+    return twips / twipsPerPixel;
+}
+
 inline int fromPixels(double pixels, int twipsPerPixel = kDefaultPerPixel)
 {
     return static_cast<int>(std::lround(pixels * twipsPerPixel));

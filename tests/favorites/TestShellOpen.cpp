@@ -40,9 +40,6 @@ private slots:
         QTest::newRow("address without scheme") << "www.example.org" << true << 33 << "";
         QTest::newRow("folder") << m_dir.path() << true << 33 << "";
         QTest::newRow("document") << document << true << 33 << "";
-        QTest::newRow("document marked executable, as on FAT") << makeFile(
-            QStringLiteral("rapport.pdf"), QFileDevice::ReadOwner | QFileDevice::ExeOwner,
-            "%PDF-1.4") << true << 33 << "";
         QTest::newRow("no program for the document")
             << document << false << 31 << QStringLiteral("SE_ERR_NOASSOC\n") + document;
     }
@@ -69,10 +66,44 @@ private slots:
         fakes.launcher.available = { QStringLiteral("Pelnorix") };
         const QString script = makeFile(QStringLiteral("outil.sh"),
             QFileDevice::ReadOwner | QFileDevice::ExeOwner, "#!/bin/sh\n");
+        fakes.launcher.programs = { script };
         QVERIFY(ShellOpen(fakes.services(), "Pelnorix.exe", "--hote \"mon poste\"") > 32);
         QVERIFY(ShellOpen(fakes.services(), script) > 32);
         QCOMPARE(fakes.launcher.started,
             QList<QStringList>({ { "/usr/bin/Pelnorix", "--hote", "mon poste" }, { script } }));
+    }
+
+    void desktop_launcher_starts_what_it_describes_data()
+    {
+        QTest::addColumn<QByteArray>("launcher");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QList<QStringList>>("started");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("program with field codes")
+            << QByteArray("[Desktop Entry]\nType=Application\nName=Gimp\n"
+                          "Exec=Pelnorix --nouveau \"%U\" %%x\n[Desktop Action new]\nExec=autre\n")
+            << 42 << QList<QStringList> { { "/usr/bin/Pelnorix", "--nouveau", "%x" } }
+            << QStringList();
+        QTest::newRow("link") << QByteArray("[Desktop Entry]\nType=Link\nURL=https://a.fr/\n") << 42
+                              << QList<QStringList>() << QStringList { "https://a.fr/" };
+        QTest::newRow("program not installed") << QByteArray("[Desktop Entry]\nExec=absent\n") << 2
+                                               << QList<QStringList>() << QStringList();
+        QTest::newRow("nothing to start") << QByteArray("[Desktop Entry]\nName=Vide\n") << 31
+                                          << QList<QStringList>() << QStringList();
+    }
+    void desktop_launcher_starts_what_it_describes()
+    {
+        QFETCH(QByteArray, launcher);
+        QFETCH(int, result);
+        QFETCH(QList<QStringList>, started);
+        QFETCH(QStringList, opened);
+        FakePlatform fakes;
+        fakes.launcher.available = { QStringLiteral("Pelnorix") };
+        const QString path = makeFile(QStringLiteral("lanceur.desktop"),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner, launcher);
+        QCOMPARE(std::min(ShellOpen(fakes.services(), path), 42), result);
+        QCOMPARE(fakes.launcher.started, started);
+        QCOMPARE(fakes.launcher.opened, opened);
     }
 };
 

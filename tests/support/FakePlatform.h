@@ -64,6 +64,8 @@ public:
     QStringList opened;
     QList<QStringList> started;
     QStringList available; // program names findProgram knows
+    QStringList programs; // paths isProgram takes for programs
+    QStringList browsable; // locations canBrowse accepts
     bool succeed = true;
 
     bool openTarget(const QString& target) override
@@ -80,6 +82,8 @@ public:
     {
         return available.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
     }
+    bool isProgram(const QString& path) const override { return programs.contains(path); }
+    bool canBrowse(const QString& location) const override { return browsable.contains(location); }
 };
 
 class RecordingSound : public Sound {

@@ -1,4 +1,5 @@
 #include "SkinPainter.h"
+#include "SystemIconPainter.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,11 @@ static bool writeSkin(const Theme& theme, const QString& dataDir)
     put("btn_pb_ajouter.bmp", painter.notesButton(QStringLiteral("add")));
     put("btn_pb_gestion.bmp", painter.notesButton(QStringLiteral("list")));
     put("tolvane_logo.bmp", painter.logo());
+    const SystemIconPainter icons(theme);
+    for (int number = 1; number <= SystemIconPainter::kCount; ++number)
+        put(qPrintable(QStringLiteral("ico_sys_%1.bmp").arg(number, 2, 10, QLatin1Char('0'))),
+            icons.systemIcon(number));
+    put("ico_fav_url.bmp", icons.addressIcon());
     if (theme.weatherFolder)
         QDir().mkpath(dir + QStringLiteral("weather"));
     QFile ini(dir + QStringLiteral("skin.ini"));

@@ -1,0 +1,205 @@
+#include "TestApp.h"
+#include "favorites/frmAddShortCut.h"
+#include "favorites/frmFavoris.h"
+#include "shell/SettingsKeys.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+// The real module widget over files in a temporary data folder, with drops fed as they come
+// from a file manager or a browser.
+class TestFavorisModule : public QObject {
+    Q_OBJECT
+
+    static void writeAll(const QString& path, const QByteArray& content)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    static QByteArray readAll(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static QTreeWidget* list(frmFavoris& module, const char* name)
+    {
+        return module.findChild<QTreeWidget*>(QLatin1String(name));
+    }
+    static QStringList texts(QTreeWidget* view)
+    {
+        QStringList rows;
+        for (int row = 0; row < view->topLevelItemCount(); ++row)
+            rows.append(view->topLevelItem(row)->text(0));
+        return rows;
+    }
+    static void drop(QTreeWidget* view, QMimeData* data)
+    {
+        // The drag must enter the list first: that is where the drop is then delivered.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &enter);
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &event);
+        delete data;
+    }
+    static QMimeData* filesData(const QStringList& paths)
+    {
+        auto* data = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        data->setUrls(urls);
+        return data;
+    }
+    static QMimeData* textData(const QString& text)
+    {
+        auto* data = new QMimeData;
+        data->setText(text);
+        return data;
+    }
+    static void confirm(frmFavoris& module, const QString& name)
+    {
+        QVERIFY(module.addDialog());
+        module.addDialog()->findChild<QLineEdit*>("txtText")->setText(name);
+        module.addDialog()->findChild<QPushButton*>("cmdConfirm")->click();
+    }
+
+private slots:
+    void lists_come_from_the_files_with_pictures()
+    {
+        TestApp app;
+        app.settings->save(Keys::FavWinDisplaySmallIcons, "1");
+        writeAll(app.dataDir() + "/tolvane_FavWindows.dat",
+            "/tmp;Temporaire\r\n/home/ana/\xd0\x94\xd0\xbe\xd0\xba;\xd0\x94\xd0\xbe\xd0\xba\r\n"
+            "/tmp;Encore\r\n");
+        writeAll(app.dataDir() + "/tolvane_FavInternet.dat", "http://a.fr;A\r\n");
+        frmFavoris module(app.context);
+        SkinImages images(app.appDir() + "/skins/default/");
+        module.applySkin(images);
+        module.LoadFavorites();
+        QTreeWidget* windows = list(module, "lvWindows");
+        QCOMPARE(texts(windows),
+            QStringList({ "Temporaire", QStringLiteral("\u0414\u043e\u043a"), "Encore" }));
+        QCOMPARE(windows->iconSize(), QSize(16, 16));
+        QVERIFY(!windows->topLevelItem(0)->icon(0).isNull());
+        QCOMPARE(texts(list(module, "lvInternet")), QStringList { "A" });
+        QVERIFY(!list(module, "lvInternet")->topLevelItem(0)->icon(0).isNull());
+        QTreeWidget* system = list(module, "lvSys");
+        QCOMPARE(system->topLevelItemCount(), 15);
+        QVERIFY(!system->topLevelItem(10)->icon(0).isNull());
+        module.LoadFavorites();
+        QCOMPARE(system->topLevelItemCount(), 15);
+        QCOMPARE(module.findChild<QLabel*>("lblURL")->text(), "http://");
+
+        // Double-click opens the row's own target; Enter in the address box opens its text.
+        emit windows->itemDoubleClicked(windows->topLevelItem(2), 0);
+        module.findChild<QLineEdit*>("txtURL")->setText("www.b.fr");
+        QTest::keyClick(module.findChild<QLineEdit*>("txtURL"), Qt::Key_Return);
+        QCOMPARE(app.fakes.launcher.opened, QStringList({ "/tmp", "www.b.fr" }));
+    }
+
+    void dropped_files_are_offered_one_after_another()
+    {
+        TestApp app;
+        writeAll(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n");
+        frmFavoris module(app.context);
+        module.LoadFavorites();
+        module.ShowFavoritesTab(1, 0, 0);
+        QTreeWidget* windows = list(module, "lvWindows");
+        drop(windows, filesData({ "/tmp" }));
+        QVERIFY(!module.addDialog());
+        QCOMPARE(app.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(app.fakes.dialogs.messages[0].text,
+            QStringLiteral("/tmp\n est d\u00e9j\u00e0 pr\u00e9sent dans la liste de vos favoris"));
+
+        drop(windows, filesData({ "/usr", "/etc/hosts" }));
+        QCOMPARE(module.addDialog()->windowTitle(), "Ajouter un favoris");
+        QCOMPARE(module.addDialog()->findChild<QLineEdit*>("txtPathURL")->text(), "/usr");
+        confirm(module, "   ");
+        QCOMPARE(app.fakes.dialogs.messages.last().text,
+            QStringLiteral("Veuillez indiquer le texte \u00e0 afficher"));
+        QCOMPARE(module.addDialog()->findChild<QLineEdit*>("txtPathURL")->text(), "/usr");
+        module.addDialog()->findChild<QPushButton*>("cmdCancel")->click();
+        QCOMPARE(module.addDialog()->findChild<QLineEdit*>("txtPathURL")->text(), "/etc/hosts");
+        confirm(module, "H\u00f4tes");
+        QVERIFY(!module.addDialog());
+        QCOMPARE(texts(windows), QStringList({ "Temporaire", QStringLiteral("H\u00f4tes") }));
+        QCOMPARE(readAll(app.dataDir() + "/tolvane_FavWindows.dat"),
+            QByteArray("/tmp;Temporaire\r\n/etc/hosts;H\xf4tes\r\n"));
+
+        frmFavoris restarted(app.context);
+        restarted.LoadFavorites();
+        QCOMPARE(texts(list(restarted, "lvWindows")), texts(windows));
+    }
+
+    void desktop_launcher_is_stored_with_its_own_picture()
+    {
+        TestApp app;
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const QString png = app.dataDir() + "/lanceur.png";
+        QVERIFY(picture.save(png));
+        const QString launcher = app.dataDir() + "/gimp.desktop";
+        writeAll(launcher, "[Desktop Entry]\nName=Gimp\nExec=gimp %U\nIcon=" + png.toUtf8() + "\n");
+        frmFavoris module(app.context);
+        module.LoadFavorites();
+        drop(list(module, "lvWindows"), filesData({ launcher }));
+        confirm(module, "Gimp");
+        QTreeWidget* windows = list(module, "lvWindows");
+        QCOMPARE(windows->topLevelItem(0)->toolTip(0), launcher);
+        const QImage shown = windows->topLevelItem(0)->icon(0).pixmap(8, 8).toImage();
+        QCOMPARE(shown.pixelColor(4, 4), QColor(Qt::red));
+    }
+
+    void addresses_dropped_in_capitals_then_again()
+    {
+        TestApp app;
+        frmFavoris module(app.context);
+        module.LoadFavorites();
+        module.ShowFavoritesTab(2, 0, 0);
+        QTreeWidget* internet = list(module, "lvInternet");
+        drop(internet, textData("mailto:ana@a.fr"));
+        QVERIFY(!module.addDialog());
+        drop(internet, textData("HTTP://Www.A.fr/"));
+        QCOMPARE(
+            module.addDialog()->findChild<QLineEdit*>("txtPathURL")->text(), "HTTP://Www.A.fr/");
+        confirm(module, "A");
+        drop(internet, textData("HTTP://Www.A.fr/"));
+        drop(internet, textData("http://www.a.fr/"));
+        QVERIFY(!module.addDialog());
+        QCOMPARE(readAll(app.dataDir() + "/tolvane_FavInternet.dat"),
+            QByteArray("HTTP://Www.A.fr/;A\r\n"));
+
+        module.setOptionsOpen(true);
+        drop(internet, textData("http://b.fr/"));
+        QVERIFY(!module.addDialog());
+        QVERIFY(app.fakes.dialogs.messages.isEmpty());
+    }
+
+    void renaming_in_place_saves_the_row_own_entry()
+    {
+        TestApp app;
+        writeAll(app.dataDir() + "/tolvane_FavWindows.dat", "/a;Premier\r\n/a;Second\r\n");
+        frmFavoris module(app.context);
+        module.LoadFavorites();
+        module.ShowFavoritesTab(1, 0, 2); // descending: "Second" comes first
+        QTreeWidget* windows = list(module, "lvWindows");
+        QCOMPARE(texts(windows), QStringList({ "Second", "Premier" }));
+        windows->topLevelItem(1)->setText(0, "Nouveau");
+        QCOMPARE(readAll(app.dataDir() + "/tolvane_FavWindows.dat"),
+            QByteArray("/a;Nouveau\r\n/a;Second\r\n"));
+        windows->topLevelItem(0)->setText(0, "");
+        QCOMPARE(texts(windows).contains("Second"), true);
+        QCOMPARE(readAll(app.dataDir() + "/tolvane_FavWindows.dat"),
+            QByteArray("/a;Nouveau\r\n/a;Second\r\n"));
+    }
+};
+
+QTEST_MAIN(TestFavorisModule)
+#include "TestFavorisModule.moc"
