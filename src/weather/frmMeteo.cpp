@@ -209,6 +209,10 @@ void frmMeteo::FetchXoap(const QString& code)
 void frmMeteo::FetchOpenMeteo(int cityIndex)
 {
     m_fetchingSource = WeatherSource::Source::OpenMeteo;
+    if (cityIndex < 0 || cityIndex >= WeatherCities::kCount) {
+        startDownload({}, {});
+        return;
+    }
     startDownload(OpenMeteoDocument::RequestUrl(m_context.settings->value(Keys::OpenMeteoAddress),
                       TownCoordinates::kTable[cityIndex]),
         WeatherCities::WeatherCode(cityIndex));
