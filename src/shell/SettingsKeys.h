@@ -55,8 +55,14 @@ inline constexpr SettingKey DisplayPenseBete { "DisplayPenseBete", "0", "0" };
 inline constexpr SettingKey Skin { "Skin", "default", "default" };
 inline constexpr SettingKey SplashScreen { "SplashScreen", "1", nullptr };
 inline constexpr SettingKey Password { "Password", "", nullptr };
-// Where the weather feed is fetched from: a host name, optionally followed by ":port".
-inline constexpr SettingKey WeatherServer { "WeatherServer", "127.0.0.1:8765", "127.0.0.1:8765" };
+// The XML weather feed's server: a host name, optionally followed by ":port"; empty for none.
+inline constexpr SettingKey WeatherServer { "WeatherServer", "", "" };
+// "auto" (the XML feed when WeatherServer names a server, else the public forecast service),
+// "openmeteo" or "xoap".
+inline constexpr SettingKey WeatherSource { "WeatherSource", "auto", "auto" };
+// The public forecast service's address; a mirror or a test server can stand in for it.
+inline constexpr SettingKey OpenMeteoAddress { "OpenMeteoAddress",
+    "https://api.open-meteo.com/v1/forecast", "https://api.open-meteo.com/v1/forecast" };
 
 } // namespace Keys
 

@@ -1,6 +1,7 @@
 #include "frmMeteo.h"
 #include "shell/SettingsKeys.h"
 
+#include "OpenMeteoDocument.h"
 #include "WeatherCities.h"
 #include "common/Numbers.h"
 #include "shell/SettingsStore.h"
@@ -36,7 +37,7 @@ frmMeteo::frmMeteo(AppContext& context, QWidget* parent)
     , m_captionHumidity(addCaption(
           QStringLiteral("pictTauxHumidite"), { 66, 68, 76, 12 }, QStringLiteral("Humidit\u00e9")))
     , m_humidity(addValueLabel(QStringLiteral("labHumidite"), { 66, 80, 76, 14 }))
-    , m_date(addValueLabel(QStringLiteral("labDate"), { 4, 97, 138, 14 }))
+    , m_date(addValueLabel(QStringLiteral("labMeteoDate"), { 4, 97, 138, 14 }))
     , m_captionDewPoint(
           addCaption(QStringLiteral("pictRosee"), { 4, 113, 44, 14 }, QStringLiteral("Ros\u00e9e")))
     , m_dewPoint(addValueLabel(QStringLiteral("labRosee"), { 50, 113, 94, 14 }))
@@ -130,14 +131,24 @@ void frmMeteo::ConnectToWeather()
     if (!m_context.platform.connection->IsConnected())
         return;
     const QString code = WeatherCities::WeatherCode(m_cityIndex);
-    // The same town is already on its way: its answer will do.
-    if (m_download.isRunning() && code == m_fetchingCode)
+    const WeatherSource::Source source
+        = WeatherSource::Choose(m_context.settings->value(Keys::WeatherSource),
+            m_context.settings->value(Keys::WeatherServer));
+    // The same town is already on its way from the same source: its answer will do.
+    if (m_download.isRunning() && code == m_fetchingCode && source == m_fetchingSource)
         return;
     ResetWeatherDisplay();
     if (code.isEmpty())
         return;
     m_town->setText(WeatherCities::TownLabel(m_cityIndex));
-    FetchXoap(code);
+    if (source == WeatherSource::Source::OpenMeteo) {
+        // The service's licence asks for its credit wherever its data shows.
+        setToolTip(QStringLiteral("Donn\u00e9es m\u00e9t\u00e9o : Open-Meteo.com"));
+        FetchOpenMeteo(m_cityIndex);
+    } else {
+        setToolTip({});
+        FetchXoap(code);
+    }
 }
 
 void frmMeteo::decidePictureFolder()
@@ -184,8 +195,26 @@ void frmMeteo::ShowWeatherNotAvailable()
 
 void frmMeteo::FetchXoap(const QString& code)
 {
+    m_fetchingSource = WeatherSource::Source::Xoap;
+    startDownload(
+        XoapDocument::RequestUrl(m_context.settings->value(Keys::WeatherServer), code), code);
+}
+
+void frmMeteo::FetchOpenMeteo(int cityIndex)
+{
+    m_fetchingSource = WeatherSource::Source::OpenMeteo;
+    if (cityIndex < 0 || cityIndex >= WeatherCities::kCount) {
+        startDownload({}, {});
+        return;
+    }
+    startDownload(OpenMeteoDocument::RequestUrl(m_context.settings->value(Keys::OpenMeteoAddress),
+                      TownCoordinates::kTable[cityIndex]),
+        WeatherCities::WeatherCode(cityIndex));
+}
+
+void frmMeteo::startDownload(const QUrl& url, const QString& code)
+{
     m_values = {};
-    const QUrl url = XoapDocument::RequestUrl(m_context.settings->value(Keys::WeatherServer), code);
     if (!url.isValid()) {
         m_download.abandon();
         m_fetchingCode.clear();
@@ -201,7 +230,9 @@ void frmMeteo::onDownloadFinished(bool ok, const QByteArray& body)
 {
     m_fetchingCode.clear();
     if (ok) {
-        m_values = XoapDocument::ParseXoap(XoapDocument::DecodeBody(body));
+        m_values = m_fetchingSource == WeatherSource::Source::OpenMeteo
+            ? OpenMeteoDocument::Parse(body)
+            : XoapDocument::ParseXoap(XoapDocument::DecodeBody(body));
         ShowXoapWeather();
     } else {
         ShowWeatherNotAvailable();

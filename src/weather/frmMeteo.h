@@ -1,12 +1,13 @@
 #pragma once
 
 #include "FeedDownload.h"
+#include "WeatherSource.h"
 #include "XoapDocument.h"
 #include "shell/BarModule.h"
 
-// The weather module: the town, the condition picture and six values, refreshed from the XOAP
-// feed named by the setting "WeatherServer". The download runs in the background; meanwhile
-// the module shows its waiting state.
+// The weather module: the town, the condition picture and six values, refreshed from the public
+// forecast service, or from the XOAP feed named by the setting "WeatherServer". The download
+// runs in the background; meanwhile the module shows its waiting state.
 class frmMeteo : public BarModule {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
     void ResetWeatherDisplay();
     void ShowWeatherNotAvailable();
     void FetchXoap(const QString& code);
+    void FetchOpenMeteo(int cityIndex);
     void ShowXoapWeather();
 
     // Where na.bmp and the condition pictures are read from, as last decided by the reset.
@@ -44,6 +46,7 @@ private:
     PictureBox* addCaption(const QString& name, const QRect& geometry, const QString& text);
     void decidePictureFolder();
     void showWeatherPicture(const QString& fileName);
+    void startDownload(const QUrl& url, const QString& code);
     void onDownloadFinished(bool ok, const QByteArray& body);
 
     bool m_small = false;
@@ -51,6 +54,7 @@ private:
     QString m_pictureFolder;
     QString m_pictureName; // the condition picture asked for last
     QString m_fetchingCode;
+    WeatherSource::Source m_fetchingSource = WeatherSource::Source::OpenMeteo;
     XoapDocument::Values m_values;
     FeedDownload m_download;
 

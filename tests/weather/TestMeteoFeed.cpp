@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(bench.values(), values);
         QCOMPARE(bench.pictureColour(), picture);
         QCOMPARE(bench.text("labMeteoVille"), QStringLiteral(" Paris"));
-        QCOMPARE(bench.text("labDate"), QStringLiteral("lun. 7 mars 2005"));
+        QCOMPARE(bench.text("labMeteoDate"), QStringLiteral("lun. 7 mars 2005"));
         QVERIFY(!bench.meteo.isFetching());
         QStringList requests = m_server.requestLines();
         requests.removeDuplicates(); // Qt sends a GET once more when the connection drops
@@ -190,13 +190,13 @@ private slots:
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
         QVERIFY(shown.wait(5000));
-        const QString display = bench.values() + bench.text("labDate");
+        const QString display = bench.values() + bench.text("labMeteoDate");
         bench.app.fakes.connection.connected = false;
         bench.app.fakes.clock.current = bench.app.fakes.clock.current.addDays(1);
         bench.meteo.ConnectToWeather();
         QTest::qWait(200);
         QCOMPARE(m_server.requestLines().size(), 1);
-        QCOMPARE(bench.values() + bench.text("labDate"), display);
+        QCOMPARE(bench.values() + bench.text("labMeteoDate"), display);
     }
 
     void picture_folder_follows_the_skin_flag_data()

@@ -18,10 +18,15 @@ class TestBarWeather : public QObject {
         frmTolvane bar { app.context };
         frmMeteo* meteo = bar.findChild<frmMeteo*>(QStringLiteral("frmMeteo"));
 
-        RunningBar(const FeedServer& server, const QString& skin)
+        // The XML feed, or with json the public service's address, points at the local server.
+        RunningBar(const FeedServer& server, const QString& skin, bool json = false)
         {
             app.settings->save(Keys::Skin, skin);
-            app.settings->save(Keys::WeatherServer, server.authority());
+            if (json)
+                app.settings->save(Keys::OpenMeteoAddress,
+                    QStringLiteral("http://%1/v1/forecast").arg(server.authority()));
+            else
+                app.settings->save(Keys::WeatherServer, server.authority());
             app.settings->save(Keys::City, QStringLiteral("388"));
             bar.Start();
         }
@@ -87,6 +92,35 @@ private slots:
             const QImage shipped(running.app.context.path(pictures + name + ".bmp"));
             QVERIFY2(shipped.size() == QSize(56, 56), qPrintable(name));
         }
+    }
+
+    void default_source_is_the_public_service_in_both_skins_data()
+    {
+        QTest::addColumn<QString>("skin");
+        QTest::addColumn<QString>("pictures");
+        QTest::newRow("default") << "default"
+                                 << "images/";
+        QTest::newRow("givre") << "givre"
+                               << "skins/givre/weather/";
+    }
+    void default_source_is_the_public_service_in_both_skins()
+    {
+        QFETCH(QString, skin);
+        QFETCH(QString, pictures);
+        QFile json(qEnvironmentVariable("TOLVANE_SOURCE_DIR")
+            + QStringLiteral("/tests/weather/current_openmeteo.json"));
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        m_server.answer(200, json.readAll());
+        RunningBar running(m_server, skin, true);
+        running.tick(3);
+        QCOMPARE(m_server.requestLines(),
+            QStringList { "GET /v1/forecast?latitude=45.50884&longitude=-73.58781&current="
+                          "temperature_2m,relative_humidity_2m,dew_point_2m,pressure_msl,"
+                          "wind_speed_10m,wind_direction_10m,visibility,weather_code,is_day"
+                          "&temperature_unit=celsius&wind_speed_unit=kmh&timezone=auto HTTP/1.1" });
+        QCOMPARE(running.text("labTemperature"), QStringLiteral("12\u00b0C"));
+        QCOMPARE(running.text("labVent"), QStringLiteral("SSW"));
+        QVERIFY(running.shows(pictures + "30.bmp"));
     }
 
     void fetches_are_a_period_apart_and_wait_for_the_connection()
