@@ -1,6 +1,7 @@
 #include "OptionsControls.h"
 
 #include "OptionsForm.h"
+#include "WrappingButtons.h"
 #include "shell/SettingsKeys.h"
 
 #include <QCheckBox>
@@ -17,7 +18,7 @@ namespace OptionsControls {
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, OptionsForm& form,
     const SettingKey& key)
 {
-    auto* box = new QCheckBox(caption, parent);
+    auto* box = new WrappingCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     box->setChecked(form.checked(key));
     QObject::connect(

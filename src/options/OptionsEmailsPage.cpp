@@ -81,15 +81,21 @@ void OptionsEmailsPage::buildEditor(QGridLayout* grid)
         auto* caption = new QLabel(QString::fromUtf8(kFields[field].caption), this);
         auto* box = new QLineEdit(this);
         box->setObjectName(QLatin1String(kFields[field].box));
-        auto* hint = new QLabel(QString::fromUtf8(kFields[field].hint), this);
-        QFont small = hint->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        hint->setFont(small);
-        grid->addWidget(caption, field, 0);
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(0);
+        cell->addWidget(caption);
+        m_labels << caption;
+        if (*kFields[field].hint) {
+            auto* hint = new QLabel(QString::fromUtf8(kFields[field].hint), this);
+            QFont small = hint->font();
+            small.setPointSizeF(small.pointSizeF() * 0.85);
+            hint->setFont(small);
+            cell->addWidget(hint);
+            m_labels << hint;
+        }
+        grid->addLayout(cell, field, 0);
         grid->addWidget(box, field, 1);
-        grid->addWidget(hint, field, 2);
         m_boxes[field] = box;
-        m_labels << caption << hint;
     }
     m_boxes[EmailAccount::Password]->setEchoMode(QLineEdit::Password);
     m_editButtons << button(this, "cmdOK", QStringLiteral("OK"))
@@ -98,7 +104,8 @@ void OptionsEmailsPage::buildEditor(QGridLayout* grid)
     confirmLine->addStretch();
     confirmLine->addWidget(m_editButtons[0]);
     confirmLine->addWidget(m_editButtons[1]);
-    grid->addLayout(confirmLine, EmailAccount::FieldCount, 0, 1, 3);
+    grid->addLayout(confirmLine, EmailAccount::FieldCount, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
 }
 
 void OptionsEmailsPage::fillList(int selected)

@@ -63,10 +63,14 @@ OptionsModulesPage::OptionsModulesPage(OptionsForm& form, Dialogs* dialogs, QWid
                        "r\u00e9duite)"),
         form, Keys::DisplayMeteoSmall));
     QHBoxLayout* town = indented(page);
-    town->addWidget(new QLabel(QStringLiteral("Afficher les informations m\u00e9t\u00e9o pour la "
-                                              "ville"),
-        this));
-    town->addWidget(positionList(this, "cmbVille", townNames(), form, Keys::City), 1);
+    auto* townCaption = new QLabel(
+        QStringLiteral("Afficher les informations m\u00e9t\u00e9o pour la ville"), this);
+    townCaption->setMinimumWidth(townCaption->sizeHint().width());
+    town->addWidget(townCaption);
+    QComboBox* towns = positionList(this, "cmbVille", townNames(), form, Keys::City);
+    towns->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    towns->setMinimumContentsLength(18);
+    town->addWidget(towns, 1);
     QHBoxLayout* meteoTimer = indented(page);
     meteoTimer->addWidget(new QLabel(
         QStringLiteral("R\u00e9actualiser les informations m\u00e9t\u00e9o toutes les"), this));

@@ -3,6 +3,7 @@
 #include "OptionsControls.h"
 #include "OptionsEmailsPage.h"
 #include "OptionsPages.h"
+#include "WrappingButtons.h"
 #include "mail/EmailAccountsFile.h"
 #include "shell/AppContext.h"
 #include "shell/AppVersion.h"
@@ -27,6 +28,10 @@ frmOptions::frmOptions(AppContext& context, OptionsHost host, QWidget* parent)
     setWindowTitle(AppVersion::Title() + QStringLiteral(" - Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
+    // The pages were laid out for a small dialog font; the desktop's larger one would clip them.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
     if (m_host.opacity)
         m_openingOpacity = m_host.opacity();
     m_form.load(*context.settings, context.appDir);
@@ -62,8 +67,13 @@ void frmOptions::buildButtons()
     };
     auto* column = new QVBoxLayout;
     for (const auto& [name, caption] : pages) {
-        QPushButton* push = button(this, name, QString::fromUtf8(caption));
+        auto* push = new WrappingPushButton(QString::fromUtf8(caption), this);
+        push->setObjectName(QLatin1String(name));
+        push->setAutoDefault(false);
+        push->setCheckable(true);
+        push->setAutoExclusive(true);
         push->setMinimumHeight(40);
+        push->setFixedWidth(130);
         const int page = static_cast<int>(m_pageButtons.size());
         connect(push, &QPushButton::clicked, this, [this, page] { showPage(page); });
         column->addWidget(push);
@@ -91,7 +101,7 @@ void frmOptions::showPage(int page)
 {
     m_pages->setCurrentIndex(page);
     for (int n = 0; n < m_pageButtons.size(); ++n)
-        m_pageButtons[n]->setDown(n == page);
+        m_pageButtons[n]->setChecked(n == page);
 }
 
 void frmOptions::lockForEditing(bool editing)
