@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,6 +98,24 @@ private slots:
         QCOMPARE(
             app.settings->value(Keys::FavWinDisplaySmallIcons, QString()), QStringLiteral("1"));
         QVERIFY(QFile::exists(EmailAccountsFile::path(app.dataDir())));
+    }
+
+    void a_settings_file_that_cannot_be_written_keeps_the_window_open()
+    {
+        TestApp app(false);
+        FakeBar bar;
+        frmOptions dialog(app.context, bar.host());
+        QSignalSpy closing(&dialog, &frmOptions::closing);
+        dialog.show();
+        // A folder where the file goes makes its rename fail.
+        QVERIFY(QDir().mkpath(app.settings->filePath(QStringLiteral("Tolvane"))));
+        QVERIFY(!dialog.Save());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(closing.size(), 0);
+        QCOMPARE(bar.applied, 0);
+        QCOMPARE(app.fakes.dialogs.messages.size(), 1);
+        QVERIFY(app.fakes.dialogs.messages[0].text.startsWith(
+            QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ")));
     }
 
     void out_of_range_values_show_inside_the_controls()
