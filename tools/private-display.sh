@@ -4,7 +4,7 @@
 # processes and the folder go when the script ends.
 . "$root/scripts/packages.sh"
 install_packages "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils ${EXTRA_PACKAGES:-}
-build="$root/build"
+build="${TOLVANE_BUILD_DIR:-$root/build}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target tolvane >/dev/null
 

@@ -18,6 +18,13 @@ static int int16Of(qint64 value)
     return static_cast<int>(qBound<qint64>(qint64(-32768), value, qint64(32767)));
 }
 
+// A number the options dialog edits within a range is read within that range, so a hand-edited
+// file cannot stretch or collapse the bar.
+static qint64 bounded(const SettingsStore& settings, const SettingKey& key)
+{
+    return key.bounded(settings.number(key));
+}
+
 // Minutes (decimals allowed) into a 16-bit count of seconds.
 static int secondsOf(double minutes)
 {
@@ -28,13 +35,13 @@ BarSettings BarSettings::read(const SettingsStore& s)
 {
     BarSettings b;
     b.dockLeft = s.number(Keys::Position) != 0;
-    b.spaceBetweenModules = static_cast<int>(s.number(Keys::SpaceBetweenModules));
+    b.spaceBetweenModules = static_cast<int>(bounded(s, Keys::SpaceBetweenModules));
     b.moduleOrder = s.value(Keys::SortModules);
     b.transparencyOn = byteOf(s.number(Keys::DisplayTransparency));
     b.transparency = byteOf(s.number(Keys::Transparency));
-    b.favInternetSort = int16Of(s.number(Keys::FavInternetSort));
-    b.favWindowsSort = int16Of(s.number(Keys::FavWindowsSort));
-    b.favModuleNbElem = int16Of(s.number(Keys::FavModuleNbElem));
+    b.favInternetSort = static_cast<int>(bounded(s, Keys::FavInternetSort));
+    b.favWindowsSort = static_cast<int>(bounded(s, Keys::FavWindowsSort));
+    b.favModuleNbElem = static_cast<double>(bounded(s, Keys::FavModuleNbElem));
     b.meteoPeriod = secondsOf(s.decimal(Keys::TimerMeteo));
     b.mailPeriod = secondsOf(s.decimal(Keys::TimerEmail));
     for (const ModuleEntry& module : ModuleTable()) {

@@ -57,6 +57,18 @@ void BarWindows::showSplashScreen()
     showCentred(m_splash);
 }
 
+void BarWindows::showOptions(OptionsHost host, std::function<void()> closed)
+{
+    if (!m_options) {
+        m_options = new frmOptions(m_context, std::move(host), m_bar);
+        connect(m_options, &frmOptions::closing, this, std::move(closed));
+        showCentred(m_options);
+    }
+    m_options->show();
+    m_options->raise();
+    m_options->activateWindow();
+}
+
 void BarWindows::showCentred(QWidget* window)
 {
     window->adjustSize();

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "options/frmOptions.h"
+
 #include <QObject>
 #include <QPointer>
+
+#include <functional>
 
 class QSystemTrayIcon;
 class QWidget;
@@ -20,6 +24,10 @@ public:
     void hideTray();
     void showAbout();
     void showSplashScreen();
+    // One options window at a time: a second call brings the open one forward. closed runs
+    // once the window goes, saved or not.
+    void showOptions(OptionsHost host, std::function<void()> closed);
+    frmOptions* options() const { return m_options; }
 
 private:
     // Windows go to the middle of the screen rather than over the narrow bar.
@@ -30,4 +38,5 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QPointer<frmAbout> m_about;
     QPointer<frmSplashScreen> m_splash;
+    QPointer<frmOptions> m_options;
 };

@@ -352,6 +352,22 @@ void frmTolvane::SlideBar(int fromTwips, int toTwips)
 void frmTolvane::openOptions()
 {
     m_optionsOpen = true;
+    OptionsHost host { [this] { return m_opacity; },
+        [this](bool on, int opacity) { MakeTransparent(on, opacity); },
+        [this] { applySavedOptions(); } };
+    m_windows->showOptions(std::move(host), [this] { m_optionsOpen = false; });
+}
+
+frmOptions* frmTolvane::options() const
+{
+    return m_windows->options();
+}
+
+// What "Sauver" asks of the bar: everything re-read and applied, and the weather at once.
+void frmTolvane::applySavedOptions()
+{
+    InitBar();
+    m_meteo->ConnectToWeather();
 }
 
 void frmTolvane::quitBar()

@@ -16,6 +16,7 @@ class BackgroundImage;
 class BarModule;
 class BarSlide;
 class BarWindows;
+class frmOptions;
 class PictureBox;
 class frmCPUUsage;
 class frmFavoris;
@@ -52,6 +53,9 @@ public:
     bool isSlidAway() const { return m_slidAway; }
     bool isSliding() const;
     int opacity() const { return m_opacity; }
+    bool optionsOpen() const { return m_optionsOpen; }
+    // The options window while it is open, else nullptr.
+    frmOptions* options() const;
     const BarSettings& settings() const { return m_settings; }
     const BarCountdowns& countdowns() const { return m_countdowns; }
     QList<BarModule*> modules() const;
@@ -83,6 +87,7 @@ private:
     void selectFavoritesTab(int tab);
     void quitBar();
     void openOptions();
+    void applySavedOptions();
     bool online() const;
     QString networkToolsProgram() const;
     BarDock dock() const;

@@ -161,6 +161,12 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
 bool SettingsStore::SaveSetting(
     const QString& application, const QString& section, const QString& key, const QString& value)
 {
+    return saveEntries(application, section, { { key, value } });
+}
+
+bool SettingsStore::saveEntries(
+    const QString& application, const QString& section, const QList<Entry>& changes)
+{
     QList<Section> sections;
     if (!load(application, sections))
         return false; // writing now would lose every other value of the file
@@ -171,13 +177,15 @@ bool SettingsStore::SaveSetting(
         sections.append({ section, {} });
         s = sections.end() - 1;
     }
-    auto e = std::find_if(s->entries.begin(), s->entries.end(), [&](const Entry& candidate) {
-        return candidate.key.compare(key, Qt::CaseInsensitive) == 0;
-    });
-    if (e == s->entries.end())
-        s->entries.append({ key, value });
-    else
-        e->value = value;
+    for (const Entry& change : changes) {
+        auto e = std::find_if(s->entries.begin(), s->entries.end(), [&](const Entry& candidate) {
+            return candidate.key.compare(change.key, Qt::CaseInsensitive) == 0;
+        });
+        if (e == s->entries.end())
+            s->entries.append(change);
+        else
+            e->value = change.value;
+    }
 
     QDir().mkpath(m_folder);
     QSaveFile file(filePath(application));
@@ -210,6 +218,15 @@ qint64 SettingsStore::number(const SettingKey& key) const
 double SettingsStore::decimal(const SettingKey& key) const
 {
     return Numbers::LeadingNumber(value(key));
+}
+
+bool SettingsStore::save(const QList<std::pair<const SettingKey*, QString>>& values)
+{
+    QList<Entry> changes;
+    for (const auto& [key, value] : values)
+        changes.append({ key->key(), value });
+    return saveEntries(
+        QLatin1String(SettingsKeys::kApplication), QLatin1String(SettingsKeys::kSection), changes);
 }
 
 bool SettingsStore::save(const SettingKey& key, const QString& value)

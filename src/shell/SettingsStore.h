@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 struct SettingKey;
 
 // The per-user settings: one ini file per application in the configuration folder, a
@@ -33,6 +35,8 @@ public:
     qint64 number(const SettingKey& key) const; // leading-number rule, rounded
     double decimal(const SettingKey& key) const;
     bool save(const SettingKey& key, const QString& value);
+    // Several keys in one rewrite of the file, in the order given for keys not yet there.
+    bool save(const QList<std::pair<const SettingKey*, QString>>& values);
 
     static QString escape(const QString& value);
     static QString unescape(const QString& stored);
@@ -56,6 +60,8 @@ private:
     bool load(const QString& application, QList<Section>& sections) const;
     static QList<Section> parse(const QString& text);
     static QString serialize(const QList<Section>& sections);
+    bool saveEntries(
+        const QString& application, const QString& section, const QList<Entry>& changes);
 
     QString m_folder;
     mutable QString m_cachedPath;

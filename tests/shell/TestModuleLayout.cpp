@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace ModuleLayout;
 
 using Inputs = QHash<QString, ModuleInput>;
@@ -70,6 +72,32 @@ private slots:
         const Result result = Arrange(QStringLiteral("Photo;Horloge"), modules, 19, 2, 12);
         QCOMPARE(result.hidden, QSet<QString> { kPhoto });
         QCOMPARE(result.placements.size(), 1);
+    }
+
+    void extreme_gaps_and_heights_never_overflow_data()
+    {
+        QTest::addColumn<int>("gap");
+        QTest::addColumn<double>("height");
+        QTest::newRow("largest gap") << std::numeric_limits<int>::max() << 100.0;
+        QTest::newRow("smallest gap") << std::numeric_limits<int>::min() << 100.0;
+        QTest::newRow("huge module") << 2 << 1e300;
+        QTest::newRow("negative module") << 2 << -1e300;
+    }
+    void extreme_gaps_and_heights_never_overflow()
+    {
+        QFETCH(int, gap);
+        QFETCH(double, height);
+        const Inputs modules = { { kHorloge, { true, height } }, { kMeteo, { true, height } } };
+        const Result result
+            = Arrange(QStringLiteral("Horloge;M\u00e9t\u00e9o"), modules, 19, gap, 12);
+        QCOMPARE(result.placements.size(), 2);
+        const int limit = 1 << 23;
+        for (const Placement& p : result.placements)
+            QVERIFY(qAbs(p.top) <= limit);
+        QVERIFY(qAbs(result.bottomStripTop) <= limit);
+        QVERIFY(qAbs(result.windowHeight) <= limit);
+        if (gap > 0 && height > 0)
+            QVERIFY(result.windowHeight >= result.placements.last().top);
     }
 };
 

@@ -77,6 +77,20 @@ private slots:
         QCOMPARE(store.value(Keys::Skin), QStringLiteral("givre"));
     }
 
+    void several_keys_in_one_save_keep_the_others_in_place()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        QFile file(store.filePath(QStringLiteral("Tolvane")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Options]\nskin=givre\nCity=12\n");
+        file.close();
+        QVERIFY(store.save({ { &Keys::Position, QStringLiteral("1") },
+            { &Keys::Skin, QStringLiteral("default") } }));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Options]\nskin=default\nCity=12\nPosition=1\n"));
+    }
+
     void failed_write_reports_failure_and_keeps_the_old_file()
     {
         // A folder in place of the temporary file's target makes the rename fail for anyone.

@@ -1,0 +1,88 @@
+#include "EmailAccountsEditor.h"
+
+#include "platform/Platform.h"
+#include "shell/AppVersion.h"
+
+EmailAccountsEditor::EmailAccountsEditor(Dialogs* dialogs)
+    : m_dialogs(dialogs)
+{
+}
+
+void EmailAccountsEditor::load(const QList<EmailAccount>& accounts)
+{
+    m_rows = EmailAccountRows(accounts);
+    m_mode = NotEditing;
+}
+
+EmailAccount EmailAccountsEditor::add()
+{
+    m_mode = Adding;
+    return EmailAccount::newAccount();
+}
+
+std::optional<EmailAccount> EmailAccountsEditor::modify(int row)
+{
+    if (m_rows.count() == 0) {
+        m_mode = NotEditing;
+        if (m_dialogs) {
+            m_dialogs->message(Dialogs::Icon::Exclamation, AppVersion::Title(),
+                QStringLiteral("Il n'y a pas de compte email \u00e0 modifier (table vide)"));
+        }
+        return std::nullopt;
+    }
+    if (row < 0 || row >= m_rows.count())
+        return std::nullopt;
+    m_mode = Modifying;
+    m_row = row;
+    return m_rows.at(row);
+}
+
+int EmailAccountsEditor::confirm(const EmailAccount& typed)
+{
+    QString problem;
+    int selected = -1;
+    if (m_mode == Adding && m_rows.append(typed, &problem))
+        selected = m_rows.count() - 1;
+    else if (m_mode == Modifying && m_rows.replace(m_row, typed, &problem))
+        selected = m_row;
+    if (selected < 0) {
+        if (m_dialogs && !problem.isEmpty())
+            m_dialogs->message(Dialogs::Icon::Exclamation, AppVersion::Title(), problem);
+        return -1;
+    }
+    m_mode = NotEditing;
+    return selected;
+}
+
+bool EmailAccountsEditor::remove(int row)
+{
+    if (row < 0 || row >= m_rows.count())
+        return false;
+    if (m_dialogs
+        && !m_dialogs->askYesNo(Dialogs::Icon::None, AppVersion::Title(),
+            QStringLiteral("\u00cates-vous sur de vouloir supprimer cette ligne?")))
+        return false;
+    m_rows.remove(row);
+    return true;
+}
+
+int EmailAccountsEditor::moveUp(int row)
+{
+    if (row < 1 || row >= m_rows.count())
+        return row;
+    m_rows.move(row, row - 1);
+    return row - 1;
+}
+
+int EmailAccountsEditor::moveDown(int row)
+{
+    if (row < 0 || row >= m_rows.count() - 1)
+        return row;
+    m_rows.move(row, row + 1);
+    return row + 1;
+}
+
+QString EmailAccountsEditor::maskedPassword(const QString& password)
+{
+    return QString(password.toUcs4().size(), QChar(0x2022));
+}

@@ -1,0 +1,158 @@
+#include "frmOptions.h"
+
+#include "OptionsControls.h"
+#include "OptionsEmailsPage.h"
+#include "OptionsPages.h"
+#include "WrappingButtons.h"
+#include "mail/EmailAccountsFile.h"
+#include "shell/AppContext.h"
+#include "shell/AppVersion.h"
+#include "shell/SettingsKeys.h"
+#include "shell/SettingsStore.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using namespace OptionsControls;
+
+frmOptions::frmOptions(AppContext& context, OptionsHost host, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_context(context)
+    , m_host(std::move(host))
+    , m_accounts(context.platform.dialogs)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(AppVersion::Title() + QStringLiteral(" - Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kWidth, kHeight);
+    // The pages were laid out for a small dialog font; the desktop's larger one would clip them.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    if (m_host.opacity)
+        m_openingOpacity = m_host.opacity();
+    m_form.load(*context.settings, context.appDir);
+    m_accounts.load(EmailAccountsFile::ReadEmailAccount(context.dataDir));
+    buildPages();
+    buildButtons();
+    showPage(0);
+}
+
+void frmOptions::buildPages()
+{
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(new OptionsModulesPage(m_form, m_context.platform.dialogs, this));
+    m_pages->addWidget(new OptionsDisplayPage(m_form, m_host.makeTransparent, this));
+    m_pages->addWidget(new OptionsOrderPage(m_form, this));
+    auto* emails = new OptionsEmailsPage(m_accounts, this);
+    connect(emails, &OptionsEmailsPage::editingChanged, this, &frmOptions::lockForEditing);
+    m_pages->addWidget(emails);
+    m_pages->addWidget(new OptionsFavoritesPage(m_form, OptionsFavoritesPage::Kind::Windows, this));
+    m_pages->addWidget(
+        new OptionsFavoritesPage(m_form, OptionsFavoritesPage::Kind::Internet, this));
+}
+
+void frmOptions::buildButtons()
+{
+    const std::pair<const char*, const char*> pages[] = {
+        { "cmdModules", "Modules Affich\u00e9s" },
+        { "cmdAffichage", "Affichage" },
+        { "cmdOrderAffichage", "Ordre d'affichage des modules" },
+        { "cmdEmails", "e-mails" },
+        { "cmdFavWindows", "Favoris Windows" },
+        { "cmdFavInt", "Favoris Internet" },
+    };
+    auto* column = new QVBoxLayout;
+    for (const auto& [name, caption] : pages) {
+        auto* push = new WrappingPushButton(QString::fromUtf8(caption), this);
+        push->setObjectName(QLatin1String(name));
+        push->setAutoDefault(false);
+        push->setCheckable(true);
+        push->setAutoExclusive(true);
+        push->setMinimumHeight(40);
+        push->setFixedWidth(130);
+        const int page = static_cast<int>(m_pageButtons.size());
+        connect(push, &QPushButton::clicked, this, [this, page] { showPage(page); });
+        column->addWidget(push);
+        m_pageButtons.append(push);
+    }
+    column->addStretch();
+
+    m_save = button(this, "cmdSave", QStringLiteral("Sauver"));
+    m_quit = button(this, "cmdQuit", QStringLiteral("Annuler"));
+    connect(m_save, &QPushButton::clicked, this, &frmOptions::Save);
+    connect(m_quit, &QPushButton::clicked, this, &frmOptions::Cancel);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(m_save);
+    bottom->addWidget(m_quit);
+
+    auto* window = new QGridLayout(this);
+    window->addLayout(column, 0, 0);
+    window->addWidget(m_pages, 0, 1);
+    window->addLayout(bottom, 1, 0, 1, 2);
+    window->setColumnStretch(1, 1);
+}
+
+void frmOptions::showPage(int page)
+{
+    m_pages->setCurrentIndex(page);
+    for (int n = 0; n < m_pageButtons.size(); ++n)
+        m_pageButtons[n]->setChecked(n == page);
+}
+
+void frmOptions::lockForEditing(bool editing)
+{
+    for (QPushButton* push : m_pageButtons)
+        push->setEnabled(!editing);
+    m_save->setEnabled(!editing);
+    m_quit->setEnabled(!editing);
+}
+
+bool frmOptions::Save()
+{
+    if (m_accounts.editing())
+        return false;
+    const QString settingsFile
+        = m_context.settings->filePath(QLatin1String(SettingsKeys::kApplication));
+    const bool settingsSaved = m_form.save(*m_context.settings);
+    if (!settingsSaved && m_context.platform.dialogs) {
+        m_context.platform.dialogs->message(Dialogs::Icon::Critical, AppVersion::Title(),
+            QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ") + settingsFile);
+    }
+    const bool accountsSaved = EmailAccountsFile::SaveEmailAccounts(
+        m_context.dataDir, m_accounts.rows().rows(), m_context.platform.dialogs);
+    // A write that failed keeps the window open, so what the user typed is not lost.
+    if (!settingsSaved || !accountsSaved)
+        return false;
+    m_saved = true;
+    finish();
+    if (m_host.applySettings)
+        m_host.applySettings();
+    close();
+    return true;
+}
+
+void frmOptions::Cancel()
+{
+    close();
+}
+
+void frmOptions::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    emit closing();
+}
+
+void frmOptions::closeEvent(QCloseEvent* event)
+{
+    if (!m_saved && m_host.makeTransparent)
+        m_host.makeTransparent(true, m_openingOpacity);
+    finish();
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "EmailAccountsEditor.h"
+#include "OptionsForm.h"
+
+#include <QWidget>
+
+#include <functional>
+
+struct AppContext;
+class QPushButton;
+class QStackedWidget;
+
+// What the options dialog asks of the bar it belongs to.
+struct OptionsHost {
+    std::function<int()> opacity; // the bar's opacity now
+    std::function<void(bool, int)> makeTransparent; // MakeTransparent(on, opacity)
+    std::function<void()> applySettings; // InitBar, then ConnectToWeather
+};
+
+// The options window: six pages chosen with six buttons, "Sauver" and "Annuler". Built afresh
+// each time it opens and deleted when it closes.
+class frmOptions : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 628;
+    static constexpr int kHeight = 472;
+
+    frmOptions(AppContext& context, OptionsHost host, QWidget* parent = nullptr);
+
+    OptionsForm& form() { return m_form; }
+    EmailAccountsEditor& accounts() { return m_accounts; }
+    void showPage(int page);
+
+    // "Sauver": true when everything was written and the window closes.
+    bool Save();
+    // "Annuler": closes without writing; the bar gets its opacity back.
+    void Cancel();
+
+signals:
+    // Sent once, when the window goes away by "Sauver", "Annuler" or its frame.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPages();
+    void buildButtons();
+    void lockForEditing(bool editing);
+    void finish();
+
+    AppContext& m_context;
+    OptionsHost m_host;
+    OptionsForm m_form;
+    EmailAccountsEditor m_accounts;
+    int m_openingOpacity = 255;
+    bool m_saved = false;
+    bool m_finished = false;
+    QStackedWidget* m_pages = nullptr;
+    QList<QPushButton*> m_pageButtons;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_quit = nullptr;
+};

@@ -1,0 +1,149 @@
+#include "FakePlatform.h"
+#include "options/EmailAccountsEditor.h"
+
+#include <QtTest>
+
+namespace {
+
+EmailAccount account(const QString& line)
+{
+    return EmailAccount::fromRecordLine(line);
+}
+
+QStringList lines(const EmailAccountsEditor& editor)
+{
+    QStringList all;
+    for (const EmailAccount& row : editor.rows().rows())
+        all.append(row.recordLine());
+    return all;
+}
+
+const QString kHome = QStringLiteral("Maison;moi@example.fr;moi;secret;pop.example.fr;110");
+const QString kWork = QStringLiteral("Bureau;b@example.fr;b;pw;pop.b.fr;995");
+
+} // namespace
+
+class TestEmailAccountsEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void modify_on_an_empty_list_says_so_and_stays_browsing()
+    {
+        RecordingDialogs dialogs;
+        EmailAccountsEditor editor(&dialogs);
+        QVERIFY(!editor.modify(0));
+        QCOMPARE(editor.EmailEditMode(), EmailAccountsEditor::NotEditing);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+        QCOMPARE(dialogs.messages[0].text,
+            QStringLiteral("Il n'y a pas de compte email \u00e0 modifier (table vide)"));
+    }
+
+    void edits_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("modifyRow"); // -1: add
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("add with only the port")
+            << QStringList { kHome } << -1 << ";;;;;110" << 1 << QStringList { kHome, ";;;;;110" };
+        QTest::newRow("modify the second row")
+            << QStringList { kHome, kWork } << 1 << "Travail;b@example.fr;b;pw;pop.b.fr;995" << 1
+            << QStringList { kHome, "Travail;b@example.fr;b;pw;pop.b.fr;995" };
+        QTest::newRow("add to an empty list")
+            << QStringList() << -1 << kWork << 0 << QStringList { kWork };
+    }
+    void edits()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(int, modifyRow);
+        QFETCH(QString, typed);
+        QFETCH(int, selected);
+        QFETCH(QStringList, after);
+        RecordingDialogs dialogs;
+        EmailAccountsEditor editor(&dialogs);
+        QList<EmailAccount> rows;
+        for (const QString& line : before)
+            rows.append(account(line));
+        editor.load(rows);
+        if (modifyRow < 0) {
+            QCOMPARE(editor.add(), EmailAccount::newAccount());
+            QCOMPARE(editor.EmailEditMode(), EmailAccountsEditor::Adding);
+        } else {
+            QCOMPARE(editor.modify(modifyRow), std::optional(account(before[modifyRow])));
+            QCOMPARE(editor.EmailEditMode(), EmailAccountsEditor::Modifying);
+        }
+        QCOMPARE(editor.confirm(account(typed)), selected);
+        QVERIFY(!editor.editing());
+        QCOMPARE(lines(editor), after);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void a_field_holding_a_semicolon_is_refused_and_the_editor_stays_open()
+    {
+        RecordingDialogs dialogs;
+        EmailAccountsEditor editor(&dialogs);
+        editor.load({ account(kHome) });
+        editor.modify(0);
+        EmailAccount typed = account(kHome);
+        typed.fields[EmailAccount::Password] = QStringLiteral("se;cret");
+        QCOMPARE(editor.confirm(typed), -1);
+        QCOMPARE(editor.EmailEditMode(), EmailAccountsEditor::Modifying);
+        QCOMPARE(lines(editor), QStringList { kHome });
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text,
+            EmailAccountRows::fieldProblem(
+                EmailAccount::Password, typed.fields[EmailAccount::Password]));
+    }
+
+    void delete_asks_first_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("yes removes") << 0 << true << 1 << QStringList { kWork };
+        QTest::newRow("no keeps") << 1 << false << 1 << QStringList { kHome, kWork };
+        QTest::newRow("no selection asks nothing")
+            << -1 << true << 0 << QStringList { kHome, kWork };
+    }
+    void delete_asks_first()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, yes);
+        QFETCH(int, questions);
+        QFETCH(QStringList, after);
+        RecordingDialogs dialogs;
+        dialogs.answers = { yes };
+        EmailAccountsEditor editor(&dialogs);
+        editor.load({ account(kHome), account(kWork) });
+        editor.remove(row);
+        QCOMPARE(lines(editor), after);
+        QCOMPARE(dialogs.messages.size(), questions);
+        if (questions) {
+            QCOMPARE(dialogs.messages[0].text,
+                QStringLiteral("\u00cates-vous sur de vouloir supprimer cette ligne?"));
+            QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::None);
+        }
+    }
+
+    void moves_stop_at_both_ends()
+    {
+        EmailAccountsEditor editor(nullptr);
+        editor.load({ account(kHome), account(kWork) });
+        QCOMPARE(editor.moveUp(0), 0);
+        QCOMPARE(editor.moveDown(1), 1);
+        QCOMPARE(editor.moveDown(0), 1);
+        QCOMPARE(lines(editor), QStringList({ kWork, kHome }));
+    }
+
+    void password_column_shows_one_dot_per_character()
+    {
+        QCOMPARE(EmailAccountsEditor::maskedPassword(QStringLiteral("p\u00e2t\U0001F600")),
+            QStringLiteral("\u2022\u2022\u2022\u2022"));
+        QCOMPARE(EmailAccountsEditor::maskedPassword(QString()), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEmailAccountsEditor)
+#include "TestEmailAccountsEditor.moc"

@@ -1,0 +1,225 @@
+#include "TestApp.h"
+#include "options/ModuleOrder.h"
+#include "options/OptionsForm.h"
+#include "shell/SettingsKeys.h"
+#include "weather/WeatherCities.h"
+
+#include <QDir>
+#include <QtTest>
+
+using Values = QHash<QString, QString>;
+
+class TestOptionsForm : public QObject {
+    Q_OBJECT
+
+    static OptionsForm loaded(TestApp& app)
+    {
+        OptionsForm form;
+        form.load(*app.settings, app.appDir());
+        return form;
+    }
+    static QString stored(TestApp& app, const SettingKey& key)
+    {
+        return app.settings->value(key, QStringLiteral("<missing>"));
+    }
+
+private slots:
+    void saving_an_empty_store_writes_every_key_with_the_dialog_defaults()
+    {
+        TestApp app(false);
+        QVERIFY(loaded(app).save(*app.settings));
+        const Values expected = {
+            { "DisplayMeteo", "1" },
+            { "TimerMeteo", "15" },
+            { "TimerEmail", "10" },
+            { "City", "198" },
+            { "DisplayClock", "1" },
+            { "DisplaySysInfo", "0" },
+            { "DisplayLAN", "0" },
+            { "DisplayPhoto", "1" },
+            { "Photo", "" },
+            { "DisplayTransparency", "1" },
+            { "Transparency", "75" },
+            { "Position", "0" },
+            { "FavInternetSort", "0" },
+            { "FavWindowsSort", "0" },
+            { "SortModules",
+                QStringLiteral("Photo;Horloge;e-Mails;Favoris;M\u00e9t\u00e9o;Infos Syst\u00e8me;"
+                               "Bande Passante;Pense-B\u00eate;") },
+            { "FavModuleNbElem", "5" },
+            { "FavWinDisplaySmallIcons", "1" },
+            { "DisplayMeteoSmall", "0" },
+            { "DisplayClockSmall", "0" },
+            { "SpaceBetweenModules", "2" },
+            { "DisplayEmails", "0" },
+            { "Skin", "default" },
+            { "DisplayPenseBete", "0" },
+            { "DisplayFavoris", "1" },
+        };
+        QCOMPARE(OptionsForm::savedKeys().size(), size_t(expected.size()));
+        for (const SettingKey* key : OptionsForm::savedKeys())
+            QCOMPARE(stored(app, *key), expected.value(key->key(), QStringLiteral("<none>")));
+    }
+
+    void stored_values_are_brought_into_the_controls_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("town beyond the table is the bar's Paris") << "City"
+                                                                  << "500"
+                                                                  << "198";
+        QTest::newRow("negative town") << "City"
+                                       << "-3"
+                                       << "198";
+        QTest::newRow("last town kept") << "City"
+                                        << "388"
+                                        << "388";
+        QTest::newRow("weather period too long") << "TimerMeteo"
+                                                 << "9999"
+                                                 << "480";
+        QTest::newRow("weather period with decimals") << "TimerMeteo"
+                                                      << "2.5"
+                                                      << "5";
+        QTest::newRow("mail period not a number") << "TimerEmail"
+                                                  << "dix"
+                                                  << "5";
+        QTest::newRow("mail period too long") << "TimerEmail"
+                                              << "61"
+                                              << "60";
+        QTest::newRow("negative spacing") << "SpaceBetweenModules"
+                                          << "-4"
+                                          << "1";
+        QTest::newRow("huge spacing") << "SpaceBetweenModules"
+                                      << "2147483647"
+                                      << "99";
+        QTest::newRow("transparency beyond the slider") << "Transparency"
+                                                        << "255"
+                                                        << "150";
+        QTest::newRow("favorites rows too few") << "FavModuleNbElem"
+                                                << "-32768"
+                                                << "1";
+        QTest::newRow("favorites rows too many") << "FavModuleNbElem"
+                                                 << "32767"
+                                                 << "30";
+        QTest::newRow("unknown sort mode") << "FavWindowsSort"
+                                           << "7"
+                                           << "2";
+        QTest::newRow("any other side is the left") << "Position"
+                                                    << "-1"
+                                                    << "1";
+        QTest::newRow("check box holding 2") << "DisplayClock"
+                                             << "2"
+                                             << "1";
+        QTest::newRow("check box not a number") << "DisplayMeteo"
+                                                << "oui"
+                                                << "0";
+        QTest::newRow("photo path kept whole") << "Photo"
+                                               << "/tmp/a;b.png"
+                                               << "/tmp/a;b.png";
+    }
+    void stored_values_are_brought_into_the_controls()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, saved);
+        TestApp app(false);
+        const SettingKey* setting = SettingsKeys::find(key);
+        app.settings->save(*setting, stored);
+        QVERIFY(loaded(app).save(*app.settings));
+        QCOMPARE(this->stored(app, *setting), saved);
+    }
+
+    void town_range_is_the_town_table()
+    {
+        QCOMPARE(Keys::City.maximum, qint64(WeatherCities::kCount - 1));
+    }
+
+    void module_order_is_completed_and_cleaned_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("rows");
+        const QString emails = QStringLiteral("e-Mails");
+        const QString notes = QStringLiteral("Pense-B\u00eate");
+        const QString meteo = QStringLiteral("M\u00e9t\u00e9o");
+        QTest::newRow("photo and clock get mail and notes")
+            << "Photo;Horloge" << QStringList { "Photo", "Horloge", emails, notes };
+        QTest::newRow("unknown name and empty pieces dropped")
+            << QStringLiteral(";Photo;Calendrier;;%1;").arg(meteo)
+            << QStringList { "Photo", meteo, emails, notes };
+        QTest::newRow("names compare exactly") << "photo;E-MAILS" << QStringList { emails, notes };
+        QTest::newRow("mail already listed is not added twice")
+            << QStringLiteral("%1;Photo;%2").arg(notes, emails)
+            << QStringList { notes, "Photo", emails };
+    }
+    void module_order_is_completed_and_cleaned()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, rows);
+        ModuleOrder order;
+        order.load(stored);
+        QCOMPARE(order.names(), rows);
+        QCOMPARE(order.toSetting(), rows.join(u';') + u';');
+    }
+
+    void module_order_moves_stop_at_both_ends()
+    {
+        ModuleOrder order;
+        order.load(QStringLiteral("Photo;Horloge;e-Mails;Pense-B\u00eate"));
+        QCOMPARE(order.moveUp(0), 0);
+        QCOMPARE(order.moveDown(3), 3);
+        QCOMPARE(order.moveDown(0), 1);
+        QCOMPARE(order.moveUp(3), 2);
+        QCOMPARE(order.toSetting(), QStringLiteral("Horloge;Photo;Pense-B\u00eate;e-Mails;"));
+        QCOMPARE(order.moveUp(-1), -1);
+    }
+
+    void themes_are_listed_alphabetically_with_the_stored_one_selected()
+    {
+        TestApp app(false);
+        for (const char* name : { "zinc", "Ambre", "default", "bleu" })
+            QVERIFY(QDir(app.appDir()).mkpath(QStringLiteral("skins/") + QLatin1String(name)));
+        QFile stray(app.appDir() + QStringLiteral("/skins/notes.txt"));
+        QVERIFY(stray.open(QIODevice::WriteOnly));
+        app.settings->save(Keys::Skin, QStringLiteral("bleu"));
+        OptionsForm form = loaded(app);
+        QCOMPARE(form.themes(), QStringList({ "Ambre", "bleu", "default", "zinc" }));
+        QCOMPARE(form.selectedTheme(), 1);
+        form.setSelectedSkin(QStringLiteral("Bleu"));
+        QCOMPARE(form.selectedTheme(), -1); // compared with its letter case
+    }
+
+    void missing_skins_folder_keeps_the_stored_skin()
+    {
+        TestApp app(false);
+        app.settings->save(Keys::Skin, QStringLiteral("givre"));
+        OptionsForm form = loaded(app);
+        QVERIFY(form.themes().isEmpty());
+        QVERIFY(form.save(*app.settings));
+        QCOMPARE(stored(app, Keys::Skin), QStringLiteral("givre"));
+    }
+
+    void transparency_preview_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("opacity");
+        QTest::newRow("half way") << true << 75 << " 50 %" << 179;
+        QTest::newRow("full slider") << true << 150 << " 100 %" << 104;
+        QTest::newRow("switched off") << false << 150 << " 100 %" << 255;
+        QTest::newRow("fraction cut") << true << 1 << " 0 %" << 253;
+    }
+    void transparency_preview()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(int, slider);
+        QFETCH(QString, label);
+        QFETCH(int, opacity);
+        QCOMPARE(TransparencyPreview::label(slider), label);
+        QCOMPARE(TransparencyPreview::opacity(enabled, slider), opacity);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOptionsForm)
+#include "TestOptionsForm.moc"
