@@ -3,6 +3,7 @@
 #include "shell/AppContext.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSplashScreen.h"
+#include "vault/VaultWindows.h"
 
 #include <QIcon>
 #include <QSystemTrayIcon>
@@ -12,6 +13,7 @@ BarWindows::BarWindows(AppContext& context, QWidget* bar)
     : QObject(bar)
     , m_context(context)
     , m_bar(bar)
+    , m_vault(new VaultWindows(context, bar))
 {
 }
 
@@ -55,6 +57,11 @@ void BarWindows::showSplashScreen()
     if (!m_splash)
         m_splash = new frmSplashScreen(m_context, m_bar);
     showCentred(m_splash);
+}
+
+void BarWindows::showPasswordVault()
+{
+    m_vault->open();
 }
 
 void BarWindows::showCentred(QWidget* window)

@@ -5,6 +5,7 @@
 
 class QSystemTrayIcon;
 class QWidget;
+class VaultWindows;
 class frmAbout;
 class frmSplashScreen;
 struct AppContext;
@@ -20,6 +21,8 @@ public:
     void hideTray();
     void showAbout();
     void showSplashScreen();
+    // The master password dialog, or the vault window when it is already open.
+    void showPasswordVault();
 
 private:
     // Windows go to the middle of the screen rather than over the narrow bar.
@@ -30,4 +33,5 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QPointer<frmAbout> m_about;
     QPointer<frmSplashScreen> m_splash;
+    VaultWindows* m_vault = nullptr;
 };
