@@ -3,6 +3,7 @@
 #include "shell/AppContext.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSplashScreen.h"
+#include "vault/VaultWindows.h"
 
 #include <QIcon>
 #include <QSystemTrayIcon>
@@ -12,6 +13,7 @@ BarWindows::BarWindows(AppContext& context, QWidget* bar)
     : QObject(bar)
     , m_context(context)
     , m_bar(bar)
+    , m_vault(new VaultWindows(context, bar))
 {
 }
 
@@ -67,6 +69,9 @@ void BarWindows::showOptions(OptionsHost host, std::function<void()> closed)
     m_options->show();
     m_options->raise();
     m_options->activateWindow();
+void BarWindows::showPasswordVault()
+{
+    m_vault->open();
 }
 
 void BarWindows::showCentred(QWidget* window)

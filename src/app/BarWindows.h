@@ -9,6 +9,7 @@
 
 class QSystemTrayIcon;
 class QWidget;
+class VaultWindows;
 class frmAbout;
 class frmSplashScreen;
 struct AppContext;
@@ -28,6 +29,8 @@ public:
     // once the window goes, saved or not.
     void showOptions(OptionsHost host, std::function<void()> closed);
     frmOptions* options() const { return m_options; }
+    // The master password dialog, or the vault window when it is already open.
+    void showPasswordVault();
 
 private:
     // Windows go to the middle of the screen rather than over the narrow bar.
@@ -39,4 +42,5 @@ private:
     QPointer<frmAbout> m_about;
     QPointer<frmSplashScreen> m_splash;
     QPointer<frmOptions> m_options;
+    VaultWindows* m_vault = nullptr;
 };

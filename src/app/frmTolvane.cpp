@@ -61,7 +61,8 @@ void frmTolvane::buildTitleStrip()
     connect(m_title.config, &PictureBox::clicked, this, whenShown([this] { openOptions(); }));
     connect(
         m_title.about, &PictureBox::clicked, this, whenShown([this] { m_windows->showAbout(); }));
-    connect(m_title.password, &PictureBox::clicked, this, whenShown([] {}));
+    connect(m_title.password, &PictureBox::clicked, this,
+        whenShown([this] { m_windows->showPasswordVault(); }));
 }
 
 void frmTolvane::buildModules()

@@ -5,9 +5,12 @@
 #include "shell/frmAbout.h"
 #include "shell/frmHorloge.h"
 #include "shell/frmSplashScreen.h"
+#include "vault/frmGetPassword.h"
+#include "vault/frmPasswords.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -35,6 +38,7 @@ private slots:
     void about_button_opens_one_box_unloaded_when_closed();
     void welcome_window_ticked_writes_at_once_and_stays_away();
     void network_tools_beside_the_program_come_before_the_path();
+    void vault_button_opens_one_password_dialog_then_the_vault();
 };
 
 void TestClockAndWindowsFromBar::clock_drawn_at_start_still_while_hidden_and_catches_up_after()
@@ -130,6 +134,30 @@ void TestClockAndWindowsFromBar::network_tools_beside_the_program_come_before_th
     QVERIFY(tools.remove());
     click(&bar, "cmdPelnorix");
     QCOMPARE(app.fakes.launcher.started.value(1).value(0), QStringLiteral("/usr/bin/Pelnorix"));
+void TestClockAndWindowsFromBar::vault_button_opens_one_password_dialog_then_the_vault()
+{
+    TestApp app;
+    app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
+    frmTolvane bar(app.context);
+    bar.Start();
+    bar.hideBar();
+    click(&bar, "pictPassword"); // on the hidden bar's strip: only brings the bar back
+    QVERIFY(!bar.findChild<frmGetPassword*>());
+
+    bar.showBarAgain();
+    click(&bar, "pictPassword");
+    click(&bar, "pictPassword");
+    QCOMPARE(bar.findChildren<frmGetPassword*>().size(), 1);
+    frmGetPassword* dialog = bar.findChild<frmGetPassword*>();
+    QVERIFY(dialog->isVisible());
+    for (const char* box : { "txtNewPassword", "txtConfirmNewPassword" })
+        dialog->findChild<QLineEdit*>(QLatin1String(box))->setText(QStringLiteral("abc"));
+    click(dialog, "cmdValide");
+    QPointer<frmPasswords> vault = bar.findChild<frmPasswords*>();
+    QVERIFY(vault && vault->isVisible());
+    click(&bar, "pictPassword"); // the open vault comes forward, no new dialog
+    QTRY_VERIFY(!bar.findChild<frmGetPassword*>());
+    QCOMPARE(bar.findChildren<frmPasswords*>().size(), 1);
 }
 
 QTEST_MAIN(TestClockAndWindowsFromBar)

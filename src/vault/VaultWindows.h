@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ClipboardGuard.h"
+#include "MasterPassword.h"
+#include "shell/AppContext.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+class frmGetPassword;
+class frmPasswords;
+
+// The way into the vault from the bar: one master password dialog and one vault window at a
+// time, the open one brought forward on a second request.
+class VaultWindows : public QObject {
+    Q_OBJECT
+public:
+    // owner: the window the dialog and the vault window belong to.
+    VaultWindows(AppContext& context, QWidget* owner);
+
+    // Brings the open vault window or dialog forward, else opens the master password dialog.
+    void open();
+
+    frmGetPassword* passwordDialog() const;
+    frmPasswords* vaultWindow() const;
+    ClipboardGuard& clipboard() { return m_clipboard; }
+
+private:
+    void openVault(const VaultUnlock& unlock);
+    void showCentred(QWidget* window);
+
+    AppContext& m_context;
+    QWidget* m_owner;
+    ClipboardGuard m_clipboard;
+    QPointer<frmGetPassword> m_dialog;
+    QPointer<frmPasswords> m_vault;
+};

@@ -1,0 +1,128 @@
+#include "vault/VaultEditor.h"
+
+#include <QTest>
+
+static VaultRow row(const QString& description, const QString& first = {})
+{
+    return { { description, first, {}, {}, {} } };
+}
+
+static QStringList descriptions(const VaultEditor& editor)
+{
+    QStringList list;
+    for (const VaultRow& r : editor.rows())
+        list.append(r.fields[0]);
+    return list;
+}
+
+class TestVaultEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void moves_swap_with_the_neighbour_and_stop_at_both_ends_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<int>("selectedAfter");
+        QTest::newRow("middle up") << 1 << true << QStringList { "B", "A", "C" } << 0;
+        QTest::newRow("middle down") << 1 << false << QStringList { "A", "C", "B" } << 2;
+        QTest::newRow("first up") << 0 << true << QStringList { "A", "B", "C" } << 0;
+        QTest::newRow("last down") << 2 << false << QStringList { "A", "B", "C" } << 2;
+        QTest::newRow("nothing selected") << -1 << true << QStringList { "A", "B", "C" } << -1;
+    }
+    void moves_swap_with_the_neighbour_and_stop_at_both_ends()
+    {
+        QFETCH(int, selected);
+        QFETCH(bool, up);
+        VaultEditor editor;
+        editor.setRows({ row("A", "1"), row("B", "2"), row("C", "3") });
+        editor.select(selected);
+        up ? editor.moveUp() : editor.moveDown();
+        QTEST(descriptions(editor), "order");
+        QTEST(editor.selected(), "selectedAfter");
+        for (const VaultRow& r : editor.rows()) // the data fields move with their row
+            QCOMPARE(r.fields[1], QString(QChar(u'1' + (r.fields[0][0].unicode() - u'A'))));
+    }
+
+    void add_and_modify_go_through_the_edit_mode()
+    {
+        VaultEditor editor;
+        QString warning;
+        QVERIFY(!editor.beginModify(&warning));
+        QCOMPARE(warning, VaultEditor::emptyListWarning());
+        QCOMPARE(editor.editMode(), VaultEditor::None);
+
+        editor.beginAdd();
+        QCOMPARE(editor.editMode(), VaultEditor::Adding);
+        QCOMPARE(editor.editedRow(), VaultRow());
+        QVERIFY(editor.confirm(VaultRow(), nullptr)); // an empty row is a row
+        QVERIFY(editor.confirm(row("ignored"), nullptr) && editor.count() == 1); // not editing
+        editor.beginAdd();
+        QVERIFY(editor.confirm(row("Banque", "42"), nullptr));
+        QCOMPARE(editor.count(), 2);
+        QCOMPARE(editor.selected(), 1);
+        QVERIFY(!editor.isEditing());
+
+        editor.select(-1);
+        warning.clear();
+        QVERIFY(!editor.beginModify(&warning)); // rows but none selected: nothing happens
+        QVERIFY(warning.isEmpty());
+        editor.select(0);
+        QVERIFY(editor.beginModify(&warning));
+        QCOMPARE(editor.editMode(), VaultEditor::Modifying);
+        QCOMPARE(editor.editedRow(), VaultRow());
+        QVERIFY(editor.confirm(row("Poste", "x"), nullptr));
+        QCOMPARE(editor.rows(), VaultRows({ row("Poste", "x"), row("Banque", "42") }));
+        QCOMPARE(editor.selected(), 0);
+
+        editor.select(1);
+        editor.beginModify(nullptr);
+        editor.cancelEdit();
+        QCOMPARE(editor.rows(), VaultRows({ row("Poste", "x"), row("Banque", "42") }));
+    }
+
+    void semicolon_in_any_field_is_refused_naming_it_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("description") << 0 << "Description";
+        QTest::newRow("first data") << 1 << "Donn\u00E9e personnelle #1";
+        QTest::newRow("last data") << 4 << "Donn\u00E9e personnelle #4";
+    }
+    void semicolon_in_any_field_is_refused_naming_it()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, label);
+        VaultEditor editor;
+        editor.setRows({ row("A") });
+        editor.select(0);
+        editor.beginModify(nullptr);
+        VaultRow typed = row("B");
+        typed.fields[field] = QStringLiteral("a;b");
+        QString problem;
+        QVERIFY(!editor.confirm(typed, &problem));
+        QCOMPARE(problem,
+            QStringLiteral("Le champ \u00AB %1 \u00BB ne peut pas contenir le caract\u00E8re "
+                           "\u00AB ; \u00BB.")
+                .arg(label));
+        QCOMPARE(editor.editMode(), VaultEditor::Modifying); // the panel stays open
+        QCOMPARE(editor.rows(), VaultRows({ row("A") }));
+    }
+
+    void delete_removes_only_a_selected_row()
+    {
+        VaultEditor editor;
+        editor.setRows({ row("A"), row("B") });
+        editor.removeSelected();
+        QCOMPARE(editor.count(), 2);
+        editor.select(5);
+        QCOMPARE(editor.selected(), -1);
+        editor.select(1);
+        editor.removeSelected();
+        QCOMPARE(descriptions(editor), QStringList { "A" });
+        QCOMPARE(editor.selected(), -1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVaultEditor)
+#include "TestVaultEditor.moc"
