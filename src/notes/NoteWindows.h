@@ -1,14 +1,14 @@
 #pragma once
 
 #include "NoteWindowHost.h"
+#include "frmPenseBete.h"
+#include "frmPenseBete_List.h"
 #include "shell/AppContext.h"
 
 #include <QMap>
 #include <QObject>
 #include <QPointer>
 
-class frmPenseBete;
-class frmPenseBete_List;
 class modPenseBete;
 
 // The note windows of the desktop and the notes list, for the notes store and the bar's two
