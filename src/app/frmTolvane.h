@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 struct BarDock;
 struct ModuleEntry;
 struct SettingKey;
@@ -23,6 +25,8 @@ class frmHorloge;
 class frmLAN;
 class frmMeteo;
 class frmemail;
+class modPenseBete;
+class NoteWindows;
 
 // The bar: a 146-pixel window docked at a screen edge, with its title strip and buttons, the
 // stack of modules of ModuleTable(), the five one-second timers and the windows it opens.
@@ -55,6 +59,8 @@ public:
     const BarSettings& settings() const { return m_settings; }
     const BarCountdowns& countdowns() const { return m_countdowns; }
     QList<BarModule*> modules() const;
+    modPenseBete& notesStore() const { return *m_notesStore; }
+    NoteWindows& noteWindows() const { return *m_noteWindows; }
 
     // Timer ticks, public so tests can drive them without waiting.
     void onClockTick();
@@ -74,6 +80,7 @@ private:
 
     void buildTitleStrip();
     void buildModules();
+    void buildNotes();
     void connectModules();
     void buildTimers();
     void startTimers();
@@ -114,4 +121,7 @@ private:
     QTimer m_timerEmails;
     BarSlide* m_slide = nullptr;
     BarWindows* m_windows = nullptr;
+    // The note windows go before the store they show.
+    std::unique_ptr<modPenseBete> m_notesStore;
+    std::unique_ptr<NoteWindows> m_noteWindows;
 };

@@ -21,3 +21,8 @@ void frmPB::applySkin(SkinImages& images)
     m_list->setSkinPicture(images.picture(QStringLiteral("btn_pb_gestion.bmp")));
     setTextColour(m_caption, skin().textDark());
 }
+
+void frmPB::setCaption(const QString& caption)
+{
+    m_caption->setText(caption);
+}
