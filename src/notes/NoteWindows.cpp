@@ -94,7 +94,9 @@ void NoteWindows::AddNoteClicked()
         const int tppY
             = m_context.platform.screen ? m_context.platform.screen->twipsPerPixelY() : 15;
         const QSize size = NoteWindowRules::kDesignSize;
-        m_store.AddNewNote(QSize(size.width() * tppX, size.height() * tppY));
+        const int index = m_store.AddNewNote(QSize(size.width() * tppX, size.height() * tppY));
+        if (frmPenseBete* note = window(index))
+            note->focusText();
         return;
     }
     if (m_context.platform.dialogs) {

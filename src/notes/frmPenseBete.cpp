@@ -176,6 +176,13 @@ void frmPenseBete::Alarm()
     activateWindow();
 }
 
+void frmPenseBete::focusText()
+{
+    raise();
+    activateWindow();
+    m_txtPenseBete->setFocus();
+}
+
 int frmPenseBete::GetLineCount() const
 {
     const int width

@@ -32,6 +32,8 @@ public:
     void ShowNote(bool show);
     // The reminder fired: alarm look, box ticked, window brought forward.
     void Alarm();
+    // A new note comes forward with the cursor in its text.
+    void focusText();
 
     int GetLineCount() const;
     void FitNoteText();
