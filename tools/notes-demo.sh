@@ -39,8 +39,11 @@ height=$(bar_height)
 module_top=$((height - 1 - 12 - 2 - 46))
 bar_left=$((1280 - 146))
 click $((bar_left + 106)) $((module_top + 32)) # pictAddNewPB
-# A new note is centred: 180 x 120 pixels around the middle of the 1280 x 1024 screen.
-note_x=550 note_y=452
+# A new note is centred: 200 x 120 pixels around the middle of the 1280 x 1024 screen.
+note_x=540 note_y=452
+note_window=$(xwininfo -root -tree | awk '/"Pense-B[^"]*": \("tolvane"/ && !/560x390/ { print $1 }' | head -n 1)
+echo "note window $note_window:"
+xprop -id "$note_window" _NET_WM_WINDOW_TYPE _NET_WM_STATE | sed 's/^/  /'
 click $((note_x + 60)) $((note_y + 30))
 xdotool type --delay 60 "Appeler Irène pour le dîner"
 xdotool key Return
@@ -51,11 +54,11 @@ panel=$((note_y + 20 + 36 + 5))
 click $((note_x + 90)) $((panel + 40)) # cmbType opens
 xdotool key Down Return
 sleep 0.5
-click $((note_x + 150)) $((panel + 76)) # minutes of DTTime
+click $((note_x + 140)) $((panel + 76)) # minutes of DTTime
 xdotool key Up
 sleep 0.5
-shot "$out/notes-note.png" "200x$((panel - note_y + 150))+$((note_x - 10))+$((note_y - 10))"
-click $((note_x + 145)) $((panel + 120)) # cmdOK
+shot "$out/notes-note.png" "220x$((panel - note_y + 150))+$((note_x - 10))+$((note_y - 10))"
+click $((note_x + 165)) $((panel + 120)) # cmdOK
 echo "after OK: $(cat "$index")"
 grep -q '^1;1;' "$index"
 
@@ -66,7 +69,7 @@ for _ in $(seq 130); do
 done
 echo "after the reminder: $(cat "$index")"
 grep -q '^2;1;' "$index"
-shot "$out/notes-alarm.png" "200x80+$((note_x - 10))+$((note_y - 10))"
+shot "$out/notes-alarm.png" "220x80+$((note_x - 10))+$((note_y - 10))"
 
 click $((bar_left + 130)) $((module_top + 32)) # pictGestionPB
 list=$(xwininfo -root -tree | awk '/"Pense-B/ && /560x390/ { print $NF }' | head -n 1)
@@ -77,7 +80,8 @@ kill "$bar"
 wait "$bar" 2>/dev/null || true
 start_bar
 echo "after the restart: $(cat "$index")"
-xwininfo -root -tree | grep -c '"Pense-B.te": ("tolvane"' | sed 's/^/note windows: /'
-shot "$work/restart.png" "200x80+$((note_x - 10))+$((note_y - 10))"
+xwininfo -root -tree | grep -c '"Pense-B[^"]*": ("tolvane"' | sed 's/^/note windows: /'
+shot "$work/restart.png" "220x80+$((note_x - 10))+$((note_y - 10))"
 cp "$work/restart.png" "$out/notes-restart.png"
-echo "note text: $(cat "$app"/pensebete/*.fic | iconv -f utf-8 -t utf-8 2>/dev/null || true)"
+echo "note text file (first line Windows-1252, second UTF-8):"
+od -c "$app"/pensebete/*.fic | sed 's/^/  /'

@@ -5,16 +5,19 @@
 
 namespace NotePictures {
 
+// Transparent but for a grip and an underline, so the note's colour (normal or alarm) shows
+// through and matches the title label beside it.
 QPixmap TitleBar(int width, int height)
 {
     QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    QLinearGradient gradient(0, 0, 0, height);
-    gradient.setColorAt(0, QColor(250, 226, 110));
-    gradient.setColorAt(1, QColor(224, 190, 60));
-    painter.fillRect(pixmap.rect(), gradient);
-    painter.setPen(QColor(180, 150, 40));
-    painter.drawLine(0, height - 1, width, height - 1);
+    const QColor ink(90, 70, 0, 90);
+    for (int x = width - 80; x < width - 24; x += 4) {
+        for (int y = 5; y < height - 4; y += 4)
+            painter.fillRect(x, y, 2, 2, ink);
+    }
+    painter.fillRect(0, height - 1, width, 1, ink);
     return pixmap;
 }
 

@@ -10,7 +10,7 @@ class QFont;
 // screen and how many display lines its text takes.
 namespace NoteWindowRules {
 
-inline constexpr int kWidth = 180;
+inline constexpr int kWidth = 200;
 inline constexpr int kLineHeight = 12;
 inline constexpr int kGap = 5;
 // The size new notes are centred with, in pixels.

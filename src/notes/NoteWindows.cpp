@@ -109,8 +109,11 @@ void NoteWindows::AddNoteClicked()
 void NoteWindows::ShowNotesList()
 {
     // A list closed a moment ago waits for its deletion; a new one is filled afresh.
-    if (!m_list || !m_list->isVisible())
+    if (!m_list || !m_list->isVisible()) {
         m_list = new frmPenseBete_List(m_store, m_context);
+        if (m_context.platform.screen)
+            m_list->move(m_context.platform.screen->geometry().center() - m_list->rect().center());
+    }
     m_list->show();
     m_list->raise();
     m_list->activateWindow();

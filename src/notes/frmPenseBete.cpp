@@ -88,7 +88,10 @@ void frmPenseBete::buildTitleBar()
     m_pictLogo->setGeometry(2, 1, 16, 16);
     m_pictLogo->setPixmap(NotePictures::Logo(16));
     m_labPB_Titre
-        = label(m_frmBG, "labPB_Titre", QStringLiteral("Pense-B\u00eate"), { 20, 1, 120, 16 });
+        = label(m_frmBG, "labPB_Titre", QStringLiteral("Pense-B\u00eate"), { 20, 1, 76, 16 });
+    QFont bold = m_labPB_Titre->font();
+    bold.setBold(true);
+    m_labPB_Titre->setFont(bold);
     m_labPB_Titre->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_pictCLose = new PictureBox(QStringLiteral("pictCLose"), m_frmBG);
     m_pictCLose->setGeometry(kWidth - 18, 1, 16, 16);

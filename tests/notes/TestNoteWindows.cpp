@@ -75,9 +75,9 @@ void TestNoteWindows::placement_is_clamped_to_the_screen_data()
     QTest::newRow("hidden_parking_top")
         << QByteArray("1;0;20050307;1010;a.fic;1500;-10000") << QPoint(100, 0);
     QTest::newRow("left_beyond_the_screen")
-        << QByteArray("1;0;20050307;1010;a.fic;30000;3000") << QPoint(1280 - 180, 200);
+        << QByteArray("1;0;20050307;1010;a.fic;30000;3000") << QPoint(1280 - 200, 200);
     QTest::newRow("left_at_the_screen_edge")
-        << QByteArray("1;0;20050307;1010;a.fic;19200;3000") << QPoint(1280 - 180, 200);
+        << QByteArray("1;0;20050307;1010;a.fic;19200;3000") << QPoint(1280 - 200, 200);
 }
 
 void TestNoteWindows::placement_is_clamped_to_the_screen()
