@@ -9,6 +9,9 @@
 #include "mail/frmemail.h"
 #include "monitors/frmCPUUsage.h"
 #include "monitors/frmLAN.h"
+#include "notes/NoteWindows.h"
+#include "notes/frmPB.h"
+#include "notes/modPenseBete.h"
 #include "shell/ModuleLayout.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
@@ -36,6 +39,7 @@ frmTolvane::frmTolvane(AppContext& context, QWidget* parent)
     resize(kWidth, 400);
     m_imgBG = new BackgroundImage(QStringLiteral("imgBG"), BackgroundImage::Fill::Tile, this);
     buildModules();
+    buildNotes();
     connectModules();
     buildTitleStrip();
     buildTimers();
@@ -92,6 +96,17 @@ template <typename T> T* frmTolvane::module() const
             return typed;
     }
     return nullptr;
+}
+
+// The notes store lives as long as the bar; its windows are loaded by Start().
+void frmTolvane::buildNotes()
+{
+    m_notesStore = std::make_unique<modPenseBete>(m_context);
+    m_noteWindows = std::make_unique<NoteWindows>(*m_notesStore, m_context);
+    auto* notes = module<frmPB>();
+    connect(m_notesStore.get(), &modPenseBete::captionChanged, notes, &frmPB::setCaption);
+    connect(notes, &frmPB::addNoteClicked, m_noteWindows.get(), &NoteWindows::AddNoteClicked);
+    connect(notes, &frmPB::notesListClicked, m_noteWindows.get(), &NoteWindows::ShowNotesList);
 }
 
 void frmTolvane::connectModules()
@@ -158,6 +173,7 @@ void frmTolvane::Start()
     m_optionsOpen = false;
     m_system->ListFixedDrives();
     InitBar();
+    m_notesStore->LoadNotes();
     m_lan->ShowIPAddress();
     if (SplashPreference::ShowAtStartUp(*m_context.settings))
         m_windows->showSplashScreen();

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 struct BarDock;
 struct ModuleEntry;
 struct SettingKey;
@@ -24,6 +26,8 @@ class frmHorloge;
 class frmLAN;
 class frmMeteo;
 class frmemail;
+class modPenseBete;
+class NoteWindows;
 
 // The bar: a 146-pixel window docked at a screen edge, with its title strip and buttons, the
 // stack of modules of ModuleTable(), the five one-second timers and the windows it opens.
@@ -59,6 +63,8 @@ public:
     const BarSettings& settings() const { return m_settings; }
     const BarCountdowns& countdowns() const { return m_countdowns; }
     QList<BarModule*> modules() const;
+    modPenseBete& notesStore() const { return *m_notesStore; }
+    NoteWindows& noteWindows() const { return *m_noteWindows; }
 
     // Timer ticks, public so tests can drive them without waiting.
     void onClockTick();
@@ -78,6 +84,7 @@ private:
 
     void buildTitleStrip();
     void buildModules();
+    void buildNotes();
     void connectModules();
     void buildTimers();
     void startTimers();
@@ -120,4 +127,7 @@ private:
     QTimer m_timerEmails;
     BarSlide* m_slide = nullptr;
     BarWindows* m_windows = nullptr;
+    // The note windows go before the store they show.
+    std::unique_ptr<modPenseBete> m_notesStore;
+    std::unique_ptr<NoteWindows> m_noteWindows;
 };

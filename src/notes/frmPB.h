@@ -8,6 +8,8 @@ class frmPB : public BarModule {
 public:
     explicit frmPB(AppContext& context, QWidget* parent = nullptr);
     void applySkin(SkinImages& images) override;
+    // The notes count, "3 Pense-bête(s), 1 masqué(s)".
+    void setCaption(const QString& caption);
 
 signals:
     void addNoteClicked();

@@ -1,0 +1,95 @@
+#include "NoteFiles.h"
+
+#include "common/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace NoteFiles {
+
+bool ReadLines(const QString& path, QStringList& lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QList<QByteArray> raw = file.readAll().split('\n');
+    if (!raw.isEmpty() && raw.last().isEmpty())
+        raw.removeLast();
+    for (QByteArray& line : raw) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.append(TextCodec::decodeLine(line));
+    }
+    return true;
+}
+
+// Unbuffered: a buffered write that fails only when flushed at commit() was seen to leave the
+// commit reporting success with a truncated file in place.
+static bool writeWhole(const QString& path, const QByteArray& content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool WriteLines(const QString& path, const QStringList& lines)
+{
+    QByteArray content;
+    for (const QString& line : lines)
+        content += TextCodec::encodeLine(line) + "\r\n";
+    return writeWhole(path, content);
+}
+
+QString ReadNoteText(const QString& path)
+{
+    QStringList lines;
+    if (!ReadLines(path, lines))
+        return {};
+    QString text;
+    for (const QString& line : std::as_const(lines)) {
+        if (!TrimSpaces(line).isEmpty())
+            text += line + u'\n';
+    }
+    return text;
+}
+
+bool WriteNoteText(const QString& path, const QString& text)
+{
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    QString body = TrimSpaces(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QByteArray content;
+    for (const QString& line : body.split(u'\n'))
+        content += TextCodec::encodeLine(line) + "\r\n";
+    return writeWhole(path, content);
+}
+
+QString TrimSpaces(const QString& text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == u' ')
+        ++start;
+    while (end > start && text[end - 1] == u' ')
+        --end;
+    return text.mid(start, end - start);
+}
+
+QString UniqueTextFileName(const QString& folder, const QString& stamp, const QSet<QString>& taken)
+{
+    const QDir dir(folder);
+    QString name = stamp + QStringLiteral(".fic");
+    for (int n = 2; taken.contains(name) || dir.exists(name); ++n)
+        name = stamp + u'_' + QString::number(n) + QStringLiteral(".fic");
+    return name;
+}
+
+} // namespace NoteFiles

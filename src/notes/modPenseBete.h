@@ -1,0 +1,77 @@
+#pragma once
+
+#include "ReminderCheck.h"
+#include "shell/AppContext.h"
+
+#include <QObject>
+#include <QSize>
+#include <QStringList>
+#include <QTimer>
+
+class NoteWindowHost;
+
+// The sticky notes' store: the note table (entry i is the index line of note i, empty once the
+// note is deleted; entry 0 holds nothing), the index file and the text files, the caption of the
+// bar's notes module and the reminders, checked on a one-second timer of their own.
+class modPenseBete : public QObject {
+    Q_OBJECT
+public:
+    explicit modPenseBete(AppContext& context, QObject* parent = nullptr);
+
+    void setWindowHost(NoteWindowHost* host) { m_host = host; }
+
+    // Reads the index file, opens a window per note and starts the reminder timer.
+    void LoadNotes();
+    // Writes every note's line; false (after telling the user) when the file cannot be written.
+    bool SaveNoteIndex();
+    // Adds a shown note without reminder, due now, centred for a window of that size in twips;
+    // returns its index.
+    int AddNewNote(const QSize& windowTwips);
+    QString GetNoteField(int index, int field) const;
+    void UpdateNotesCaption();
+    QString caption() const { return m_caption; }
+
+    QString ReadNoteText(const QString& fileName) const;
+    // Writes a note's text; false (after telling the user) when it cannot be written.
+    bool SaveNoteText(const QString& fileName, const QString& text);
+    void KillPBFile(const QString& fileName);
+
+    // Once a second: fires every reminder that has become due.
+    void CheckReminders();
+
+    QString entry(int index) const;
+    void setEntry(int index, const QString& line);
+    // The note goes: its text file, its line and its window.
+    void DeleteNote(int index);
+    // Shows or hides a note from the list and saves at once; a fired note becomes a quiet one.
+    // False when the note already was so.
+    bool SetNoteShown(int index, bool show);
+    int lastIndex() const { return int(m_table.size()) - 1; }
+    int noteCount() const { return m_noteCount; }
+    const QStringList& table() const { return m_table; }
+
+    bool NotesListOpen() const { return m_notesListOpen; }
+    void setNotesListOpen(bool open) { m_notesListOpen = open; }
+
+    QString indexPath() const;
+    QString textPath(const QString& fileName) const;
+    QTimer& reminderTimer() { return m_reminderTimer; }
+
+signals:
+    void captionChanged(const QString& caption);
+
+private:
+    void FireReminder(int index, int state);
+    void PlayReminderSound();
+    void reportWriteFailure(const QString& path);
+    QString newTextFileName(const QString& stamp) const;
+
+    AppContext& m_context;
+    NoteWindowHost* m_host = nullptr;
+    QStringList m_table { QString() };
+    int m_noteCount = 0;
+    bool m_notesListOpen = false;
+    QString m_caption;
+    ReminderCheck m_reminders;
+    QTimer m_reminderTimer;
+};
