@@ -165,6 +165,10 @@ void frmTolvane::InitBar()
     module<frmPhoto>()->DisplayPhoto();
     ShowFavoritesTab();
     ArrangeModules();
+    reserveScreenEdge();
+    if (m_context.platform.sessionStart)
+        m_context.platform.sessionStart->setEnabled(
+            m_context.settings->number(Keys::AutoStart) != 0);
 }
 
 void frmTolvane::startTimers()
@@ -199,7 +203,7 @@ void frmTolvane::startTimers()
 
 void frmTolvane::LoadSkin(const QString& name)
 {
-    const QString folder = Skin::SkinFolder(m_context.appDir, name, *m_context.settings);
+    const QString folder = Skin::SkinFolder(m_context, name);
     Skin::ReadSkinIni(folder, *m_context.skin);
     SkinImages images(folder);
     applyBarSkin(images);
@@ -245,12 +249,37 @@ void frmTolvane::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeBackground();
+    reserveScreenEdge(); // the strip follows the bar's height
 }
 
 void frmTolvane::placeBackground()
 {
     const int top = m_title.background->height();
     m_imgBG->setGeometry(0, top, kWidth, height() - top);
+}
+
+// The window exists but is not mapped yet: the last moment to make it a dock.
+void frmTolvane::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_context.platform.screenEdge && windowHandle())
+        m_context.platform.screenEdge->makeDock(windowHandle());
+    reserveScreenEdge();
+}
+
+// Holds the strip of the screen edge the bar covers where it is going: all of it docked, the thin
+// strip once slid away.
+void frmTolvane::reserveScreenEdge()
+{
+    ScreenEdge* edge = m_context.platform.screenEdge;
+    if (!edge || !windowHandle())
+        return;
+    const BarDock where = dock();
+    const int left = m_slidAway ? where.slidAwayLeftTwips() : where.dockedLeftTwips();
+    const bool wanted = m_context.settings->number(Keys::ReserveScreenEdge) != 0;
+    edge->reserve(windowHandle(),
+        m_settings.dockLeft ? ScreenEdge::Side::Left : ScreenEdge::Side::Right,
+        wanted ? where.coveredPixels(left) : 0);
 }
 
 void frmTolvane::ArrangeModules()
@@ -318,6 +347,7 @@ void frmTolvane::hideBar()
     const Screen& screen = *m_context.platform.screen;
     const int current = Twips::fromPixels(x() - screen.geometry().x(), screen.twipsPerPixelX());
     SlideBar(current, dock().slidAwayLeftTwips());
+    reserveScreenEdge();
 }
 
 void frmTolvane::showBarAgain()
@@ -327,6 +357,7 @@ void frmTolvane::showBarAgain()
     const BarDock where = dock();
     SlideBar(where.slidAwayLeftTwips(), where.dockedLeftTwips());
     m_slidAway = false;
+    reserveScreenEdge();
 }
 
 bool frmTolvane::isSliding() const

@@ -65,6 +65,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Module {
@@ -87,6 +88,7 @@ private:
     BarDock dock() const;
     int moveToLeftTwips(int leftTwips); // returns the new x in pixels
     template <typename T> T* module() const;
+    void reserveScreenEdge();
 
     AppContext& m_context;
     BarSettings m_settings;

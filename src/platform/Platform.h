@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWindow;
+
 // The services the system asks of the operating system. Each has a Linux implementation in
 // linux/ and a fake in the tests; components receive them through their constructors.
 
@@ -38,8 +40,9 @@ public:
     virtual ~Dialogs() = default;
     virtual void message(Icon icon, const QString& title, const QString& text) = 0;
     virtual bool askYesNo(Icon icon, const QString& title, const QString& text) = 0;
-    virtual QString getOpenFileName(const QString& title, const QString& folder,
-                                    const QString& filter) = 0;
+    virtual QString getOpenFileName(
+        const QString& title, const QString& folder, const QString& filter)
+        = 0;
 };
 
 // Starting programs and opening documents, folders and addresses with the desktop.
@@ -58,6 +61,29 @@ class Sound {
 public:
     virtual ~Sound() = default;
     virtual void play(const QString& wavePath) = 0;
+};
+
+// Starting the bar with the user's session.
+class SessionStart {
+public:
+    virtual ~SessionStart() = default;
+    // Adds or removes the bar from the programs the session starts; false when that failed.
+    virtual bool setEnabled(bool enabled) = 0;
+    virtual bool isEnabled() const = 0;
+};
+
+// The bar's place at a screen edge where the window system keeps one (X11 window managers): a
+// dock on every desktop, outside the task bar and pager, holding a strip of the edge so that
+// maximised windows stop beside it. Where the session has no such notion nothing happens.
+class ScreenEdge {
+public:
+    enum class Side { Left, Right };
+    virtual ~ScreenEdge() = default;
+    // Marks the window as a dock; takes effect when it is shown next.
+    virtual void makeDock(QWindow* window) = 0;
+    // Reserves width pixels of the screen's edge beside the window, over the window's own rows;
+    // 0 releases the strip.
+    virtual void reserve(QWindow* window, Side side, int width) = 0;
 };
 
 class ProcessorCounters;
@@ -79,4 +105,6 @@ struct Platform {
     FixedDisks* disks = nullptr;
     InterfaceTable* interfaces = nullptr;
     HostAddresses* hosts = nullptr;
+    SessionStart* sessionStart = nullptr;
+    ScreenEdge* screenEdge = nullptr;
 };

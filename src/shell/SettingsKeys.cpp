@@ -32,6 +32,8 @@ constexpr std::array kKeys = {
     &Keys::SplashScreen,
     &Keys::Password,
     &Keys::WeatherServer,
+    &Keys::AutoStart,
+    &Keys::ReserveScreenEdge,
 };
 
 } // namespace

@@ -57,6 +57,9 @@ inline constexpr SettingKey SplashScreen { "SplashScreen", "1", nullptr };
 inline constexpr SettingKey Password { "Password", "", nullptr };
 // Where the weather feed is fetched from: a host name, optionally followed by ":port".
 inline constexpr SettingKey WeatherServer { "WeatherServer", "127.0.0.1:8765", "127.0.0.1:8765" };
+inline constexpr SettingKey AutoStart { "AutoStart", "0", "0" };
+// Whether the bar keeps its strip of the screen edge free of maximised windows.
+inline constexpr SettingKey ReserveScreenEdge { "ReserveScreenEdge", "1", "1" };
 
 } // namespace Keys
 

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
-class SettingsStore;
+struct AppContext;
 
 // A skin's colours are 24-bit values red + 256 * green + 65536 * blue, black until a skin sets
 // them.
@@ -34,8 +34,15 @@ namespace Skin {
 // the text has fewer than three parts.
 bool ParseSkinColor(const QString& text, quint32& colour);
 
-// The skin folder: AppDir/skins/<name>/; an empty name means the setting "Skin".
-QString SkinFolder(const QString& appDir, const QString& name, const SettingsStore& settings);
+// The folder of the named skin, ending with "/": the user's own skins folder when it holds that
+// skin, else AppDir/skins/<name>/.
+QString NamedSkinFolder(const AppContext& context, const QString& skin);
+
+// The skin folder LoadSkin uses: an empty name means the setting "Skin".
+QString SkinFolder(const AppContext& context, const QString& name);
+
+// Every skin there is to choose from, the program's and the user's, each name once, sorted.
+QStringList SkinNames(const AppContext& context);
 
 // Reads skin.ini of the folder into state: the weather-picture flag and the six colours. A
 // colour whose value has fewer than three parts keeps its previous value.

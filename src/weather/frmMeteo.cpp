@@ -141,8 +141,8 @@ void frmMeteo::ConnectToWeather()
 
 void frmMeteo::decidePictureFolder()
 {
-    const QString skinFolder = m_context.path(QStringLiteral("skins/")
-        + m_context.settings->value(Keys::Skin, kPictureSkinDefault) + QLatin1Char('/'));
+    const QString skinFolder = Skin::NamedSkinFolder(
+        m_context, m_context.settings->value(Keys::Skin, kPictureSkinDefault));
     const QString flag = IniReader::ReadIniString(skinFolder + QStringLiteral("skin.ini"),
         QStringLiteral("skin"), QStringLiteral("UseImgMeteoSkin"), QStringLiteral("0"));
     const bool useImgMeteoSkin = Numbers::LeadingNumber(flag) != 0;

@@ -9,10 +9,13 @@
 
 static bool save(const QImage& image, const QString& path)
 {
-    QImageWriter writer(path, path.endsWith(QLatin1String(".ico")) ? "ico" : "bmp");
+    const QByteArray format = path.endsWith(QLatin1String(".ico")) ? "ico"
+        : path.endsWith(QLatin1String(".png"))                     ? "png"
+                                                                   : "bmp";
+    QImageWriter writer(path, format);
     if (!writer.write(image)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(writer.errorString()));
+        std::fprintf(
+            stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
         return false;
     }
     return true;
@@ -35,13 +38,20 @@ static bool writeSkin(const Theme& theme, const QString& dataDir)
     put("button_hide_right.bmp", painter.titleButton(QStringLiteral("hide")));
     put("button_config.bmp", painter.titleButton(QStringLiteral("config")));
     put("button_closewindow.bmp", painter.titleButton(QStringLiteral("close")));
-    put("title_favoris.bmp", painter.moduleTitle(QStringLiteral("Favoris"), QStringLiteral("\u2605")));
-    put("title_meteo.bmp", painter.moduleTitle(QStringLiteral("M\u00e9t\u00e9o"), QStringLiteral("\u2600")));
-    put("title_reseau.bmp", painter.moduleTitle(QStringLiteral("Bande passante"), QStringLiteral("\u21c5")));
-    put("title_horloge.bmp", painter.moduleTitle(QStringLiteral("Horloge"), QStringLiteral("\u25f4")));
-    put("title_infos_systeme.bmp", painter.moduleTitle(QStringLiteral("Infos syst\u00e8me"), QStringLiteral("\u2261")));
-    put("title_emails.bmp", painter.moduleTitle(QStringLiteral("e-Mails"), QStringLiteral("\u2709")));
-    put("title_pensebete.bmp", painter.moduleTitle(QStringLiteral("Pense-b\u00eate"), QStringLiteral("\u270e")));
+    put("title_favoris.bmp",
+        painter.moduleTitle(QStringLiteral("Favoris"), QStringLiteral("\u2605")));
+    put("title_meteo.bmp",
+        painter.moduleTitle(QStringLiteral("M\u00e9t\u00e9o"), QStringLiteral("\u2600")));
+    put("title_reseau.bmp",
+        painter.moduleTitle(QStringLiteral("Bande passante"), QStringLiteral("\u21c5")));
+    put("title_horloge.bmp",
+        painter.moduleTitle(QStringLiteral("Horloge"), QStringLiteral("\u25f4")));
+    put("title_infos_systeme.bmp",
+        painter.moduleTitle(QStringLiteral("Infos syst\u00e8me"), QStringLiteral("\u2261")));
+    put("title_emails.bmp",
+        painter.moduleTitle(QStringLiteral("e-Mails"), QStringLiteral("\u2709")));
+    put("title_pensebete.bmp",
+        painter.moduleTitle(QStringLiteral("Pense-b\u00eate"), QStringLiteral("\u270e")));
     put("ico_fav_windows.bmp", painter.tabIcon(QStringLiteral("windows")));
     put("ico_fav_internet.bmp", painter.tabIcon(QStringLiteral("internet")));
     put("ico_fav_system.bmp", painter.tabIcon(QStringLiteral("system")));
@@ -105,16 +115,31 @@ static Theme frost()
     return t;
 }
 
+// The program's icon in a hicolor theme folder, drawn afresh at each size so small ones stay
+// sharp.
+static bool writeThemeIcons(const QString& hicolorDir)
+{
+    bool ok = true;
+    for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 }) {
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(hicolorDir).arg(size);
+        QDir().mkpath(dir);
+        ok = save(SkinPainter::trayIcon(size), dir + QStringLiteral("/tolvane.png")) && ok;
+    }
+    return ok;
+}
+
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: skingen <data folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: skingen <data folder> [<hicolor icon folder>]\n");
         return 2;
     }
     const QString data = QString::fromLocal8Bit(argv[1]);
     bool ok = writeSkin(slate(), data) && writeSkin(frost(), data);
     QDir().mkpath(data + QStringLiteral("/images"));
     ok = save(SkinPainter::trayIcon(32), data + QStringLiteral("/images/tolvane.ico")) && ok;
+    if (argc == 3)
+        ok = writeThemeIcons(QString::fromLocal8Bit(argv[2])) && ok;
     return ok ? 0 : 1;
 }
