@@ -29,7 +29,7 @@ void setFittingDate(QLabel* label, const QString& text)
     QFont font = label->font();
     font.setPointSizeF(kDatePointSize);
     while (font.pointSizeF() > kSmallestDatePointSize
-           && QFontMetrics(font).horizontalAdvance(text) > label->width())
+        && QFontMetrics(font).horizontalAdvance(text) > label->width())
         font.setPointSizeF(font.pointSizeF() - 0.5);
     label->setFont(font);
     label->setText(text);
@@ -95,6 +95,7 @@ void frmHorloge::DrawClock()
 void frmHorloge::paintDial()
 {
     const ClockFace::HandColours colours { skin().textDark(), skin().textError() };
-    m_face = ClockFace::Paint(m_dialPicture, m_dial->size(), m_hands, colours);
+    m_face = ClockFace::Paint(
+        m_dialPicture, m_dial->size(), m_hands, colours, m_dial->devicePixelRatioF());
     m_dial->setPixmap(QPixmap::fromImage(m_face));
 }
