@@ -205,7 +205,7 @@ void frmTolvane::LoadSkin(const QString& name)
 {
     const QString folder = Skin::SkinFolder(m_context, name);
     Skin::ReadSkinIni(folder, *m_context.skin);
-    SkinImages images(folder);
+    SkinImages images(folder, devicePixelRatioF());
     applyBarSkin(images);
     for (const Module& m : m_modules)
         m.widget->applySkin(images);

@@ -85,7 +85,11 @@ QPixmap SkinImages::picture(const QString& fileName)
         return *found;
     QPixmap pixmap;
     const QString path = m_folder + fileName;
-    if (QFileInfo::exists(path))
+    const int dot = fileName.lastIndexOf(u'.');
+    const QString dense = m_folder + fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot);
+    if (m_ratio > 1.0 && dot > 0 && QFileInfo::exists(dense) && pixmap.load(dense))
+        pixmap.setDevicePixelRatio(2.0);
+    else if (QFileInfo::exists(path))
         pixmap.load(path);
     m_loaded.insert(fileName, pixmap);
     return pixmap;

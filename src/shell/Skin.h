@@ -51,10 +51,13 @@ void ReadSkinIni(const QString& folder, SkinState& state);
 } // namespace Skin
 
 // The pictures of one skin folder, each file decoded at most once however many controls use it.
+// On a high-density screen a picture drawn at twice the pixels ("name@2x.bmp") is taken when the
+// skin has one.
 class SkinImages {
 public:
-    explicit SkinImages(const QString& folder)
+    explicit SkinImages(const QString& folder, qreal screenRatio = 1.0)
         : m_folder(folder)
+        , m_ratio(screenRatio)
     {
     }
     // A null pixmap when the file is missing or unreadable: the control then keeps its picture.
@@ -63,5 +66,6 @@ public:
 
 private:
     QString m_folder;
+    qreal m_ratio;
     QHash<QString, QPixmap> m_loaded;
 };
