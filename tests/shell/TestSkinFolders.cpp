@@ -2,6 +2,9 @@
 #include "shell/SettingsKeys.h"
 
 #include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // Skins come from the program's skins/ folder and from the user's own skins folder.
@@ -73,6 +76,36 @@ private slots:
         QCOMPARE(Skin::SkinNames(app.context),
             QStringList(
                 { QStringLiteral("default"), QStringLiteral("givre"), QStringLiteral("Perso") }));
+    }
+
+    void dense_picture_on_a_dense_screen_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<bool>("hasDense");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("ordinary screen") << 1.0 << true << QSize(16, 16);
+        QTest::newRow("dense screen") << 2.0 << true << QSize(32, 32);
+        QTest::newRow("dense screen, skin without dense pictures") << 2.0 << false << QSize(16, 16);
+    }
+    void dense_picture_on_a_dense_screen()
+    {
+        QFETCH(double, ratio);
+        QFETCH(bool, hasDense);
+        QFETCH(QSize, pixels);
+        QTemporaryDir skin;
+        QImage plain(16, 16, QImage::Format_RGB32);
+        plain.fill(Qt::red);
+        QVERIFY(plain.save(skin.filePath(QStringLiteral("button_about.bmp"))));
+        if (hasDense) {
+            QImage dense(32, 32, QImage::Format_RGB32);
+            dense.fill(Qt::blue);
+            QVERIFY(dense.save(skin.filePath(QStringLiteral("button_about@2x.bmp"))));
+        }
+        SkinImages images(skin.path() + u'/', ratio);
+        const QPixmap picture = images.picture(QStringLiteral("button_about.bmp"));
+        QCOMPARE(picture.size(), pixels);
+        // Either way the control keeps the picture's size in the skin's own pixels.
+        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(16, 16));
     }
 };
 
