@@ -1,4 +1,5 @@
 #include "shell/AppPaths.h"
+#include "shell/SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -139,6 +140,29 @@ private slots:
         if (!existsOpen) // missing parents are made private too
             QCOMPARE(modeOf(base), 0700);
         QVERIFY(QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly));
+    }
+
+    // The settings file and the autostart entry must agree on the configuration folder.
+    void settings_folder_follows_the_same_rule_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("absolute") << QByteArray("/tmp/tolvane-config");
+        QTest::newRow("relative is ignored") << QByteArray("relative/config");
+        QTest::newRow("unset") << QByteArray();
+    }
+    void settings_folder_follows_the_same_rule()
+    {
+        QFETCH(QByteArray, value);
+        const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+        if (value.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", value);
+        const QString expected = AppPaths::resolve(AppPaths::Environment::current()).configDir
+            + QStringLiteral("/tolvane");
+        const QString actual = SettingsStore::defaultFolder();
+        qputenv("XDG_CONFIG_HOME", previous);
+        QCOMPARE(actual, expected);
     }
 
     void a_file_in_the_way_is_reported()
