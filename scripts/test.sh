@@ -3,8 +3,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/packages.sh"
-# Test peers: a POP3 server for the mail check, Python for the local weather feed.
-install_packages "${BUILD_PACKAGES[@]}" dovecot-core dovecot-pop3d python3 openssl
+# Test peers: a POP3 server for the mail check, Python for the local weather feed; a private X
+# display with xprop and xwininfo for the window properties and the installed program; the
+# validators of the menu entry and the AppStream file.
+install_packages "${BUILD_PACKAGES[@]}" dovecot-core dovecot-pop3d python3 openssl \
+    xvfb x11-utils appstream desktop-file-utils
 build="$root/build-tests"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"

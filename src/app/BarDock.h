@@ -12,4 +12,7 @@ struct BarDock {
 
     int dockedLeftTwips() const;
     int slidAwayLeftTwips() const;
+    // How many pixels of the bar are on screen with its left edge at leftTwips: the strip of the
+    // screen edge it holds.
+    int coveredPixels(int leftTwips) const;
 };

@@ -192,6 +192,10 @@ void frmTolvane::InitBar()
     m_favoris->LoadFavorites();
     ShowFavoritesTab();
     ArrangeModules();
+    reserveScreenEdge();
+    if (m_context.platform.sessionStart)
+        m_context.platform.sessionStart->setEnabled(
+            m_context.settings->number(Keys::AutoStart) != 0);
 }
 
 void frmTolvane::startTimers()
@@ -226,9 +230,9 @@ void frmTolvane::startTimers()
 
 void frmTolvane::LoadSkin(const QString& name)
 {
-    const QString folder = Skin::SkinFolder(m_context.appDir, name, *m_context.settings);
+    const QString folder = Skin::SkinFolder(m_context, name);
     Skin::ReadSkinIni(folder, *m_context.skin);
-    SkinImages images(folder);
+    SkinImages images(folder, devicePixelRatioF());
     applyBarSkin(images);
     for (const Module& m : m_modules)
         m.widget->applySkin(images);
@@ -272,12 +276,37 @@ void frmTolvane::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeBackground();
+    reserveScreenEdge(); // the strip follows the bar's height
 }
 
 void frmTolvane::placeBackground()
 {
     const int top = m_title.background->height();
     m_imgBG->setGeometry(0, top, kWidth, height() - top);
+}
+
+// The window exists but is not mapped yet: the last moment to make it a dock.
+void frmTolvane::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_context.platform.screenEdge && windowHandle())
+        m_context.platform.screenEdge->makeDock(windowHandle());
+    reserveScreenEdge();
+}
+
+// Holds the strip of the screen edge the bar covers where it is going: all of it docked, the thin
+// strip once slid away.
+void frmTolvane::reserveScreenEdge()
+{
+    ScreenEdge* edge = m_context.platform.screenEdge;
+    if (!edge || !windowHandle())
+        return;
+    const BarDock where = dock();
+    const int left = m_slidAway ? where.slidAwayLeftTwips() : where.dockedLeftTwips();
+    const bool wanted = m_context.settings->number(Keys::ReserveScreenEdge) != 0;
+    edge->reserve(windowHandle(),
+        m_settings.dockLeft ? ScreenEdge::Side::Left : ScreenEdge::Side::Right,
+        wanted ? where.coveredPixels(left) : 0);
 }
 
 void frmTolvane::ArrangeModules()
@@ -345,6 +374,7 @@ void frmTolvane::hideBar()
     const Screen& screen = *m_context.platform.screen;
     const int current = Twips::fromPixels(x() - screen.geometry().x(), screen.twipsPerPixelX());
     SlideBar(current, dock().slidAwayLeftTwips());
+    reserveScreenEdge();
 }
 
 void frmTolvane::showBarAgain()
@@ -354,6 +384,7 @@ void frmTolvane::showBarAgain()
     const BarDock where = dock();
     SlideBar(where.slidAwayLeftTwips(), where.dockedLeftTwips());
     m_slidAway = false;
+    reserveScreenEdge();
 }
 
 bool frmTolvane::isSliding() const

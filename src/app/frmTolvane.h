@@ -75,6 +75,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Module {
@@ -100,6 +101,7 @@ private:
     BarDock dock() const;
     int moveToLeftTwips(int leftTwips); // returns the new x in pixels
     template <typename T> T* module() const;
+    void reserveScreenEdge();
 
     AppContext& m_context;
     BarSettings m_settings;

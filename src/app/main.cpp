@@ -2,6 +2,8 @@
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/MessageDialogs.h"
 #include "platform/linux/SingleInstanceLock.h"
+#include "shell/AppPaths.h"
+#include "shell/DataMigration.h"
 #include "shell/SettingsStore.h"
 #include "shell/Skin.h"
 
@@ -9,6 +11,40 @@
 #include <QIcon>
 
 #include <cstdio>
+
+namespace {
+
+// The process tests run the program without a screen to click on: messages go to stderr.
+void tell(Dialogs::Icon icon, const QString& text)
+{
+    if (qEnvironmentVariableIsSet("TOLVANE_NO_DIALOGS"))
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    else
+        MessageDialogs().message(icon, QStringLiteral("Tolvane"), text);
+}
+
+// The user's data folder is made private, and data files an earlier version kept beside the
+// program are brought into it.
+void prepareDataFolder(const AppPaths& paths)
+{
+    if (!AppPaths::makePrivateFolder(paths.dataDir)) {
+        tell(Dialogs::Icon::Exclamation,
+            QStringLiteral("Le dossier des donn\u00e9es \u00ab %1 \u00bb n'a pas pu \u00eatre "
+                           "cr\u00e9\u00e9 : vos modifications ne pourront pas \u00eatre "
+                           "enregistr\u00e9es.")
+                .arg(paths.dataDir));
+        return;
+    }
+    const DataMigration::Result moved
+        = DataMigration::MoveOldDataFiles(QCoreApplication::applicationDirPath(), paths.dataDir);
+    if (!moved.failed.isEmpty())
+        tell(Dialogs::Icon::Exclamation,
+            QStringLiteral("Ces fichiers n'ont pas pu \u00eatre d\u00e9plac\u00e9s vers \u00ab %1 "
+                           "\u00bb et restent \u00e0 leur place : %2")
+                .arg(paths.dataDir, moved.failed.join(QStringLiteral(", "))));
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -22,21 +58,18 @@ int main(int argc, char* argv[])
 
     SingleInstanceLock lock(QStringLiteral("tolvane"));
     if (!lock.tryAcquire()) {
-        const QString text
-            = QStringLiteral("La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)");
-        // The process tests start a second copy without a screen to click on.
-        if (qEnvironmentVariableIsSet("TOLVANE_NO_DIALOGS"))
-            std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-        else
-            MessageDialogs().message(Dialogs::Icon::Critical, QStringLiteral("Tolvane"), text);
+        tell(Dialogs::Icon::Critical,
+            QStringLiteral("La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)"));
         return 0;
     }
 
-    LinuxPlatform platform;
+    const AppPaths paths = AppPaths::resolve(AppPaths::Environment::current());
+    prepareDataFolder(paths);
+    LinuxPlatform platform(paths.autostartDir());
     SettingsStore settings;
     SkinState skin;
-    const QString appDir = QApplication::applicationDirPath();
-    AppContext context { appDir, appDir, &settings, &skin, platform.services(), QLocale::system() };
+    AppContext context { paths.appDir, paths.dataDir, &settings, &skin, platform.services(),
+        QLocale::system() };
     frmTolvane bar(context);
     bar.Start();
     bar.show();

@@ -76,7 +76,9 @@ QColor frmemail::colourOfState(int state) const
 void frmemail::DrawEmailStatus()
 {
     const QSize size = m_status->size().expandedTo(QSize(1, 1));
-    m_statusImage = QImage(size, QImage::Format_RGB32);
+    const qreal ratio = m_status->devicePixelRatioF(); // sharp text on a high-density screen
+    m_statusImage = QImage(size * ratio, QImage::Format_RGB32);
+    m_statusImage.setDevicePixelRatio(ratio);
     m_statusImage.fill(skin().background());
     QPainter painter(&m_statusImage);
     painter.setFont(m_status->font());

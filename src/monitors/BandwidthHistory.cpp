@@ -40,9 +40,10 @@ void DrawGraph(
 {
     image.fill(skin.background());
     QPainter painter(&image);
-    const int h = image.height();
-    const int column = std::max(1, image.width() / BandwidthHistory::kSamples);
-    const int left = image.width() - BandwidthHistory::kSamples * column; // newest at the right
+    const QSize area = image.deviceIndependentSize().toSize();
+    const int h = area.height();
+    const int column = std::max(1, area.width() / BandwidthHistory::kSamples);
+    const int left = area.width() - BandwidthHistory::kSamples * column; // newest at the right
     for (int x = 0; x < BandwidthHistory::kSamples; ++x) {
         const int y = int(Numbers::RoundHalfEven(double(history.value(x)) * h / history.scale()));
         if (y > 0)

@@ -12,10 +12,15 @@ DrawingBox::DrawingBox(const QString& name, const QRect& geometry, QWidget* pare
     setFont(scaleFont);
 }
 
+// One image pixel per screen pixel, so lines and text stay sharp on a high-density screen; the
+// drawing itself works in the widget's own units.
 QImage& DrawingBox::canvas()
 {
-    if (m_image.size() != size())
-        m_image = QImage(size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    if (m_image.size() != size() * ratio) {
+        m_image = QImage(size() * ratio, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
+    }
     return m_image;
 }
 

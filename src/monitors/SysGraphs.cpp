@@ -12,8 +12,8 @@ void DrawCpuGraph(QImage& image, const modCPUMEM::CpuHistory& history, const Ski
 {
     image.fill(skin.background());
     QPainter painter(&image);
-    const int h = image.height();
-    const int w = image.width();
+    const int h = image.deviceIndependentSize().toSize().height();
+    const int w = image.deviceIndependentSize().toSize().width();
     const QPen title(skin.textTitle());
     const QPen error(skin.textError());
     for (int i = 1; i <= history.count() - 1 && i <= w; ++i) {
@@ -42,7 +42,8 @@ void DrawDiskRows(
     const QFontMetrics metrics(font);
     const int th = metrics.height();
     const int percentWidth = metrics.horizontalAdvance(QStringLiteral("100 %"));
-    const int labelWidth = image.width() - kDiskBoxWidth - kDiskTextGap - percentWidth - 2;
+    const int width = image.deviceIndependentSize().toSize().width();
+    const int labelWidth = width - kDiskBoxWidth - kDiskTextGap - percentWidth - 2;
     const int x0 = labelWidth + kDiskTextGap;
     int y = 0;
     for (const DiskRow& row : rows) {
@@ -58,7 +59,7 @@ void DrawDiskRows(
             painter.fillRect(x0 + kDiskFillInset, y + kDiskFillInset, fillWidth,
                 th - 2 * kDiskFillInset, fillColour);
         const QString text = QString::number(fill.percent) + QStringLiteral(" %");
-        painter.drawText(QRect(0, y, image.width(), th), Qt::AlignRight | Qt::AlignVCenter, text);
+        painter.drawText(QRect(0, y, width, th), Qt::AlignRight | Qt::AlignVCenter, text);
         y += th + kDiskRowGap;
     }
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWindow;
+
 // The services the system asks of the operating system. Each has a Linux implementation in
 // linux/ and a fake in the tests; components receive them through their constructors.
 
@@ -67,6 +69,29 @@ public:
     virtual void play(const QString& wavePath) = 0;
 };
 
+// Starting the bar with the user's session.
+class SessionStart {
+public:
+    virtual ~SessionStart() = default;
+    // Adds or removes the bar from the programs the session starts; false when that failed.
+    virtual bool setEnabled(bool enabled) = 0;
+    virtual bool isEnabled() const = 0;
+};
+
+// The bar's place at a screen edge where the window system keeps one (X11 window managers): a
+// dock on every desktop, outside the task bar and pager, holding a strip of the edge so that
+// maximised windows stop beside it. Where the session has no such notion nothing happens.
+class ScreenEdge {
+public:
+    enum class Side { Left, Right };
+    virtual ~ScreenEdge() = default;
+    // Marks the window as a dock; takes effect when it is shown next.
+    virtual void makeDock(QWindow* window) = 0;
+    // Reserves width pixels of the screen's edge beside the window, over the window's own rows;
+    // 0 releases the strip.
+    virtual void reserve(QWindow* window, Side side, int width) = 0;
+};
+
 class ProcessorCounters;
 class MemoryInfo;
 class FixedDisks;
@@ -86,4 +111,6 @@ struct Platform {
     FixedDisks* disks = nullptr;
     InterfaceTable* interfaces = nullptr;
     HostAddresses* hosts = nullptr;
+    SessionStart* sessionStart = nullptr;
+    ScreenEdge* screenEdge = nullptr;
 };

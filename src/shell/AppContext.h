@@ -8,10 +8,10 @@
 class SettingsStore;
 struct SkinState;
 
-// What every window of the bar is handed when it is built: the program's folder (AppDir, where
-// the shipped pictures and skins live), the user's data folder (where the data files live),
-// the settings, the current skin, the platform services and the locale. main() owns them;
-// tests make their own. Every service is required: nothing falls back to the real system.
+// What every window of the bar is handed when it is built: the program's read-only files (AppDir:
+// the shipped pictures, skins and sounds), the user's data folder (the data files and the user's
+// own skins), the settings, the current skin, the platform services and the locale. main() owns
+// them; tests make their own. Every service is required: nothing falls back to the real system.
 struct AppContext {
     QString appDir;
     QString dataDir;
@@ -26,4 +26,6 @@ struct AppContext {
     {
         return dataDir + QLatin1Char('/') + relative;
     }
+    // The user's own skins, laid out like the program's skins/ folder.
+    QString userSkinsDir() const { return dataPath(QStringLiteral("skins")); }
 };

@@ -25,10 +25,11 @@ void drawHand(QPainter& painter, const QLine& hand, const QColor& colour, double
 
 namespace ClockFace {
 
-QImage Paint(
-    const QPixmap& dial, const QSize& size, const ClockHands& hands, const HandColours& colours)
+QImage Paint(const QPixmap& dial, const QSize& size, const ClockHands& hands,
+    const HandColours& colours, qreal ratio)
 {
-    QImage face(size, QImage::Format_ARGB32_Premultiplied);
+    QImage face(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    face.setDevicePixelRatio(ratio);
     face.fill(Qt::transparent);
     QPainter painter(&face);
     if (!dial.isNull())

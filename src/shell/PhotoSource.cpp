@@ -1,6 +1,7 @@
 #include "PhotoSource.h"
 #include "shell/SettingsKeys.h"
 
+#include "AppContext.h"
 #include "SettingsStore.h"
 #include "Skin.h"
 
@@ -8,13 +9,12 @@
 
 namespace PhotoSource {
 
-QString PictureToShow(const QString& appDir, const SettingsStore& settings)
+QString PictureToShow(const AppContext& context)
 {
-    const QString photo = settings.value(Keys::Photo);
+    const QString photo = context.settings->value(Keys::Photo);
     if (!photo.isEmpty() && QFileInfo(photo).isFile())
         return photo;
-    const QString logo
-        = Skin::SkinFolder(appDir, QString(), settings) + QStringLiteral("tolvane_logo.bmp");
+    const QString logo = Skin::SkinFolder(context, QString()) + QStringLiteral("tolvane_logo.bmp");
     return QFileInfo(logo).isFile() ? logo : QString();
 }
 

@@ -34,6 +34,8 @@ constexpr std::array kKeys = {
     &Keys::WeatherServer,
     &Keys::WeatherSource,
     &Keys::OpenMeteoAddress,
+    &Keys::AutoStart,
+    &Keys::ReserveScreenEdge,
 };
 
 } // namespace

@@ -74,6 +74,9 @@ inline constexpr SettingKey WeatherSource { "WeatherSource", "auto", "auto" };
 // The public forecast service's address; a mirror or a test server can stand in for it.
 inline constexpr SettingKey OpenMeteoAddress { "OpenMeteoAddress",
     "https://api.open-meteo.com/v1/forecast", "https://api.open-meteo.com/v1/forecast" };
+inline constexpr SettingKey AutoStart { "AutoStart", "0", "0" };
+// Whether the bar keeps its strip of the screen edge free of maximised windows.
+inline constexpr SettingKey ReserveScreenEdge { "ReserveScreenEdge", "1", "1" };
 
 } // namespace Keys
 

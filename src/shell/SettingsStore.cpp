@@ -16,7 +16,7 @@ SettingsStore::SettingsStore(const QString& folder)
 QString SettingsStore::defaultFolder()
 {
     QString base = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
-    if (base.isEmpty())
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) // a relative value counts as unset
         base = QDir::homePath() + QStringLiteral("/.config");
     return base + QStringLiteral("/tolvane");
 }

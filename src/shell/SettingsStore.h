@@ -18,7 +18,7 @@ public:
     // folder: where the ini files live; empty means the user's configuration folder.
     explicit SettingsStore(const QString& folder = QString());
 
-    // $XDG_CONFIG_HOME/tolvane, or ~/.config/tolvane when the variable is unset.
+    // $XDG_CONFIG_HOME/tolvane, or ~/.config/tolvane when the variable is unset or relative.
     static QString defaultFolder();
     QString folder() const { return m_folder; }
     QString filePath(const QString& application) const;

@@ -1,10 +1,12 @@
 #include "Skin.h"
 #include "shell/SettingsKeys.h"
 
+#include "AppContext.h"
 #include "IniReader.h"
 #include "SettingsStore.h"
 #include "common/Numbers.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 QColor SkinState::toColor(quint32 value)
@@ -28,10 +30,27 @@ bool ParseSkinColor(const QString& text, quint32& colour)
     return true;
 }
 
-QString SkinFolder(const QString& appDir, const QString& name, const SettingsStore& settings)
+QString NamedSkinFolder(const AppContext& context, const QString& skin)
 {
-    const QString skin = name.isEmpty() ? settings.value(Keys::Skin) : name;
-    return appDir + QStringLiteral("/skins/") + skin + QLatin1Char('/');
+    const QString own = context.userSkinsDir() + QLatin1Char('/') + skin;
+    if (!skin.isEmpty() && QFileInfo(own).isDir())
+        return own + QLatin1Char('/');
+    return context.path(QStringLiteral("skins/")) + skin + QLatin1Char('/');
+}
+
+QString SkinFolder(const AppContext& context, const QString& name)
+{
+    return NamedSkinFolder(context, name.isEmpty() ? context.settings->value(Keys::Skin) : name);
+}
+
+QStringList SkinNames(const AppContext& context)
+{
+    QStringList names;
+    for (const QString& root : { context.path(QStringLiteral("skins")), context.userSkinsDir() })
+        names += QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    names.sort(Qt::CaseInsensitive);
+    names.removeDuplicates();
+    return names;
 }
 
 void ReadSkinIni(const QString& folder, SkinState& state)
@@ -66,7 +85,11 @@ QPixmap SkinImages::picture(const QString& fileName)
         return *found;
     QPixmap pixmap;
     const QString path = m_folder + fileName;
-    if (QFileInfo::exists(path))
+    const int dot = fileName.lastIndexOf(u'.');
+    const QString dense = m_folder + fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot);
+    if (m_ratio > 1.0 && dot > 0 && QFileInfo::exists(dense) && pixmap.load(dense))
+        pixmap.setDevicePixelRatio(2.0);
+    else if (QFileInfo::exists(path))
         pixmap.load(path);
     m_loaded.insert(fileName, pixmap);
     return pixmap;

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
-class SettingsStore;
+struct AppContext;
 
 // A skin's colours are 24-bit values red + 256 * green + 65536 * blue, black until a skin sets
 // them.
@@ -34,8 +34,15 @@ namespace Skin {
 // the text has fewer than three parts.
 bool ParseSkinColor(const QString& text, quint32& colour);
 
-// The skin folder: AppDir/skins/<name>/; an empty name means the setting "Skin".
-QString SkinFolder(const QString& appDir, const QString& name, const SettingsStore& settings);
+// The folder of the named skin, ending with "/": the user's own skins folder when it holds that
+// skin, else AppDir/skins/<name>/.
+QString NamedSkinFolder(const AppContext& context, const QString& skin);
+
+// The skin folder LoadSkin uses: an empty name means the setting "Skin".
+QString SkinFolder(const AppContext& context, const QString& name);
+
+// Every skin there is to choose from, the program's and the user's, each name once, sorted.
+QStringList SkinNames(const AppContext& context);
 
 // Reads skin.ini of the folder into state: the weather-picture flag and the six colours. A
 // colour whose value has fewer than three parts keeps its previous value.
@@ -44,10 +51,13 @@ void ReadSkinIni(const QString& folder, SkinState& state);
 } // namespace Skin
 
 // The pictures of one skin folder, each file decoded at most once however many controls use it.
+// On a high-density screen a picture drawn at twice the pixels ("name@2x.bmp") is taken when the
+// skin has one.
 class SkinImages {
 public:
-    explicit SkinImages(const QString& folder)
+    explicit SkinImages(const QString& folder, qreal screenRatio = 1.0)
         : m_folder(folder)
+        , m_ratio(screenRatio)
     {
     }
     // A null pixmap when the file is missing or unreadable: the control then keeps its picture.
@@ -56,5 +66,6 @@ public:
 
 private:
     QString m_folder;
+    qreal m_ratio;
     QHash<QString, QPixmap> m_loaded;
 };

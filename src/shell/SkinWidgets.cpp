@@ -14,7 +14,7 @@ void PictureBox::setSkinPicture(const QPixmap& pixmap)
     if (pixmap.isNull())
         return;
     setPixmap(pixmap);
-    resize(pixmap.size());
+    resize(pixmap.deviceIndependentSize().toSize());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

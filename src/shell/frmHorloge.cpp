@@ -95,6 +95,7 @@ void frmHorloge::DrawClock()
 void frmHorloge::paintDial()
 {
     const ClockFace::HandColours colours { skin().textDark(), skin().textError() };
-    m_face = ClockFace::Paint(m_dialPicture, m_dial->size(), m_hands, colours);
+    m_face = ClockFace::Paint(
+        m_dialPicture, m_dial->size(), m_hands, colours, m_dial->devicePixelRatioF());
     m_dial->setPixmap(QPixmap::fromImage(m_face));
 }

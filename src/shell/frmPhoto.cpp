@@ -24,7 +24,7 @@ void frmPhoto::DisplayPhoto()
 {
     if (m_context.settings->number(Keys::DisplayPhoto) == 0)
         return;
-    const QString path = PhotoSource::PictureToShow(m_context.appDir, *m_context.settings);
+    const QString path = PhotoSource::PictureToShow(m_context);
     if (!path.isEmpty())
         showPicture(path);
 }

@@ -16,6 +16,7 @@ class TestSingleInstance : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
         env.insert(QStringLiteral("TOLVANE_NO_DIALOGS"), QStringLiteral("1"));
         return env;

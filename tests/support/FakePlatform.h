@@ -92,6 +92,31 @@ public:
     void play(const QString& wavePath) override { played.append(wavePath); }
 };
 
+class RecordingSessionStart : public SessionStart {
+public:
+    bool enabled = false;
+    QList<bool> requests;
+    bool setEnabled(bool on) override
+    {
+        requests.append(on);
+        enabled = on;
+        return true;
+    }
+    bool isEnabled() const override { return enabled; }
+};
+
+class RecordingScreenEdge : public ScreenEdge {
+public:
+    struct Reservation {
+        Side side;
+        int width;
+    };
+    int docked = 0;
+    QList<Reservation> reservations;
+    void makeDock(QWindow*) override { ++docked; }
+    void reserve(QWindow*, Side side, int width) override { reservations.append({ side, width }); }
+};
+
 // System figures set by the test; monitor tests that need real parsing use the Linux readers over
 // prepared /proc files instead.
 class FakeProcessors : public ProcessorCounters {
@@ -153,6 +178,8 @@ struct FakePlatform {
     FakeDisks disks;
     FakeInterfaces interfaces;
     FakeHosts hosts;
+    RecordingSessionStart sessionStart;
+    RecordingScreenEdge screenEdge;
 
     Platform services()
     {
@@ -168,6 +195,8 @@ struct FakePlatform {
         p.disks = &disks;
         p.interfaces = &interfaces;
         p.hosts = &hosts;
+        p.sessionStart = &sessionStart;
+        p.screenEdge = &screenEdge;
         return p;
     }
 };

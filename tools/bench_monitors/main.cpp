@@ -79,7 +79,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    LinuxPlatform platform;
+    LinuxPlatform platform { QString() };
     SkinState skin;
     Skin::ParseSkinColor(QStringLiteral("222|228|236"), skin.colorTextDark);
     Skin::ParseSkinColor(QStringLiteral("94|234|212"), skin.colorTextTitle);

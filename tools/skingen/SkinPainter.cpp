@@ -8,13 +8,6 @@
 
 namespace {
 
-QImage canvas(int w, int h, const QColor& fill)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(fill);
-    return image;
-}
-
 void antialias(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing);
@@ -40,8 +33,8 @@ QPen pen(const QColor& c, qreal width)
 
 QColor mix(const QColor& a, const QColor& b, qreal t)
 {
-    return QColor::fromRgbF(a.redF() * (1 - t) + b.redF() * t, a.greenF() * (1 - t) + b.greenF() * t,
-                            a.blueF() * (1 - t) + b.blueF() * t);
+    return QColor::fromRgbF(a.redF() * (1 - t) + b.redF() * t,
+        a.greenF() * (1 - t) + b.greenF() * t, a.blueF() * (1 - t) + b.blueF() * t);
 }
 
 void drawGear(QPainter& p, QPointF c, qreal r, const QColor& colour)
@@ -64,6 +57,15 @@ void drawGear(QPainter& p, QPointF c, qreal r, const QColor& colour)
 
 } // namespace
 
+// Every picture is drawn in skin pixels; the image holds scale times as many.
+QImage SkinPainter::canvas(int w, int h, const QColor& fill) const
+{
+    QImage image(w * m_scale, h * m_scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(m_scale);
+    image.fill(fill);
+    return image;
+}
+
 QImage SkinPainter::backgroundTop() const
 {
     QImage image = canvas(146, 22, m_theme.strip);
@@ -71,7 +73,7 @@ QImage SkinPainter::backgroundTop() const
     QLinearGradient g(0, 0, 0, 22);
     g.setColorAt(0, m_theme.strip.lighter(112));
     g.setColorAt(1, m_theme.strip);
-    p.fillRect(image.rect(), g);
+    p.fillRect(0, 0, 146, 22, g);
     p.fillRect(0, 20, 146, 2, m_theme.accent);
     return image;
 }
@@ -218,14 +220,14 @@ QImage SkinPainter::clockDial() const
         const bool major = i % 5 == 0;
         const qreal outer = 43, inner = major ? 37 : 40.5;
         p.setPen(pen(major ? m_theme.textDark : mix(m_theme.textDark, m_theme.face, 0.55),
-                     major ? 2.0 : 1.0));
+            major ? 2.0 : 1.0));
         p.drawLine(QPointF(c.x() + outer * qSin(a), c.y() - outer * qCos(a)),
-                   QPointF(c.x() + inner * qSin(a), c.y() - inner * qCos(a)));
+            QPointF(c.x() + inner * qSin(a), c.y() - inner * qCos(a)));
     }
     p.setPen(m_theme.accent);
     p.setFont(font(9, true));
-    const std::pair<int, QPointF> numbers[] = { { 12, { 50, 27 } }, { 3, { 74, 50 } },
-                                                { 6, { 50, 73 } }, { 9, { 26, 50 } } };
+    const std::pair<int, QPointF> numbers[]
+        = { { 12, { 50, 27 } }, { 3, { 74, 50 } }, { 6, { 50, 73 } }, { 9, { 26, 50 } } };
     for (const auto& [n, at] : numbers)
         p.drawText(QRectF(at.x() - 8, at.y() - 6, 16, 12), Qt::AlignCenter, QString::number(n));
     return image;
@@ -319,7 +321,8 @@ QString SkinPainter::skinIni() const
     QString ini;
     ini += QStringLiteral("; Skin \"%1\" of Tolvane. Colours are red|green|blue, 0-255.\r\n")
                .arg(m_theme.name);
-    ini += QStringLiteral("[skin]\r\nUseImgMeteoSkin=%1\r\n\r\n").arg(m_theme.weatherFolder ? 1 : 0);
+    ini += QStringLiteral("[skin]\r\nUseImgMeteoSkin=%1\r\n\r\n")
+               .arg(m_theme.weatherFolder ? 1 : 0);
     ini += QStringLiteral("[colors]\r\n");
     ini += QStringLiteral("TextDark=%1\r\n").arg(colour(m_theme.textDark));
     ini += QStringLiteral("TextLight=%1\r\n").arg(colour(m_theme.textLight));

@@ -1,5 +1,6 @@
 #include "LinuxPlatform.h"
 
+#include "AutostartEntry.h"
 #include "DesktopLauncher.h"
 #include "MessageDialogs.h"
 #include "MountedFixedDisks.h"
@@ -11,8 +12,11 @@
 #include "SoundPlayer.h"
 #include "SystemClock.h"
 #include "SystemHostAddresses.h"
+#include "X11ScreenEdge.h"
 
-LinuxPlatform::LinuxPlatform()
+#include <QCoreApplication>
+
+LinuxPlatform::LinuxPlatform(const QString& autostartFolder)
     : m_clock(std::make_unique<SystemClock>())
     , m_connection(std::make_unique<RouteConnectionState>())
     , m_screen(std::make_unique<PrimaryScreen>())
@@ -24,6 +28,9 @@ LinuxPlatform::LinuxPlatform()
     , m_disks(std::make_unique<MountedFixedDisks>())
     , m_interfaces(std::make_unique<ProcNetInterfaces>())
     , m_hosts(std::make_unique<SystemHostAddresses>())
+    , m_sessionStart(std::make_unique<AutostartEntry>(
+          autostartFolder, QCoreApplication::applicationFilePath()))
+    , m_screenEdge(std::make_unique<X11ScreenEdge>())
 {
 }
 
@@ -43,5 +50,7 @@ Platform LinuxPlatform::services() const
     p.disks = m_disks.get();
     p.interfaces = m_interfaces.get();
     p.hosts = m_hosts.get();
+    p.sessionStart = m_sessionStart.get();
+    p.screenEdge = m_screenEdge.get();
     return p;
 }

@@ -12,7 +12,8 @@
 // Owns the Linux implementations of every platform service.
 class LinuxPlatform {
 public:
-    LinuxPlatform();
+    // autostartFolder: where the session looks for programs to start ($XDG_CONFIG_HOME/autostart).
+    explicit LinuxPlatform(const QString& autostartFolder);
     ~LinuxPlatform();
     Platform services() const;
 
@@ -28,4 +29,6 @@ private:
     std::unique_ptr<FixedDisks> m_disks;
     std::unique_ptr<InterfaceTable> m_interfaces;
     std::unique_ptr<HostAddresses> m_hosts;
+    std::unique_ptr<SessionStart> m_sessionStart;
+    std::unique_ptr<ScreenEdge> m_screenEdge;
 };

@@ -1,0 +1,72 @@
+#include "AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#ifndef TOLVANE_INSTALLED_DATA
+#define TOLVANE_INSTALLED_DATA "../share/tolvane"
+#endif
+
+namespace {
+
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+    | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+
+// A base folder variable counts only when it holds an absolute path; anything else is ignored
+// as if unset.
+QString baseFolder(const QString& variable, const QString& home, const QString& fallback)
+{
+    if (!variable.isEmpty() && QDir::isAbsolutePath(variable))
+        return QDir::cleanPath(variable);
+    return QDir::cleanPath(home + QLatin1Char('/') + fallback);
+}
+
+QString programFilesDir(const AppPaths::Environment& env)
+{
+    if (QFileInfo(env.programDir + QStringLiteral("/skins")).isDir())
+        return env.programDir;
+    const QString installed
+        = QDir::cleanPath(env.programDir + QLatin1Char('/') + env.installedDataRelative);
+    if (!env.installedDataRelative.isEmpty() && QFileInfo(installed).isDir())
+        return installed;
+    return env.programDir;
+}
+
+} // namespace
+
+AppPaths::Environment AppPaths::Environment::current()
+{
+    Environment env;
+    env.programDir = QCoreApplication::applicationDirPath();
+    env.home = QDir::homePath();
+    env.xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    env.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    env.installedDataRelative = QStringLiteral(TOLVANE_INSTALLED_DATA);
+    return env;
+}
+
+AppPaths AppPaths::resolve(const Environment& env)
+{
+    AppPaths paths;
+    paths.appDir = programFilesDir(env);
+    paths.dataDir = baseFolder(env.xdgDataHome, env.home, QStringLiteral(".local/share"))
+        + QStringLiteral("/tolvane");
+    paths.configDir = baseFolder(env.xdgConfigHome, env.home, QStringLiteral(".config"));
+    return paths;
+}
+
+bool AppPaths::makePrivateFolder(const QString& path)
+{
+    const QString clean = QDir::cleanPath(path);
+    if (clean.isEmpty())
+        return false;
+    // Parents the user's session has not made yet get 0700 too, as the base folders should.
+    const QString parent = QFileInfo(clean).path();
+    if (parent != clean && !QFileInfo(parent).isDir() && !makePrivateFolder(parent))
+        return false;
+    if (!QFileInfo(clean).isDir() && !QDir().mkdir(clean))
+        return false;
+    return QFile::setPermissions(clean, kOwnerOnly) && QFileInfo(clean).isDir();
+}

@@ -1,0 +1,65 @@
+#include "platform/linux/AutostartEntry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestAutostartEntry : public QObject {
+    Q_OBJECT
+private slots:
+    void entry_is_written_and_removed()
+    {
+        QTemporaryDir config;
+        const QString folder = config.filePath(QStringLiteral("autostart"));
+        AutostartEntry entry(folder, QStringLiteral("/opt/tolvane/bin/tolvane"));
+        QVERIFY(!entry.isEnabled());
+
+        QVERIFY(entry.setEnabled(true)); // the folder is made when missing
+        QVERIFY(entry.isEnabled());
+        QFile file(folder + QStringLiteral("/tolvane.desktop"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("[Desktop Entry]\n"));
+        QVERIFY(text.contains("\nType=Application\n"));
+        QVERIFY(text.contains("\nExec=/opt/tolvane/bin/tolvane\n"));
+        QVERIFY(entry.setEnabled(true)); // already there: nothing to do
+
+        QVERIFY(entry.setEnabled(false));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/tolvane.desktop")));
+        QVERIFY(entry.setEnabled(false)); // already gone
+    }
+
+    void a_folder_that_cannot_be_made_is_reported()
+    {
+        QTemporaryDir config;
+        QFile blocker(config.filePath(QStringLiteral("autostart")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        AutostartEntry entry(blocker.fileName(), QStringLiteral("/usr/bin/tolvane"));
+        QVERIFY(!entry.setEnabled(true));
+    }
+
+    void program_path_is_quoted_for_exec_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("plain") << "/usr/bin/tolvane"
+                               << "/usr/bin/tolvane";
+        QTest::newRow("space") << "/home/a b/tolvane"
+                               << "\"/home/a b/tolvane\"";
+        QTest::newRow("dollar") << "/home/$x/tolvane"
+                                << "\"/home/\\\\$x/tolvane\"";
+        QTest::newRow("quote") << "/home/a\"b/tolvane"
+                               << "\"/home/a\\\\\"b/tolvane\"";
+        QTest::newRow("accent only") << "/home/h\u00e9l\u00e8ne/tolvane"
+                                     << "/home/h\u00e9l\u00e8ne/tolvane";
+    }
+    void program_path_is_quoted_for_exec()
+    {
+        QFETCH(QString, path);
+        QTEST(AutostartEntry::execArgument(path), "exec");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAutostartEntry)
+#include "TestAutostartEntry.moc"
