@@ -69,6 +69,8 @@ void BarWindows::showOptions(OptionsHost host, std::function<void()> closed)
     m_options->show();
     m_options->raise();
     m_options->activateWindow();
+}
+
 void BarWindows::showPasswordVault()
 {
     m_vault->open();

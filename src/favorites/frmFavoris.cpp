@@ -277,21 +277,21 @@ void frmFavoris::renameRow(FavoriteKind kind, QTreeWidgetItem* item)
     }
 }
 
-void frmFavoris::dropFiles(const QMimeData* data)
+void frmFavoris::dropFiles(const QMimeData* mime)
 {
-    if (!data->hasUrls())
+    if (!mime->hasUrls())
         return;
-    if (m_logic.DropFiles(data->urls()) > 0)
+    if (m_logic.DropFiles(mime->urls()) > 0)
         offerNextPending();
 }
 
-void frmFavoris::dropAddress(const QMimeData* data)
+void frmFavoris::dropAddress(const QMimeData* mime)
 {
     QString text;
-    if (data->hasText())
-        text = data->text();
-    else if (data->hasUrls() && !data->urls().isEmpty())
-        text = data->urls().constFirst().toString();
+    if (mime->hasText())
+        text = mime->text();
+    else if (mime->hasUrls() && !mime->urls().isEmpty())
+        text = mime->urls().constFirst().toString();
     if (m_logic.DropAddress(text))
         offerNextPending();
 }

@@ -51,8 +51,8 @@ private:
     QTreeWidgetItem* makeRow(FavoriteKind kind, int index);
     void openRow(FavoriteKind kind, QTreeWidgetItem* item);
     void renameRow(FavoriteKind kind, QTreeWidgetItem* item);
-    void dropFiles(const QMimeData* data);
-    void dropAddress(const QMimeData* data);
+    void dropFiles(const QMimeData* mime);
+    void dropAddress(const QMimeData* mime);
     void offerNextPending();
     void confirmAdd(const QString& target, const QString& label);
 

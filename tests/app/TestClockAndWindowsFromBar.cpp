@@ -121,6 +121,7 @@ void TestClockAndWindowsFromBar::network_tools_beside_the_program_come_before_th
     app.settings->save(Keys::DisplayLAN, QStringLiteral("1"));
     app.fakes.launcher.available = { QStringLiteral("Pelnorix") };
     const QString beside = app.appDir() + QStringLiteral("/Pelnorix");
+    app.fakes.launcher.programs = { beside };
     QFile tools(beside);
     QVERIFY(tools.open(QIODevice::WriteOnly));
     tools.write("#!/bin/sh\n");
@@ -134,6 +135,8 @@ void TestClockAndWindowsFromBar::network_tools_beside_the_program_come_before_th
     QVERIFY(tools.remove());
     click(&bar, "cmdPelnorix");
     QCOMPARE(app.fakes.launcher.started.value(1).value(0), QStringLiteral("/usr/bin/Pelnorix"));
+}
+
 void TestClockAndWindowsFromBar::vault_button_opens_one_password_dialog_then_the_vault()
 {
     TestApp app;

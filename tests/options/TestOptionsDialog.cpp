@@ -108,6 +108,7 @@ private slots:
         QSignalSpy closing(&dialog, &frmOptions::closing);
         dialog.show();
         // A folder where the file goes makes its rename fail.
+        QFile::remove(app.settings->filePath(QStringLiteral("Tolvane")));
         QVERIFY(QDir().mkpath(app.settings->filePath(QStringLiteral("Tolvane"))));
         QVERIFY(!dialog.Save());
         QVERIFY(dialog.isVisible());

@@ -223,8 +223,7 @@ private slots:
         if (!skin.isEmpty())
             bench.app.settings->save(Keys::Skin, skin);
         // As the bar does when it loads the skin.
-        Skin::ReadSkinIni(
-            Skin::SkinFolder(bench.app.appDir(), QString(), *bench.app.settings), bench.app.skin);
+        Skin::ReadSkinIni(Skin::SkinFolder(bench.app.context, QString()), bench.app.skin);
         bench.meteo.ResetWeatherDisplay();
         QCOMPARE(bench.pictureColour(), fromSkin ? kSkinPlaceholder : kPlaceholder);
     }

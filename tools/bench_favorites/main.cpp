@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "cannot write the favorites files\n");
         return 1;
     }
-    LinuxPlatform platform;
+    LinuxPlatform platform { QString() };
     SettingsStore settings(config.path());
     SkinState skin;
     const QString skinFolder = argc > 1

@@ -105,7 +105,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s create|reopen APPDIR DATADIR PICTURE\n", argv[0]);
         return 2;
     }
-    LinuxPlatform platform;
+    LinuxPlatform platform { QString() };
     SettingsStore settings;
     SkinState skin;
     AppContext context { args[2], args[3], &settings, &skin, platform.services() };
