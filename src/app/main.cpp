@@ -1,4 +1,5 @@
 #include "app/frmTolvane.h"
+#include "common/DataFolder.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/MessageDialogs.h"
 #include "platform/linux/SingleInstanceLock.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
     SkinState skin;
     const QString appDir = QApplication::applicationDirPath();
     AppContext context { appDir, appDir, &settings, &skin, platform.services() };
+    DataFolder::removeStaleCopies(context.dataDir, { QStringLiteral("tolvane_*.dat") });
     frmTolvane bar(context);
     bar.Start();
     bar.show();
