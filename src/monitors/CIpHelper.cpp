@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <limits>
+
 CIpHelper::CIpHelper(InterfaceTable* table)
     : m_table(table)
     , m_interfaces(std::make_shared<CInterfaces>())
@@ -45,6 +47,13 @@ std::unique_ptr<CInterface> CIpHelper::FromRow(const InterfaceRow& row)
     return item;
 }
 
+// Counters near the 64-bit limit (the kernel's may reach it) must not wrap into a negative total.
+static qint64 saturatedSum(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
+}
+
 std::shared_ptr<CInterfaces> CIpHelper::Interfaces()
 {
     m_bytesReceived = 0;
@@ -54,8 +63,8 @@ std::shared_ptr<CInterfaces> CIpHelper::Interfaces()
         return m_interfaces;
     for (const InterfaceRow& row : m_table->read()) {
         std::unique_ptr<CInterface> item = FromRow(row);
-        m_bytesReceived += item->OctetsReceived;
-        m_bytesSent += item->OctetsSent;
+        m_bytesReceived = saturatedSum(m_bytesReceived, item->OctetsReceived);
+        m_bytesSent = saturatedSum(m_bytesSent, item->OctetsSent);
         m_interfaces->Add(item);
     }
     return m_interfaces;
