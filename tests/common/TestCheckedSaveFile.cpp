@@ -50,7 +50,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tolvane_test.dat"));
         writeAll(path, "the old content\r\n");
-        const QByteArray piece(4000 / writes, 'x');
+        const QByteArray piece(3000 / writes, 'x');
         const int result = runWithFileSizeLimit(1024, [&] {
             CheckedSaveFile file(path);
             if (!file.open())
