@@ -1,4 +1,5 @@
 #include "app/frmTolvane.h"
+#include "common/DataFolder.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/MessageDialogs.h"
 #include "platform/linux/SingleInstanceLock.h"
@@ -70,6 +71,7 @@ int main(int argc, char* argv[])
     SkinState skin;
     AppContext context { paths.appDir, paths.dataDir, &settings, &skin, platform.services(),
         QLocale::system() };
+    DataFolder::removeStaleCopies(context.dataDir, { QStringLiteral("tolvane_*.dat") });
     frmTolvane bar(context);
     bar.Start();
     bar.show();

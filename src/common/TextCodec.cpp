@@ -15,11 +15,6 @@ bool fitsCp1252(const QString& text)
     return true;
 }
 
-QByteArray encodeLine(const QString& line)
-{
-    return fitsCp1252(line) ? Cp1252::encode(line) : line.toUtf8();
-}
-
 static bool hasHighByte(const QByteArray& bytes)
 {
     for (char b : bytes) {
@@ -27,6 +22,18 @@ static bool hasHighByte(const QByteArray& bytes)
             return true;
     }
     return false;
+}
+
+QByteArray encodeLine(const QString& line)
+{
+    if (fitsCp1252(line)) {
+        const QByteArray bytes = Cp1252::encode(line);
+        // Windows-1252 bytes that are also valid UTF-8 ("Ã©") would be read back as other
+        // characters ("é"); such a line is written in UTF-8.
+        if (!hasHighByte(bytes) || !QByteArrayView(bytes).isValidUtf8())
+            return bytes;
+    }
+    return line.toUtf8();
 }
 
 QString decodeLine(const QByteArray& bytes)

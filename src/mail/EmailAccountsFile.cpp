@@ -1,10 +1,10 @@
 #include "EmailAccountsFile.h"
 
+#include "common/CheckedSaveFile.h"
 #include "common/CryptRC4.h"
 #include "platform/Platform.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace EmailAccountsFile {
 
@@ -20,12 +20,7 @@ bool SaveEmailAccounts(const QString& dataDir, const QList<EmailAccount>& rows, 
         content += cCryptRC4::EncipherLine(account.recordLine()).toLatin1() + "\r\n";
 
     const QString filePath = path(dataDir);
-    QSaveFile file(filePath);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        written = file.write(content) == content.size() && file.commit();
-    }
+    const bool written = CheckedSaveFile::saveWhole(filePath, content);
     if (!written && dialogs) {
         dialogs->message(Dialogs::Icon::Critical, QStringLiteral("Tolvane"),
             QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ") + filePath);

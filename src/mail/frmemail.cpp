@@ -32,10 +32,20 @@ frmemail::frmemail(AppContext& context, QWidget* parent)
     connect(&m_checker, &MailChecker::accountDone, this, &frmemail::timerWanted);
 }
 
+// A file may hold any number of lines; the picture stops where the screen does, and the accounts
+// beyond it are checked without being drawn.
+int frmemail::DrawnEmailAccounts() const
+{
+    const Screen* screen = m_context.platform.screen;
+    const int screenHeight = screen ? screen->geometry().height() : 0;
+    const int fitting = std::max(1, std::max(screenHeight, 480) / (2 * m_emailRowHeight));
+    return std::min(NbEmailAccounts(), fitting);
+}
+
 // Two lines per account; with no account the frame ends where the status picture starts.
 double frmemail::layoutHeight()
 {
-    m_status->resize(m_status->width(), NbEmailAccounts() * 2 * m_emailRowHeight);
+    m_status->resize(m_status->width(), DrawnEmailAccounts() * 2 * m_emailRowHeight);
     DrawEmailStatus();
     return m_status->y() + m_status->height();
 }
@@ -85,7 +95,8 @@ void frmemail::DrawEmailStatus()
     const int ascent = QFontMetrics(m_status->font()).ascent();
     const EmailAccountTable& table = m_checker.table();
     int y = 0;
-    for (int k = 0; k < table.NbEmailAccounts(); ++k) {
+    const int drawn = std::min(DrawnEmailAccounts(), m_statusImage.height() / m_emailRowHeight / 2);
+    for (int k = 0; k < drawn; ++k) {
         const EmailAccountTable::Entry& entry = table.at(k);
         const QString name = EmailAccount::fromRecordLine(entry.EmailAccounts)[EmailAccount::Name];
         painter.setPen(skin().textTitle());

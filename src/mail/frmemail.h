@@ -17,6 +17,8 @@ public:
     // Reads the accounts file into the account table.
     void LoadEmailAccounts();
     int NbEmailAccounts() const { return m_checker.table().NbEmailAccounts(); }
+    // The accounts the status picture shows: the first ones, as many as the screen can hold.
+    int DrawnEmailAccounts() const;
     // 0 while no round of checks is under way.
     int CurrentEmailAccount() const { return m_checker.table().CurrentEmailAccount(); }
     // The next round starts at the first account.

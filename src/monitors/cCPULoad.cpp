@@ -18,12 +18,8 @@ cCPULoad::cCPULoad(ProcessorCounters* counters)
 
 int cCPULoad::GetCPUCount()
 {
-    if (m_count < 1) {
+    if (m_count < 1)
         m_count = m_counters ? std::max(0, m_counters->processorCount()) : 0;
-        m_idle = QList<qint64>(m_count, 0);
-        m_previousIdle = QList<qint64>(m_count, 0);
-        m_samplesInRow = QList<int>(m_count, 0);
-    }
     return m_count;
 }
 
@@ -37,17 +33,18 @@ void cCPULoad::CollectCPUData()
         throw CPULoadError(CPULoadError::ProcessorObject, QStringLiteral(".CollectData"),
             QStringLiteral("Unable to locate the 'Processor' performance object"));
     GetCPUCount();
-    QList<bool> present(m_count, false);
     for (const ProcessorSample::Idle& processor : sample.processors) {
         if (processor.number < 0 || processor.number >= m_count)
             throw CPULoadError(CPULoadError::ProcessorIndex, QStringLiteral(".CollectCPUData()"),
                 QStringLiteral("CPU index out of bounds"));
-        m_previousIdle[processor.number] = m_idle[processor.number];
-        m_idle[processor.number] = processor.idleTime;
-        present[processor.number] = true;
     }
-    for (int n = 0; n < m_count; ++n)
-        m_samplesInRow[n] = present[n] ? m_samplesInRow[n] + 1 : 0;
+    QMap<int, Processor> present;
+    for (const ProcessorSample::Idle& processor : sample.processors) {
+        const Processor before = m_processors.value(processor.number);
+        present.insert(
+            processor.number, { processor.idleTime, before.idle, before.samplesInRow + 1 });
+    }
+    m_processors = present; // a processor missing from this sample starts again from zero
     m_previousSampleTime = m_sampleTime;
     m_sampleTime = sample.sampleTime;
 }
@@ -60,21 +57,23 @@ int cCPULoad::GetCPUUsage(int index)
     if (n < 0 || n >= m_count)
         throw CPULoadError(CPULoadError::ProcessorIndex, QStringLiteral(".GetCPUUsage()"),
             QStringLiteral("CPU index out of bounds"));
+    const Processor processor = m_processors.value(n);
     // A processor needs two samples in a row: counting from zero would read as full load.
-    if (m_samplesInRow[n] < 2 || m_sampleTime == m_previousSampleTime)
+    if (processor.samplesInRow < 2 || m_sampleTime == m_previousSampleTime)
         return 0;
-    const double idle = double(m_idle[n] - m_previousIdle[n]);
-    const double elapsed = double(m_sampleTime - m_previousSampleTime);
-    return int(Numbers::RoundHalfEven((1.0 - idle / elapsed) * 100.0));
+    const double idle = double(processor.idle) - double(processor.previousIdle);
+    const double elapsed = double(m_sampleTime) - double(m_previousSampleTime);
+    const double load = (1.0 - idle / elapsed) * 100.0;
+    return int(Numbers::RoundHalfEven(std::clamp(load, -1e9, 1e9)));
 }
 
 int cCPULoad::GetMachineUsage()
 {
     qint64 sum = 0;
     int measured = 0;
-    for (int n = 0; n < m_count; ++n) {
-        if (m_samplesInRow[n] >= 2) {
-            sum += GetCPUUsage(n + 1);
+    for (auto it = m_processors.cbegin(); it != m_processors.cend(); ++it) {
+        if (it->samplesInRow >= 2) {
+            sum += GetCPUUsage(it.key() + 1);
             ++measured;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QList>
+#include <QMap>
 #include <QString>
 
 #include <stdexcept>
@@ -34,7 +34,7 @@ class cCPULoad {
 public:
     explicit cCPULoad(ProcessorCounters* counters);
 
-    // The number of processors, asked of the counters once; creates the sample arrays.
+    // The number of processors (the highest number plus one), asked of the counters once.
     int GetCPUCount();
     // Takes one sample: the current counters become the previous ones.
     void CollectCPUData();
@@ -46,11 +46,17 @@ public:
     int GetMachineUsage();
 
 private:
+    // What is known of one processor present in the last sample.
+    struct Processor {
+        qint64 idle = 0;
+        qint64 previousIdle = 0;
+        int samplesInRow = 0; // consecutive samples holding it
+    };
+
     ProcessorCounters* m_counters;
     int m_count = -1;
     qint64 m_sampleTime = 0;
     qint64 m_previousSampleTime = 0;
-    QList<qint64> m_idle;
-    QList<qint64> m_previousIdle;
-    QList<int> m_samplesInRow; // consecutive samples holding each processor
+    // Keyed by processor number: as many entries as the sample has lines, whatever the numbers.
+    QMap<int, Processor> m_processors;
 };

@@ -1,16 +1,19 @@
 #include "SettingsStore.h"
 
 #include "SettingsKeys.h"
+#include "common/CheckedSaveFile.h"
+#include "common/DataFolder.h"
 #include "common/Numbers.h"
+#include "common/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 SettingsStore::SettingsStore(const QString& folder)
     : m_folder(folder.isEmpty() ? defaultFolder() : folder)
 {
+    DataFolder::removeStaleCopies(m_folder, { QStringLiteral("*.ini") });
 }
 
 QString SettingsStore::defaultFolder()
@@ -83,12 +86,17 @@ static QString trimBlanks(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-QList<SettingsStore::Section> SettingsStore::parse(const QString& text)
+QList<SettingsStore::Section> SettingsStore::parse(const QByteArray& bytes)
 {
     QList<Section> sections;
-    for (QString line : text.split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    // A file edited by hand may be in UTF-8 or in Windows-1252, even line by line, and may start
+    // with a UTF-8 byte-order mark.
+    const QByteArray kBom("\xEF\xBB\xBF");
+    const QByteArray text = bytes.startsWith(kBom) ? bytes.mid(kBom.size()) : bytes;
+    for (QByteArray raw : text.split('\n')) {
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        const QString line = TextCodec::decodeLine(raw);
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#'))
             continue;
@@ -137,7 +145,7 @@ bool SettingsStore::load(const QString& application, QList<Section>& sections) c
     m_cachedPath = path;
     m_cache.modified = info.lastModified();
     m_cache.size = info.size();
-    m_cache.sections = parse(QString::fromUtf8(file.readAll()));
+    m_cache.sections = parse(file.readAll());
     sections = m_cache.sections;
     return true;
 }
@@ -187,13 +195,9 @@ bool SettingsStore::saveEntries(
             e->value = change.value;
     }
 
-    QDir().mkpath(m_folder);
-    QSaveFile file(filePath(application));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!DataFolder::makePrivatePath(m_folder))
         return false;
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(serialize(sections).toUtf8());
-    if (!file.commit())
+    if (!CheckedSaveFile::saveWhole(filePath(application), serialize(sections).toUtf8()))
         return false;
     m_cachedPath.clear();
     return true;

@@ -12,7 +12,8 @@ struct SettingKey;
 // "[Section]" header per section and "key=value" lines. Application, section and key are
 // compared without letter case. Values are kept whole, character codes 0-255 included: codes
 // that an editor would mangle are written as "\xHH" escapes and a backslash as "\\".
-// Every change rewrites the file at once, atomically, readable by its owner only.
+// Every change rewrites the file at once, atomically, readable by its owner only, in UTF-8; a
+// line that is not valid UTF-8 is read as Windows-1252. The folder is created private (0700).
 class SettingsStore {
 public:
     // folder: where the ini files live; empty means the user's configuration folder.
@@ -58,7 +59,7 @@ private:
 
     // False when the file exists but cannot be read: nothing may then be written over it.
     bool load(const QString& application, QList<Section>& sections) const;
-    static QList<Section> parse(const QString& text);
+    static QList<Section> parse(const QByteArray& bytes);
     static QString serialize(const QList<Section>& sections);
     bool saveEntries(
         const QString& application, const QString& section, const QList<Entry>& changes);

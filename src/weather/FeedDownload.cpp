@@ -5,6 +5,7 @@
 
 FeedDownload::FeedDownload(QObject* parent)
     : QObject(parent)
+    , m_network(new QNetworkAccessManager(this))
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(kDefaultTimeoutMs);
@@ -13,7 +14,8 @@ FeedDownload::FeedDownload(QObject* parent)
 
 FeedDownload::~FeedDownload()
 {
-    abandon();
+    if (m_reply)
+        m_reply->disconnect(this); // the reply goes with its manager, a child of this object
 }
 
 void FeedDownload::start(const QUrl& url)
@@ -25,7 +27,7 @@ void FeedDownload::start(const QUrl& url)
     request.setAttribute(
         QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Tolvane"));
-    m_reply = m_network.get(request);
+    m_reply = m_network->get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &FeedDownload::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &FeedDownload::onFinished);
     m_timer.start();
@@ -41,6 +43,16 @@ void FeedDownload::abandon()
     reply->disconnect(this);
     reply->abort();
     reply->deleteLater();
+    dropConnections();
+}
+
+// An aborted reply does not always close its connection: a server that never ends its headers
+// would go on feeding it, and the connection would hold back the next request. A new manager
+// starts from fresh connections, and deleting the old one closes every socket it kept.
+void FeedDownload::dropConnections()
+{
+    m_network->deleteLater();
+    m_network = new QNetworkAccessManager(this);
 }
 
 void FeedDownload::onReadyRead()

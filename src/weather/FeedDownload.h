@@ -38,8 +38,9 @@ private:
     void onFinished();
     void onTimeout();
     void fail();
+    void dropConnections();
 
-    QNetworkAccessManager m_network;
+    QNetworkAccessManager* m_network; // replaced after a transfer is abandoned
     QNetworkReply* m_reply = nullptr;
     QTimer m_timer;
     QByteArray m_body;

@@ -32,6 +32,9 @@ private slots:
         QTest::newRow("CJK") << cjk << utf8(cjk);
         QTest::newRow("emoji") << emoji << utf8(emoji);
         QTest::newRow("Polish and French mixed") << mix << utf8(mix);
+        const QString lookalike = QStringLiteral("Ã© Â£"); // Windows-1252 bytes valid as UTF-8
+        QTest::newRow("Windows-1252 text whose bytes read as UTF-8")
+            << lookalike << utf8(lookalike);
         QTest::newRow("leading byte-order mark kept")
             << QStringLiteral("\uFEFFa") << utf8(QStringLiteral("\uFEFFa"));
     }

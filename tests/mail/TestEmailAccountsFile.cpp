@@ -1,3 +1,4 @@
+#include "ChildLimits.h"
 #include "TestApp.h"
 #include "common/CryptRC4.h"
 #include "mail/EmailAccount.h"
@@ -132,6 +133,27 @@ private slots:
         QCOMPARE(app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Critical);
         QCOMPARE(app.fakes.dialogs.messages[0].text,
             QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ") + path(blocked));
+        QCOMPARE(fileBytes(app), before);
+    }
+
+    void full_disk_shows_critical_message_and_keeps_old_file()
+    {
+        TestApp app(false);
+        QVERIFY(SaveEmailAccounts(app.dataDir(), { account("A", "1") }, &app.fakes.dialogs));
+        const QByteArray before = fileBytes(app);
+        // Less than Qt's write buffer: the failure only shows when the buffer is flushed.
+        QList<EmailAccount> many;
+        for (int n = 0; n < 20; ++n)
+            many.append(account(QStringLiteral("Compte %1").arg(n), "secret"));
+        const int result = runWithFileSizeLimit(1024, [&] {
+            const bool saved = SaveEmailAccounts(app.dataDir(), many, &app.fakes.dialogs);
+            const bool told = app.fakes.dialogs.messages.size() == 1
+                && app.fakes.dialogs.messages[0].text
+                    == QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ")
+                        + path(app.dataDir());
+            return saved || !told;
+        });
+        QCOMPARE(result, 0);
         QCOMPARE(fileBytes(app), before);
     }
 };

@@ -1,9 +1,13 @@
+#include "ChildLimits.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
@@ -101,6 +105,63 @@ private slots:
         QDir().mkpath(store.filePath(QStringLiteral("Tolvane")));
         QVERIFY(!store.save(Keys::Position, QStringLiteral("0")));
         QVERIFY(QFileInfo(store.filePath(QStringLiteral("Tolvane"))).isDir());
+    }
+
+    void full_disk_fails_the_save_and_keeps_the_old_file()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        QVERIFY(store.save(Keys::Position, QStringLiteral("1")));
+        QFile file(store.filePath(QStringLiteral("Tolvane")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        // Less than Qt's write buffer: the failure only shows when the buffer is flushed.
+        const QString longValue(3000, u'v');
+        QCOMPARE(runWithFileSizeLimit(1024, [&] { return store.save(Keys::Photo, longValue); }), 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void hand_edited_latin1_line_survives_the_next_save()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        QFile file(store.filePath(QStringLiteral("Tolvane")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF[Options]\r\nCity=Orl\xE9"
+                   "ans\r\nPhoto=caf\xC3\xA9.jpg\r\n");
+        file.close();
+        QCOMPARE(store.value(Keys::City), QStringLiteral("Orl\u00E9ans"));
+        QVERIFY(store.save(Keys::Position, QStringLiteral("0")));
+        SettingsStore reader(dir.path());
+        QCOMPARE(reader.value(Keys::City), QStringLiteral("Orl\u00E9ans"));
+        QCOMPARE(reader.value(Keys::Photo), QStringLiteral("caf\u00E9.jpg"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("\xEF\xBF\xBD"));
+    }
+
+    void start_up_removes_stale_copies_and_makes_the_folder_private()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/cfg");
+        {
+            const mode_t saved = ::umask(0);
+            SettingsStore store(folder);
+            const bool saved1 = store.save(Keys::Position, QStringLiteral("1"));
+            ::umask(saved);
+            QVERIFY(saved1);
+        }
+        struct stat info { };
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0700));
+        QFile stale(folder + QStringLiteral("/tolvane.ini.Ab12Cd"));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.close();
+        SettingsStore again(folder);
+        QVERIFY(!stale.exists());
+        QCOMPARE(again.value(Keys::Position), QStringLiteral("1"));
     }
 };
 

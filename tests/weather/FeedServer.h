@@ -38,7 +38,14 @@ public:
         write("body", body);
         setMode("answer");
     }
-    void setMode(const QByteArray& mode) { write("mode", mode); } // "answer", "hang" or "close"
+    // "answer", "hang", "close" or "dribble"
+    void setMode(const QByteArray& mode) { write("mode", mode); }
+    // How many dribbled answers ended because the client closed the connection.
+    int closedDribbles() const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("closed.log")));
+        return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
+    }
     QStringList requestLines() const
     {
         QFile file(m_dir.filePath(QStringLiteral("requests.log")));

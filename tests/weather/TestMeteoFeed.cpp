@@ -184,6 +184,26 @@ private slots:
         QCOMPARE(bench.text("labTemperature"), QStringLiteral("12\u00b0C"));
     }
 
+    void header_that_never_ends_is_dropped_at_the_time_out_and_the_next_fetch_goes_out()
+    {
+        m_server.setMode("dribble");
+        Bench bench(m_server);
+        bench.meteo.setFetchTimeoutMs(2500);
+        QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
+        bench.meteo.ConnectToWeather();
+        QVERIFY(shown.wait(8000));
+        QCOMPARE(bench.values(), kNotAvailable);
+        // The transfer really ends: the server sees its connection closed at its next byte,
+        // so nothing more is read and kept.
+        QTRY_COMPARE_WITH_TIMEOUT(m_server.closedDribbles(), 1, 5000);
+
+        m_server.answer(200, FeedServer::fixture());
+        bench.meteo.ConnectToWeather();
+        QVERIFY(shown.wait(5000));
+        QCOMPARE(m_server.requestLines(), QStringList { kParisRequest });
+        QCOMPARE(bench.text("labTemperature"), QStringLiteral("12\u00b0C"));
+    }
+
     void offline_sends_nothing_and_keeps_the_display()
     {
         Bench bench(m_server);

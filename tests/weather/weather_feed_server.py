@@ -4,7 +4,9 @@
 Every GET is answered from the control folder (--dir), read afresh for each request:
   status    the HTTP status (default 200)
   body      the response body (default empty)
-  mode      "answer" (default), "hang" (never answer) or "close" (drop the connection)
+  mode      "answer" (default), "hang" (never answer), "close" (drop the connection) or
+            "dribble" (a status line, then one byte of a header that never ends per second,
+            until the client goes; each such end is appended to <dir>/closed.log)
 and its request line is appended to <dir>/requests.log. With --document FILE every GET is
 answered 200 with that file instead. The port (0 = any free one) is printed on the first line
 of standard output as "PORT <number>".
@@ -41,11 +43,24 @@ class FeedHandler(BaseHTTPRequestHandler):
         mode = read(os.path.join(folder, "mode"), b"answer").strip()
         if mode == b"hang":
             self.server.stopping.wait(120)
+        if mode == b"dribble":
+            self.dribble(folder)
         if mode != b"answer":
             self.close_connection = True
             return
         status = int(read(os.path.join(folder, "status"), b"200").strip() or 200)
         self.answer(status, read(os.path.join(folder, "body")))
+
+    def dribble(self, folder):
+        try:
+            self.wfile.write(b"HTTP/1.1 200 OK\r\nX-Padding: ")
+            while not self.server.stopping.is_set():
+                self.wfile.write(b"a")
+                self.wfile.flush()
+                self.server.stopping.wait(1.0)
+        except OSError:
+            with self.server.log_lock, open(os.path.join(folder, "closed.log"), "a") as log:
+                log.write("closed\n")
 
     def answer(self, status, body):
         self.send_response(status)

@@ -18,6 +18,14 @@ public:
     // One-off read of a small attribute file, without its trailing line feed.
     static QByteArray readLine(const QString& path);
 
+    // The decimal digits at p as a 64-bit count, saturated at the largest qint64 (the kernel
+    // prints its counters unsigned, up to 2^64 - 1); returns the first character after them.
+    static const char* readCount(const char* p, const char* end, qint64& value);
+    // a * b / c for counts, saturated at the largest qint64; c must be positive.
+    static qint64 scaleCount(qint64 a, qint64 b, qint64 c);
+    // a + b for counts, saturated at the largest qint64.
+    static qint64 addCounts(qint64 a, qint64 b);
+
 private:
     QString m_path;
 };

@@ -22,9 +22,8 @@ qint64 kilobytesField(const QByteArray& text, const char* key)
     while (p < end && *p == ' ')
         ++p;
     qint64 value = 0;
-    while (p < end && *p >= '0' && *p <= '9')
-        value = value * 10 + (*p++ - '0');
-    return value * 1024;
+    ProcFile::readCount(p, end, value);
+    return ProcFile::scaleCount(value, 1024, 1);
 }
 
 } // namespace

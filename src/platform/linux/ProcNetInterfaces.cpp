@@ -10,10 +10,7 @@ const char* readCounter(const char* p, const char* end, qint64& value)
 {
     while (p < end && (*p == ' ' || *p == '\t'))
         ++p;
-    value = 0;
-    while (p < end && *p >= '0' && *p <= '9')
-        value = value * 10 + (*p++ - '0');
-    return p;
+    return ProcFile::readCount(p, end, value);
 }
 
 // The sixteen counters after "name:" in /proc/net/dev.
@@ -87,7 +84,7 @@ void ProcNetInterfaces::readAttributes(const QString& name, InterfaceRow& row) c
     row.type = ianaType(int(number("type")), wireless);
     row.mtu = qint32(number("mtu"));
     const qint64 megabits = number("speed");
-    row.speed = megabits > 0 ? megabits * 1'000'000 : 0;
+    row.speed = megabits > 0 ? ProcFile::scaleCount(megabits, 1'000'000, 1) : 0;
     row.outQueueLength = number("tx_queue_len");
     const bool adminUp
         = ProcFile::readLine(folder + QStringLiteral("flags")).toLongLong(nullptr, 16) & 1;

@@ -1,6 +1,7 @@
 #include "ProcStatCounters.h"
 
 #include <ctime>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -16,11 +17,11 @@ const char* skipBlanks(const char* p, const char* end)
 
 const char* readNumber(const char* p, const char* end, qint64& value)
 {
-    value = 0;
-    while (p < end && *p >= '0' && *p <= '9')
-        value = value * 10 + (*p++ - '0');
-    return p;
+    return ProcFile::readCount(p, end, value);
 }
+
+// Above this a processor number is no processor the kernel can have.
+constexpr qint64 kHighestProcessor = std::numeric_limits<int>::max() - 1;
 
 // The cpuN lines of the stat text, with idle + iowait in clock ticks.
 template <typename Visit> void forEachProcessorLine(const QByteArray& text, Visit visit)
@@ -38,7 +39,8 @@ template <typename Visit> void forEachProcessorLine(const QByteArray& text, Visi
             qint64 fields[5] = {};
             for (qint64& field : fields)
                 q = readNumber(skipBlanks(q, lineEnd), lineEnd, field);
-            visit(static_cast<int>(number), fields[3] + fields[4]);
+            if (number <= kHighestProcessor)
+                visit(static_cast<int>(number), ProcFile::addCounts(fields[3], fields[4]));
         }
         p = lineEnd + 1;
     }
@@ -78,7 +80,8 @@ bool ProcStatCounters::readSample(ProcessorSample& sample)
         return false;
     sample.sampleTime = m_now();
     forEachProcessorLine(m_text, [&](int number, qint64 idleTicks) {
-        sample.processors.append({ number, idleTicks * kUnitsPerSecond / m_ticksPerSecond });
+        sample.processors.append(
+            { number, ProcFile::scaleCount(idleTicks, kUnitsPerSecond, m_ticksPerSecond) });
     });
     return true;
 }

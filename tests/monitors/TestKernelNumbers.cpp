@@ -1,0 +1,110 @@
+#include "ChildLimits.h"
+#include "ProcFixture.h"
+#include "monitors/CIpHelper.h"
+#include "monitors/cCPULoad.h"
+
+#include <limits>
+
+namespace {
+
+constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+
+} // namespace
+
+// The kernel prints its counters unsigned and may print numbers far above what a busy machine
+// reaches; the readers saturate instead of wrapping.
+class TestKernelNumbers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void net_dev_counters_and_speed_saturate_data()
+    {
+        QTest::addColumn<QString>("counter");
+        QTest::addColumn<QString>("speed"); // megabits per second
+        QTest::addColumn<qint64>("octets");
+        QTest::addColumn<qint64>("bitsPerSecond");
+        QTest::newRow("ordinary") << "5000000000"
+                                  << "1000" << qint64(5'000'000'000) << qint64(1'000'000'000);
+        QTest::newRow("2^63") << "9223372036854775808"
+                              << "4294967295" << kMax << qint64(4'294'967'295'000'000);
+        QTest::newRow("2^64 - 1 and a speed beyond 2^63 bits") << "18446744073709551615"
+                                                               << "9223372036855" << kMax << kMax;
+        QTest::newRow("more digits than any counter") << "123456789012345678901234567890"
+                                                      << "-1" << kMax << qint64(0);
+    }
+    void net_dev_counters_and_speed_saturate()
+    {
+        QFETCH(QString, counter);
+        QFETCH(QString, speed);
+        ProcFixture proc;
+        proc.write(QStringLiteral("proc/net/dev"),
+            QStringLiteral("Inter-|\n face |\n  eth0: %1 10 0 0 0 0 0 3 %1 20 0 0 0 0 0 0\n")
+                .arg(counter));
+        proc.write(QStringLiteral("sys/class/net/eth0/speed"), speed);
+        const QList<InterfaceRow> rows = proc.interfaces.read();
+        QCOMPARE(rows.size(), 1);
+        QTEST(rows[0].inOctets, "octets");
+        QTEST(rows[0].outOctets, "octets");
+        QTEST(rows[0].speed, "bitsPerSecond");
+    }
+
+    void totals_over_interfaces_saturate()
+    {
+        ProcFixture proc;
+        proc.writeNetDev({ { "lo", 3267, 3267 }, { "eth0", kMax, kMax - 1 } });
+        CIpHelper helper(&proc.interfaces);
+        helper.Interfaces();
+        QCOMPARE(helper.BytesReceived(), kMax);
+        QCOMPARE(helper.BytesSent(), kMax);
+    }
+
+    void meminfo_kilobytes_saturate()
+    {
+        ProcFixture proc;
+        proc.writeMeminfo(18'014'398'509'481'984, 9'007'199'254'740'992, 4, 1);
+        const MemoryStatus status = proc.memory.read();
+        QCOMPARE(status.totalPhysical, kMax);
+        QCOMPARE(status.availablePhysical, kMax);
+        QCOMPARE(status.totalVirtual, qint64(4096));
+        QCOMPARE(status.availableVirtual, qint64(1024));
+    }
+
+    void idle_ticks_saturate()
+    {
+        ProcFixture proc;
+        proc.write(QStringLiteral("proc/stat"),
+            QStringLiteral("cpu0 1 0 1 9223372036854775807 9223372036854775807 0\n"
+                           "cpu1 1 0 1 1000000000000000 0 0\n"
+                           "cpu2 1 0 1 150 50 0\n"));
+        ProcessorSample sample;
+        QVERIFY(proc.processors.readSample(sample));
+        QCOMPARE(sample.processors.size(), 3);
+        QCOMPARE(sample.processors[0].idleTime, kMax);
+        QCOMPARE(sample.processors[1].idleTime, kMax);
+        QCOMPARE(sample.processors[2].idleTime, qint64(200) * 100'000);
+    }
+
+    void huge_processor_number_takes_no_table_of_its_size()
+    {
+        ProcFixture proc;
+        proc.write(QStringLiteral("proc/stat"),
+            QStringLiteral("cpu0 1 0 1 100 0 0\ncpu99999999 1 0 1 100 0 0\n"
+                           "cpu99999999999999999999 1 0 1 100 0 0\n"));
+        const int result = runWithMemoryHeadroom(256 << 20, [&] {
+            cCPULoad load(&proc.processors);
+            if (load.GetCPUCount() != 100'000'000)
+                return false;
+            load.CollectCPUData();
+            proc.write(QStringLiteral("proc/stat"),
+                QStringLiteral("cpu0 1 0 1 150 0 0\ncpu99999999 1 0 1 200 0 0\n"));
+            proc.advanceSeconds(1.0);
+            load.CollectCPUData();
+            return load.GetCPUUsage(1) == 50 && load.GetCPUUsage(100'000'000) == 0
+                && load.GetCPUUsage(2) == 0 && load.GetMachineUsage() == 25;
+        });
+        QCOMPARE(result, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKernelNumbers)
+#include "TestKernelNumbers.moc"

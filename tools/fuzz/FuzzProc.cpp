@@ -1,0 +1,45 @@
+// The kernel files the monitors read (/proc/net/dev, /proc/meminfo, /proc/stat and an
+// interface's /sys/class/net attributes), with any content: no overflow, no table sized by a
+// number read from the file, and the processor load samples twice without failing.
+#include "FuzzSupport.h"
+#include "monitors/cCPULoad.h"
+#include "platform/linux/ProcMemInfo.h"
+#include "platform/linux/ProcNetInterfaces.h"
+#include "platform/linux/ProcStatCounters.h"
+
+#include <QDir>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString root = Fuzz::folder().path();
+    static const bool made = QDir().mkpath(root + QStringLiteral("/proc/net"))
+        && QDir().mkpath(root + QStringLiteral("/sys/class/net/eth0"));
+    (void)made;
+    const QList<QByteArray> part = Fuzz::parts(Fuzz::bytes(data, size), 5);
+    Fuzz::writeFile(root + QStringLiteral("/proc/net/dev"), part[0]);
+    Fuzz::writeFile(root + QStringLiteral("/proc/meminfo"), part[1]);
+    Fuzz::writeFile(root + QStringLiteral("/proc/stat"), part[2]);
+    Fuzz::writeFile(root + QStringLiteral("/sys/class/net/eth0/speed"), part[3]);
+    Fuzz::writeFile(root + QStringLiteral("/sys/class/net/eth0/address"), part[4]);
+
+    ProcNetInterfaces interfaces(root);
+    for (const InterfaceRow& row : interfaces.read())
+        FUZZ_CHECK(row.inOctets >= 0 && row.outOctets >= 0 && row.speed >= 0);
+    const MemoryStatus memory = ProcMemInfo(root).read();
+    FUZZ_CHECK(memory.totalPhysical >= 0 && memory.availablePhysical >= 0);
+
+    qint64 now = 0;
+    ProcStatCounters counters(
+        root, [&now] { return now += 10'000'000; }, 100);
+    cCPULoad load(&counters);
+    try {
+        const int count = load.GetCPUCount();
+        load.CollectCPUData();
+        load.CollectCPUData();
+        load.GetMachineUsage();
+        if (count > 0)
+            load.GetCPUUsage(count);
+    } catch (const CPULoadError&) {
+    }
+    return 0;
+}
