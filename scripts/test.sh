@@ -5,11 +5,14 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/packages.sh"
 # Test peers: a POP3 server for the mail check, Python for the local weather feed; a private X
 # display with xprop and xwininfo for the window properties and the installed program; the
-# validators of the menu entry and the AppStream file.
+# validators of the menu entry and the AppStream file; clang-format for the format check.
 install_packages "${BUILD_PACKAGES[@]}" dovecot-core dovecot-pop3d python3 openssl \
-    xvfb x11-utils appstream desktop-file-utils
+    xvfb x11-utils appstream desktop-file-utils clang-format
+"$root/scripts/check-format.sh"
 build="$root/build-tests"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Warnings are errors here, so none lands.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_WERROR=ON \
+    >/dev/null
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen LC_ALL=C
 cd "$build"

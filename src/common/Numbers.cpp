@@ -29,7 +29,7 @@ double LeadingNumber(const QString& text)
     if (end < compact.size() && compact[end] == u'.') {
         int fractionEnd = end + 1;
         while (fractionEnd < compact.size() && compact[fractionEnd].unicode() < 128
-               && compact[fractionEnd].isDigit()) {
+            && compact[fractionEnd].isDigit()) {
             ++fractionEnd;
             ++digits;
         }

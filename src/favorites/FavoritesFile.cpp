@@ -1,10 +1,10 @@
 #include "FavoritesFile.h"
 
+#include "common/CheckedSaveFile.h"
 #include "common/TextCodec.h"
 #include "platform/Platform.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace FavoritesFile {
 
@@ -75,9 +75,7 @@ FavoriteEntries load(const QString& dataDir, FavoriteKind kind)
 bool saveFile(const QString& filePath, const FavoriteEntries& entries, Dialogs* dialogs)
 {
     const QByteArray content = serialize(entries);
-    QSaveFile file(filePath);
-    const bool written
-        = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    const bool written = CheckedSaveFile::saveWhole(filePath, content);
     if (!written && dialogs) {
         dialogs->message(Dialogs::Icon::Critical, QStringLiteral("Tolvane"),
             QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ") + filePath);

@@ -1,11 +1,11 @@
 #include "NoteFiles.h"
 
+#include "common/CheckedSaveFile.h"
 #include "common/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace NoteFiles {
 
@@ -25,26 +25,12 @@ bool ReadLines(const QString& path, QStringList& lines)
     return true;
 }
 
-// Unbuffered: a buffered write that fails only when flushed at commit() was seen to leave the
-// commit reporting success with a truncated file in place.
-static bool writeWhole(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 bool WriteLines(const QString& path, const QStringList& lines)
 {
     QByteArray content;
     for (const QString& line : lines)
         content += TextCodec::encodeLine(line) + "\r\n";
-    return writeWhole(path, content);
+    return CheckedSaveFile::saveWhole(path, content);
 }
 
 QString ReadNoteText(const QString& path)
@@ -69,7 +55,7 @@ bool WriteNoteText(const QString& path, const QString& text)
     QByteArray content;
     for (const QString& line : body.split(u'\n'))
         content += TextCodec::encodeLine(line) + "\r\n";
-    return writeWhole(path, content);
+    return CheckedSaveFile::saveWhole(path, content);
 }
 
 QString TrimSpaces(const QString& text)

@@ -18,8 +18,8 @@ static QString stripQuotes(const QString& value)
     return value;
 }
 
-QString ReadIniText(const QString& text, const QString& section, const QString& key,
-                    const QString& defaultValue)
+QString ReadIniText(
+    const QString& text, const QString& section, const QString& key, const QString& defaultValue)
 {
     bool inSection = false;
     for (QString line : text.split(u'\n')) {
@@ -44,7 +44,7 @@ QString ReadIniText(const QString& text, const QString& section, const QString& 
 }
 
 QString ReadIniString(const QString& filePath, const QString& section, const QString& key,
-                      const QString& defaultValue)
+    const QString& defaultValue)
 {
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))

@@ -9,10 +9,10 @@
 namespace IniReader {
 
 QString ReadIniString(const QString& filePath, const QString& section, const QString& key,
-                      const QString& defaultValue);
+    const QString& defaultValue);
 
 // The same rules over the text of a file already read.
-QString ReadIniText(const QString& text, const QString& section, const QString& key,
-                    const QString& defaultValue);
+QString ReadIniText(
+    const QString& text, const QString& section, const QString& key, const QString& defaultValue);
 
 } // namespace IniReader

@@ -38,6 +38,6 @@ struct Result {
 };
 
 Result Arrange(const QString& order, const QHash<QString, ModuleInput>& modules, int titleBottom,
-               int spaceBetweenModules, int bottomStripHeight);
+    int spaceBetweenModules, int bottomStripHeight);
 
 } // namespace ModuleLayout

@@ -1,9 +1,9 @@
 #include "VaultFile.h"
 
+#include "common/CheckedSaveFile.h"
 #include "common/CryptRC4.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <utility>
 
@@ -55,18 +55,7 @@ QByteArray content(const QString& masterPassword, const VaultRows& rows)
 
 bool write(const QString& path, const QByteArray& content)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return CheckedSaveFile::saveWhole(path, content);
 }
 
 } // namespace VaultFile

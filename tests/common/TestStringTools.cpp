@@ -14,12 +14,24 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("town record") << "FRXX0076;(France) Paris" << ";" << "(France) Paris";
-        QTest::newRow("empty text") << "" << ";" << "";
-        QTest::newRow("absent one-char separator keeps the text") << "abc" << ";" << "abc";
-        QTest::newRow("absent two-char separator drops one char") << "abcd" << "::" << "bcd";
-        QTest::newRow("separator at the end") << "abc;" << ";" << "";
-        QTest::newRow("multi-char separator") << "key::value::x" << "::" << "value::x";
+        QTest::newRow("town record") << "FRXX0076;(France) Paris"
+                                     << ";"
+                                     << "(France) Paris";
+        QTest::newRow("empty text") << ""
+                                    << ";"
+                                    << "";
+        QTest::newRow("absent one-char separator keeps the text") << "abc"
+                                                                  << ";"
+                                                                  << "abc";
+        QTest::newRow("absent two-char separator drops one char") << "abcd"
+                                                                  << "::"
+                                                                  << "bcd";
+        QTest::newRow("separator at the end") << "abc;"
+                                              << ";"
+                                              << "";
+        QTest::newRow("multi-char separator") << "key::value::x"
+                                              << "::"
+                                              << "value::x";
     }
     void strAfter()
     {
@@ -31,11 +43,13 @@ private slots:
 
     void strBefore_and_its_invalid_arguments()
     {
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StrBefore(QStringLiteral("abc"), QStringLiteral(";")));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StrAfter(QStringLiteral("ab"), QStringLiteral("::::")));
+        QVERIFY_THROWS_EXCEPTION(
+            std::invalid_argument, StrBefore(QStringLiteral("abc"), QStringLiteral(";")));
+        QVERIFY_THROWS_EXCEPTION(
+            std::invalid_argument, StrAfter(QStringLiteral("ab"), QStringLiteral("::::")));
         QCOMPARE(StrBefore(QString(), QStringLiteral(";")), QString());
         QCOMPARE(StrBefore(QStringLiteral("FRXX0076;(France) Paris"), QStringLiteral(";")),
-                 QStringLiteral("FRXX0076"));
+            QStringLiteral("FRXX0076"));
     }
 
     void getToken_data()

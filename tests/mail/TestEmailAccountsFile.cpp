@@ -120,22 +120,6 @@ private slots:
         QCOMPARE(rows.at(0), account("Maison", "motpasse"));
     }
 
-    void write_failure_shows_critical_message_and_keeps_old_file()
-    {
-        TestApp app(false);
-        QVERIFY(SaveEmailAccounts(app.dataDir(), { account("A", "1") }, &app.fakes.dialogs));
-        const QByteArray before = fileBytes(app);
-        // A folder where the file should be makes every write fail, even for root.
-        const QString blocked = app.dataDir() + QStringLiteral("/blocked");
-        QDir().mkpath(path(blocked));
-        QVERIFY(!SaveEmailAccounts(blocked, { account("B", "2") }, &app.fakes.dialogs));
-        QCOMPARE(app.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Critical);
-        QCOMPARE(app.fakes.dialogs.messages[0].text,
-            QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ") + path(blocked));
-        QCOMPARE(fileBytes(app), before);
-    }
-
     void full_disk_shows_critical_message_and_keeps_old_file()
     {
         TestApp app(false);

@@ -22,10 +22,14 @@ private slots:
         QTest::addColumn<int>("bottomTop");
 
         const Inputs all = {
-            { kPhoto, { true, 110 } },    { kHorloge, { true, 161 } },
-            { kEmails, { true, 20 } },    { kFavoris, { true, 100 } },
-            { kMeteo, { true, 155 } },    { kInfosSysteme, { true, 150 } },
-            { kBandePassante, { true, 140 } }, { kPenseBete, { true, 46 } },
+            { kPhoto, { true, 110 } },
+            { kHorloge, { true, 161 } },
+            { kEmails, { true, 20 } },
+            { kFavoris, { true, 100 } },
+            { kMeteo, { true, 155 } },
+            { kInfosSysteme, { true, 150 } },
+            { kBandePassante, { true, 140 } },
+            { kPenseBete, { true, 46 } },
         };
         QTest::newRow("no known names: bottom strip below the title and one gap")
             << "Nothing;photo;" << all << 2 << QStringList() << 21;
@@ -41,10 +45,10 @@ private slots:
             << QStringList { "Favoris@21", QStringLiteral("M\u00e9t\u00e9o@123"), "Favoris@280" }
             << 382;
         QTest::newRow("trailing separator and empty names are skipped")
-            << ";Pense-B\u00eate;;" << all << 2 << QStringList { QStringLiteral("Pense-B\u00eate@21") }
-            << 69;
-        QTest::newRow("names compare exactly") << "meteo;Meteo;M\u00c9T\u00c9O" << all << 2
-                                               << QStringList() << 21;
+            << ";Pense-B\u00eate;;" << all << 2
+            << QStringList { QStringLiteral("Pense-B\u00eate@21") } << 69;
+        QTest::newRow("names compare exactly")
+            << "meteo;Meteo;M\u00c9T\u00c9O" << all << 2 << QStringList() << 21;
         Inputs fractional = { { kHorloge, { true, 10.5 } }, { kMeteo, { true, 10.5 } } };
         QTest::newRow("running position rounds halves to even")
             << QStringLiteral("Horloge;M\u00e9t\u00e9o") << fractional << 0

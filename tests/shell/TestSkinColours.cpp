@@ -43,7 +43,7 @@ private slots:
         Skin::ReadSkinIni(dir.path() + QLatin1Char('/'), state);
         QVERIFY(state.useImgMeteoSkin);
         QCOMPARE(state.textDark(), QColor(255, 0, 0));
-        QCOMPARE(state.colorTextLight, quint32(0));  // missing key: default 0|0|0
+        QCOMPARE(state.colorTextLight, quint32(0)); // missing key: default 0|0|0
         QCOMPARE(state.colorTextError, quint32(99)); // two parts: kept
 
         Skin::ReadSkinIni(QStringLiteral("/nonexistent/skin/"), state);

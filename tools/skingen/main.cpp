@@ -77,9 +77,8 @@ static bool writeSkin(const Theme& theme, const QString& dataDir)
     }
     // The system pictures of the favorites' third tab, at one density.
     const SystemIconPainter icons(theme);
-    const auto putIcon = [&](const QString& file, const QImage& image) {
-        ok = save(image, dir + file) && ok;
-    };
+    const auto putIcon
+        = [&](const QString& file, const QImage& image) { ok = save(image, dir + file) && ok; };
     for (int number = 1; number <= SystemIconPainter::kCount; ++number)
         putIcon(QStringLiteral("ico_sys_%1.bmp").arg(number, 2, 10, QLatin1Char('0')),
             icons.systemIcon(number));

@@ -1,9 +1,10 @@
 #include "AutostartEntry.h"
 
+#include "common/CheckedSaveFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -66,7 +67,7 @@ bool AutostartEntry::setEnabled(bool enabled)
     current.close();
     if (!QDir().mkpath(m_folder))
         return false;
-    QSaveFile file(filePath());
-    return file.open(QIODevice::WriteOnly) && file.write(contents()) == contents().size()
-        && file.commit();
+    // A menu entry is readable by everyone, like the ones the desktop writes.
+    return CheckedSaveFile::saveWhole(filePath(), contents(),
+        CheckedSaveFile::kOwnerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }

@@ -36,8 +36,8 @@ bool MessageDialogs::askYesNo(Icon icon, const QString& title, const QString& te
     return box.clickedButton() == yes;
 }
 
-QString MessageDialogs::getOpenFileName(const QString& title, const QString& folder,
-                                        const QString& filter)
+QString MessageDialogs::getOpenFileName(
+    const QString& title, const QString& folder, const QString& filter)
 {
     return QFileDialog::getOpenFileName(nullptr, title, folder, filter);
 }

@@ -18,7 +18,7 @@ static QString lockFolder(const QString& folder)
 
 SingleInstanceLock::SingleInstanceLock(const QString& name, const QString& folder)
     : m_path(lockFolder(folder) + QLatin1Char('/') + name + QStringLiteral("-")
-             + QString::number(getuid()) + QStringLiteral(".lock"))
+        + QString::number(getuid()) + QStringLiteral(".lock"))
 {
 }
 
