@@ -7,6 +7,8 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <tuple>
+
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -81,14 +83,24 @@ bool DovecotServer::writeMailboxes()
     const gid_t gid = root ? 65534 : ::getegid();
     const QByteArray message = "Subject: test\r\n\r\n" + QByteArray("x\r\n").repeated(165);
     QString users;
-    for (const auto& [user, messages] : { std::pair("alice", 3), std::pair("bob", 0) }) {
+    // Passwords are stored in UTF-8, as on any Linux server.
+    const std::tuple<const char*, int, QString> accounts[] = {
+        { "alice", 3, QStringLiteral("secret") },
+        { "bob", 0, QStringLiteral("secret") },
+        { "jan", 0, QStringLiteral("za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105") },
+        { "rene", 0, QStringLiteral("mot de passe \u00E9") },
+    };
+    for (const auto& [user, messages, password] : accounts) {
         const QString home = path(QStringLiteral("mail/") + user);
         for (const char* sub : { "/new", "/cur", "/tmp" })
             QDir().mkpath(home + sub);
         for (int n = 1; n <= messages; ++n)
             writeFile(home + QStringLiteral("/new/10000%1.M1P1.test").arg(n), message);
-        users
-            += QStringLiteral("%1:{PLAIN}secret:%2:%3::%4\n").arg(user).arg(uid).arg(gid).arg(home);
+        users += QStringLiteral("%1:{PLAIN}%2:%3:%4::%5\n")
+                     .arg(QLatin1String(user), password)
+                     .arg(uid)
+                     .arg(gid)
+                     .arg(home);
     }
     QDir().mkpath(path("mail"));
     if (root && !run("chown", { "-R", QStringLiteral("%1:%2").arg(uid).arg(gid), path("mail") }))
