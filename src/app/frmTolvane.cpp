@@ -2,6 +2,7 @@
 
 #include "BarDock.h"
 #include "BarSlide.h"
+#include "BarTimers.h"
 #include "BarWindows.h"
 #include "ModuleTable.h"
 #include "favorites/ShellOpen.h"
@@ -42,7 +43,9 @@ frmTolvane::frmTolvane(AppContext& context, QWidget* parent)
     buildNotes();
     connectModules();
     buildTitleStrip();
-    buildTimers();
+    m_timers = new BarTimers(
+        { m_clock, m_system, m_lan, m_meteo, m_email }, *m_context.platform.connection,
+        [this] { return m_slidAway; }, this);
     m_slide = new BarSlide([this](int leftTwips) { return moveToLeftTwips(leftTwips); }, this);
     m_windows = new BarWindows(m_context, this);
 }
@@ -115,14 +118,6 @@ void frmTolvane::connectModules()
     connect(m_favoris, &frmFavoris::tabClicked, this, &frmTolvane::selectFavoritesTab);
     connect(m_lan, &frmLAN::networkToolsRequested, this,
         [this] { ShellOpen(m_context.platform, networkToolsProgram()); });
-    connect(m_email, &frmemail::timerWanted, &m_timerEmails, qOverload<>(&QTimer::start));
-    // While a check is under way the timer is stopped and the click changes nothing.
-    connect(m_email, &frmemail::checkRequested, this, [this] {
-        if (m_timerEmails.isActive()) {
-            m_countdowns.mailNow();
-            m_email->restartAtFirstAccount();
-        }
-    });
 }
 
 // The network tools are looked for beside the bar's program first, then on the PATH.
@@ -131,27 +126,6 @@ QString frmTolvane::networkToolsProgram() const
     const QString name = QStringLiteral("Pelnorix");
     const QString beside = m_context.path(name);
     return QFileInfo(beside).isExecutable() ? beside : name;
-}
-
-void frmTolvane::buildTimers()
-{
-    const std::pair<QTimer*, const char*> timers[] = {
-        { &m_timerHorloge, "timer_horloge" },
-        { &m_timerCpu, "timer_cpu" },
-        { &m_timerLan, "timer_lan" },
-        { &m_timerMeteo, "timer_meteo" },
-        { &m_timerEmails, "timer_emails" },
-    };
-    for (const auto& [timer, name] : timers) {
-        timer->setObjectName(QLatin1String(name));
-        timer->setParent(this);
-        timer->setInterval(1000);
-    }
-    connect(&m_timerHorloge, &QTimer::timeout, this, &frmTolvane::onClockTick);
-    connect(&m_timerCpu, &QTimer::timeout, this, &frmTolvane::onCpuTick);
-    connect(&m_timerLan, &QTimer::timeout, this, &frmTolvane::onLanTick);
-    connect(&m_timerMeteo, &QTimer::timeout, this, &frmTolvane::onMeteoTick);
-    connect(&m_timerEmails, &QTimer::timeout, this, &frmTolvane::onEmailTick);
 }
 
 QList<BarModule*> frmTolvane::modules() const
@@ -187,7 +161,7 @@ void frmTolvane::InitBar()
     const int opacity = OpacityFor(m_settings.transparencyOn, m_settings.transparency);
     if (opacity >= 0)
         MakeTransparent(true, opacity);
-    startTimers();
+    m_timers->start(m_settings);
     module<frmPhoto>()->DisplayPhoto();
     m_favoris->LoadFavorites();
     ShowFavoritesTab();
@@ -196,36 +170,6 @@ void frmTolvane::InitBar()
     if (m_context.platform.sessionStart)
         m_context.platform.sessionStart->setEnabled(
             m_context.settings->number(Keys::AutoStart) != 0);
-}
-
-void frmTolvane::startTimers()
-{
-    for (QTimer* timer :
-        { &m_timerHorloge, &m_timerCpu, &m_timerLan, &m_timerMeteo, &m_timerEmails })
-        timer->stop();
-    if (m_settings.isShown(ModuleLayout::kHorloge)) {
-        m_timerHorloge.start();
-        // The hands show the time at once rather than after the first tick.
-        if (!m_slidAway)
-            m_clock->DrawClock();
-    }
-    if (m_settings.isShown(ModuleLayout::kInfosSysteme))
-        m_timerCpu.start();
-    if (m_settings.isShown(ModuleLayout::kMeteo)) {
-        m_meteo->ReadCity();
-        m_countdowns.startMeteo();
-        m_timerMeteo.start();
-    }
-    if (m_settings.isShown(ModuleLayout::kBandePassante))
-        m_timerLan.start();
-    if (m_settings.isShown(ModuleLayout::kEmails)) {
-        m_countdowns.startMail();
-        m_email->LoadEmailAccounts();
-        m_timerEmails.start();
-    } else {
-        // A check under way would switch timer_emails on again when it ends.
-        m_email->checker().abortCheck();
-    }
 }
 
 void frmTolvane::LoadSkin(const QString& name)
@@ -422,47 +366,4 @@ void frmTolvane::quitBar()
 {
     m_windows->hideTray();
     QApplication::quit();
-}
-
-bool frmTolvane::online() const
-{
-    return m_context.platform.connection->IsConnected();
-}
-
-void frmTolvane::onClockTick()
-{
-    if (!m_slidAway)
-        m_clock->DrawClock();
-}
-
-// The two sampling timers switch themselves off while they work so a slow tick never overlaps.
-void frmTolvane::onCpuTick()
-{
-    m_timerCpu.stop();
-    m_system->sampleTick(m_slidAway);
-    m_timerCpu.start();
-}
-
-void frmTolvane::onLanTick()
-{
-    if (!online())
-        return;
-    m_timerLan.stop();
-    m_lan->sampleTick(m_slidAway);
-    m_timerLan.start();
-}
-
-void frmTolvane::onMeteoTick()
-{
-    if (m_countdowns.meteoTick(online(), m_settings.meteoPeriod))
-        m_meteo->ConnectToWeather();
-}
-
-void frmTolvane::onEmailTick()
-{
-    m_timerEmails.stop();
-    if (m_countdowns.mailTick(online(), m_email->CurrentEmailAccount() != 0, m_settings.mailPeriod))
-        m_email->StartMailCheck();
-    else
-        m_timerEmails.start();
 }

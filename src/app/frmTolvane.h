@@ -1,12 +1,10 @@
 #pragma once
 
-#include "BarCountdowns.h"
 #include "BarSettings.h"
 #include "TitleStrip.h"
 #include "shell/AppContext.h"
 
 #include <QList>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -17,6 +15,7 @@ struct SettingKey;
 class BackgroundImage;
 class BarModule;
 class BarSlide;
+class BarTimers;
 class BarWindows;
 class frmOptions;
 class PictureBox;
@@ -61,17 +60,10 @@ public:
     // The options window while it is open, else nullptr.
     frmOptions* options() const;
     const BarSettings& settings() const { return m_settings; }
-    const BarCountdowns& countdowns() const { return m_countdowns; }
+    BarTimers& timers() { return *m_timers; }
     QList<BarModule*> modules() const;
     modPenseBete& notesStore() const { return *m_notesStore; }
     NoteWindows& noteWindows() const { return *m_noteWindows; }
-
-    // Timer ticks, public so tests can drive them without waiting.
-    void onClockTick();
-    void onCpuTick();
-    void onLanTick();
-    void onMeteoTick();
-    void onEmailTick();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -87,8 +79,6 @@ private:
     void buildModules();
     void buildNotes();
     void connectModules();
-    void buildTimers();
-    void startTimers();
     void applyBarSkin(class SkinImages& images);
     void placeBackground();
     void toggleSmallForm(const ModuleEntry& module);
@@ -96,7 +86,6 @@ private:
     void quitBar();
     void openOptions();
     void applySavedOptions();
-    bool online() const;
     QString networkToolsProgram() const;
     BarDock dock() const;
     int moveToLeftTwips(int leftTwips); // returns the new x in pixels
@@ -105,7 +94,6 @@ private:
 
     AppContext& m_context;
     BarSettings m_settings;
-    BarCountdowns m_countdowns;
     bool m_slidAway = false;
     int m_opacity = 255;
     int m_selectedFavoritesTab = 1;
@@ -122,11 +110,7 @@ private:
     frmCPUUsage* m_system = nullptr;
     frmLAN* m_lan = nullptr;
 
-    QTimer m_timerHorloge;
-    QTimer m_timerCpu;
-    QTimer m_timerLan;
-    QTimer m_timerMeteo;
-    QTimer m_timerEmails;
+    BarTimers* m_timers = nullptr;
     BarSlide* m_slide = nullptr;
     BarWindows* m_windows = nullptr;
     // The note windows go before the store they show.

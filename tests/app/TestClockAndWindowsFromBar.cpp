@@ -1,4 +1,5 @@
 #include "TestApp.h"
+#include "app/BarTimers.h"
 #include "app/frmTolvane.h"
 #include "shell/ClockHands.h"
 #include "shell/SettingsKeys.h"
@@ -55,13 +56,13 @@ void TestClockAndWindowsFromBar::clock_drawn_at_start_still_while_hidden_and_cat
 
     bar.hideBar();
     app.fakes.clock.current = QDateTime(QDate(2005, 3, 8), QTime(15, 4, 9));
-    bar.onClockTick();
+    bar.timers().onClockTick();
     QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30"));
     QCOMPARE(clock->hands(), atStart);
 
     bar.showBarAgain();
     QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30")); // only a tick redraws
-    bar.onClockTick();
+    bar.timers().onClockTick();
     QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("15:04:09")); // 24-hour
     QCOMPARE(text(&bar, "labCalendar"), QStringLiteral("8"));
     QCOMPARE(text(&bar, "labDate"), QStringLiteral("mar. 8 mars 2005"));

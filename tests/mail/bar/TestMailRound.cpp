@@ -1,5 +1,6 @@
 #include "../ScriptedPop3Server.h"
 #include "TestApp.h"
+#include "app/BarTimers.h"
 #include "app/frmTolvane.h"
 #include "mail/EmailAccountsFile.h"
 #include "mail/frmemail.h"
@@ -37,7 +38,7 @@ class TestMailRound : public QObject {
         void ticks(int count)
         {
             for (int n = 0; n < count; ++n)
-                window->onEmailTick();
+                window->timers().onEmailTick();
         }
     };
 
@@ -55,7 +56,7 @@ private slots:
         QCOMPARE(checks.count(), 2);
         QCOMPARE(bar.status(1), QStringLiteral("<Port non correct>"));
         QCOMPARE(bar.module->CurrentEmailAccount(), 0);
-        QCOMPARE(bar.window->countdowns().mail(), 600);
+        QCOMPARE(bar.window->timers().countdowns().mail(), 600);
     }
 
     void click_on_title_starts_round_at_next_tick_but_not_during_a_check()
@@ -66,7 +67,7 @@ private slots:
         bar.ticks(2); // first account: the server never answers
         QVERIFY(!bar.timer->isActive());
         QTest::mouseClick(title, Qt::LeftButton);
-        QCOMPARE(bar.window->countdowns().mail(), 600);
+        QCOMPARE(bar.window->timers().countdowns().mail(), 600);
         QVERIFY(!bar.timer->isActive());
         QTRY_COMPARE(silent.connections, 1);
 
@@ -74,7 +75,7 @@ private slots:
         bar.module->restartAtFirstAccount();
         bar.timer->start();
         QTest::mouseClick(title, Qt::LeftButton);
-        QCOMPARE(bar.window->countdowns().mail(), 0);
+        QCOMPARE(bar.window->timers().countdowns().mail(), 0);
         bar.ticks(1);
         QTRY_COMPARE(silent.connections, 2);
     }
@@ -97,7 +98,7 @@ private slots:
         QVERIFY(!bar.module->checker().isChecking());
         QCOMPARE(bar.timer->isActive(), stillShown);
         if (stillShown) {
-            QCOMPARE(bar.window->countdowns().mail(), 2);
+            QCOMPARE(bar.window->timers().countdowns().mail(), 2);
             QCOMPARE(bar.status(0), QStringLiteral("... Connexion Serveur ..."));
         }
     }

@@ -1,5 +1,6 @@
 #include "FeedServer.h"
 #include "TestApp.h"
+#include "app/BarTimers.h"
 #include "app/frmTolvane.h"
 #include "shell/SettingsKeys.h"
 #include "weather/frmMeteo.h"
@@ -42,7 +43,7 @@ class TestBarWeather : public QObject {
         {
             for (int i = 0; i < count; ++i) {
                 QSignalSpy shown(meteo, &frmMeteo::weatherShown);
-                bar.onMeteoTick();
+                bar.timers().onMeteoTick();
                 if (meteo->isFetching())
                     QVERIFY(shown.wait(5000));
             }
