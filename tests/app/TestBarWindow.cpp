@@ -4,6 +4,7 @@
 #include "shell/BarModule.h"
 #include "shell/SettingsKeys.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QtTest>
 
@@ -222,6 +223,20 @@ private slots:
                      .color(QPalette::WindowText),
             QColor(255, 0, 0));
         QCOMPARE(app.skin.colorBackGround, quint32(0)); // missing colour key turns black
+    }
+
+    void skin_colours_reach_only_the_controls_that_take_them()
+    {
+        TestApp app;
+        app.settings->save(Keys::DisplayLAN, QStringLiteral("1"));
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        // The network tools button keeps the style's text colour on the style's button.
+        const QWidget* button = child(bar, "cmdPelnorix");
+        QCOMPARE(button->palette().color(QPalette::ButtonText),
+            QApplication::palette().color(QPalette::ButtonText));
+        QVERIFY(bar.palette().color(QPalette::WindowText) != app.skin.textDark()
+            || app.skin.textDark() == QApplication::palette().color(QPalette::WindowText));
     }
 
     void missing_skin_folder_never_stops_the_bar()
