@@ -95,6 +95,7 @@ private:
     void selectFavoritesTab(int tab);
     void quitBar();
     void openOptions();
+    void setOptionsOpen(bool open);
     void applySavedOptions();
     bool online() const;
     QString networkToolsProgram() const;
