@@ -144,7 +144,7 @@ void frmTolvane::Start()
     m_system->StartSampler();
     m_lan->ReadLANCounters();
     m_selectedFavoritesTab = 1;
-    m_optionsOpen = false;
+    setOptionsOpen(false);
     m_system->ListFixedDrives();
     InitBar();
     m_notesStore->LoadNotes();
@@ -343,11 +343,22 @@ void frmTolvane::SlideBar(int fromTwips, int toTwips)
 
 void frmTolvane::openOptions()
 {
-    m_optionsOpen = true;
+    setOptionsOpen(true);
     OptionsHost host { [this] { return m_opacity; },
         [this](bool on, int opacity) { MakeTransparent(on, opacity); },
-        [this] { applySavedOptions(); } };
-    m_windows->showOptions(std::move(host), [this] { m_optionsOpen = false; });
+        [this] { applySavedOptions(); },
+        [this] {
+            m_favoris->LoadFavorites();
+            ShowFavoritesTab();
+        } };
+    m_windows->showOptions(std::move(host), [this] { setOptionsOpen(false); });
+}
+
+// The favorites module takes no drops while the dialog may rewrite its files.
+void frmTolvane::setOptionsOpen(bool open)
+{
+    m_optionsOpen = open;
+    m_favoris->setOptionsOpen(open);
 }
 
 frmOptions* frmTolvane::options() const

@@ -85,6 +85,7 @@ private:
     void selectFavoritesTab(int tab);
     void quitBar();
     void openOptions();
+    void setOptionsOpen(bool open);
     void applySavedOptions();
     QString networkToolsProgram() const;
     BarDock dock() const;

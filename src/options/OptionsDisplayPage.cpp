@@ -91,6 +91,9 @@ OptionsDisplayPage::OptionsDisplayPage(
         QStringLiteral("Note: s'il existe plus de favoris que d'\u00e9l\u00e9ments affichables, "
                        "une barre de d\u00e9filement sera automatiquement ajout\u00e9e au module "
                        "pour que vous puissiez faire appara\u00eetre les favoris masqu\u00e9s.")));
+    page->addWidget(checkBox(this, "chkAutoStart",
+        QStringLiteral("Lancer la Tolvane \u00e0 l'ouverture de la session"), form,
+        Keys::AutoStart));
     page->addStretch();
 }
 

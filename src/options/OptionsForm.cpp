@@ -36,11 +36,13 @@ constexpr std::array kSavedKeys = {
     &Keys::Skin,
     &Keys::DisplayPenseBete,
     &Keys::DisplayFavoris,
+    &Keys::AutoStart,
 };
 
 bool isCheckBox(const SettingKey& key)
 {
-    return QByteArrayView(key.name).startsWith("Display") || &key == &Keys::FavWinDisplaySmallIcons;
+    return QByteArrayView(key.name).startsWith("Display") || &key == &Keys::FavWinDisplaySmallIcons
+        || &key == &Keys::AutoStart;
 }
 
 QString flag(bool on)

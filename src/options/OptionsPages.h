@@ -5,7 +5,12 @@
 #include <functional>
 
 class Dialogs;
+class FavoritesOptions;
+enum class FavoriteKind;
 class OptionsForm;
+class QComboBox;
+class QPushButton;
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
@@ -54,10 +59,34 @@ private:
     QTreeWidget* m_list = nullptr;
 };
 
-// "Favoris Windows" or "Favoris Internet": how the bar sorts that list.
+// "Favoris Windows" or "Favoris Internet": the list's entries, how the bar sorts them, their
+// order and deletion.
 class OptionsFavoritesPage : public QGroupBox {
     Q_OBJECT
 public:
     enum class Kind { Windows, Internet };
-    OptionsFavoritesPage(OptionsForm& form, Kind kind, QWidget* parent = nullptr);
+    OptionsFavoritesPage(
+        OptionsForm& form, FavoritesOptions& favorites, Kind kind, QWidget* parent = nullptr);
+
+    // Enables the two move buttons while the page's sort mode is the user's own order.
+    void enableMoves();
+
+signals:
+    void sortModeChanged();
+    // An entry was deleted and its file written.
+    void favoritesChanged();
+
+private:
+    void buildList(QBoxLayout* page, bool windows);
+    void fill(int selected);
+    void move(bool up);
+    void remove();
+    FavoriteKind favoriteKind() const;
+
+    FavoritesOptions& m_favorites;
+    Kind m_kind;
+    QComboBox* m_sort = nullptr;
+    QTreeWidget* m_list = nullptr;
+    QPushButton* m_up = nullptr;
+    QPushButton* m_down = nullptr;
 };

@@ -23,6 +23,7 @@ frmOptions::frmOptions(AppContext& context, OptionsHost host, QWidget* parent)
     , m_context(context)
     , m_host(std::move(host))
     , m_accounts(context.platform.dialogs)
+    , m_favorites(context.dataDir, context.platform.dialogs)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(AppVersion::Title() + QStringLiteral(" - Options"));
@@ -36,6 +37,7 @@ frmOptions::frmOptions(AppContext& context, OptionsHost host, QWidget* parent)
         m_openingOpacity = m_host.opacity();
     m_form.load(*context.settings, context.appDir);
     m_accounts.load(EmailAccountsFile::ReadEmailAccount(context.dataDir));
+    m_favorites.load();
     buildPages();
     buildButtons();
     showPage(0);
@@ -50,9 +52,24 @@ void frmOptions::buildPages()
     auto* emails = new OptionsEmailsPage(m_accounts, this);
     connect(emails, &OptionsEmailsPage::editingChanged, this, &frmOptions::lockForEditing);
     m_pages->addWidget(emails);
-    m_pages->addWidget(new OptionsFavoritesPage(m_form, OptionsFavoritesPage::Kind::Windows, this));
-    m_pages->addWidget(
-        new OptionsFavoritesPage(m_form, OptionsFavoritesPage::Kind::Internet, this));
+    for (auto kind :
+        { OptionsFavoritesPage::Kind::Windows, OptionsFavoritesPage::Kind::Internet }) {
+        auto* page = new OptionsFavoritesPage(m_form, m_favorites, kind, this);
+        connect(
+            page, &OptionsFavoritesPage::sortModeChanged, this, &frmOptions::UpdateFavSortButtons);
+        connect(page, &OptionsFavoritesPage::favoritesChanged, this, [this] {
+            if (m_host.reloadFavorites)
+                m_host.reloadFavorites();
+        });
+        m_pages->addWidget(page);
+        m_favoritesPages.append(page);
+    }
+}
+
+void frmOptions::UpdateFavSortButtons()
+{
+    for (OptionsFavoritesPage* page : m_favoritesPages)
+        page->enableMoves();
 }
 
 void frmOptions::buildButtons()
@@ -102,6 +119,8 @@ void frmOptions::showPage(int page)
     m_pages->setCurrentIndex(page);
     for (int n = 0; n < m_pageButtons.size(); ++n)
         m_pageButtons[n]->setChecked(n == page);
+    if (qobject_cast<OptionsFavoritesPage*>(m_pages->currentWidget()))
+        UpdateFavSortButtons();
 }
 
 void frmOptions::lockForEditing(bool editing)
@@ -123,10 +142,11 @@ bool frmOptions::Save()
         m_context.platform.dialogs->message(Dialogs::Icon::Critical, AppVersion::Title(),
             QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ") + settingsFile);
     }
+    const bool favoritesSaved = m_favorites.StoreFavoritesOrder();
     const bool accountsSaved = EmailAccountsFile::SaveEmailAccounts(
         m_context.dataDir, m_accounts.rows().rows(), m_context.platform.dialogs);
     // A write that failed keeps the window open, so what the user typed is not lost.
-    if (!settingsSaved || !accountsSaved)
+    if (!settingsSaved || !favoritesSaved || !accountsSaved)
         return false;
     m_saved = true;
     finish();

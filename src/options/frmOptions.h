@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EmailAccountsEditor.h"
+#include "FavoritesOptions.h"
 #include "OptionsForm.h"
 
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include <functional>
 
 struct AppContext;
+class OptionsFavoritesPage;
 class QPushButton;
 class QStackedWidget;
 
@@ -16,6 +18,7 @@ struct OptionsHost {
     std::function<int()> opacity; // the bar's opacity now
     std::function<void(bool, int)> makeTransparent; // MakeTransparent(on, opacity)
     std::function<void()> applySettings; // InitBar, then ConnectToWeather
+    std::function<void()> reloadFavorites; // after a favorite was deleted
 };
 
 // The options window: six pages chosen with six buttons, "Sauver" and "Annuler". Built afresh
@@ -30,7 +33,10 @@ public:
 
     OptionsForm& form() { return m_form; }
     EmailAccountsEditor& accounts() { return m_accounts; }
+    FavoritesOptions& favorites() { return m_favorites; }
     void showPage(int page);
+    // Enables the move buttons of both favorites pages from their sort modes.
+    void UpdateFavSortButtons();
 
     // "Sauver": true when everything was written and the window closes.
     bool Save();
@@ -54,11 +60,13 @@ private:
     OptionsHost m_host;
     OptionsForm m_form;
     EmailAccountsEditor m_accounts;
+    FavoritesOptions m_favorites;
     int m_openingOpacity = 255;
     bool m_saved = false;
     bool m_finished = false;
     QStackedWidget* m_pages = nullptr;
     QList<QPushButton*> m_pageButtons;
+    QList<OptionsFavoritesPage*> m_favoritesPages;
     QPushButton* m_save = nullptr;
     QPushButton* m_quit = nullptr;
 };

@@ -26,7 +26,7 @@ struct FakeBar {
     OptionsHost host()
     {
         return { [this] { return opacity; },
-            [this](bool on, int value) { opacity = on ? value : 255; }, [this] { ++applied; } };
+            [this](bool on, int value) { opacity = on ? value : 255; }, [this] { ++applied; }, {} };
     }
 };
 

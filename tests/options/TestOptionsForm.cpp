@@ -55,6 +55,7 @@ private slots:
             { "Skin", "default" },
             { "DisplayPenseBete", "0" },
             { "DisplayFavoris", "1" },
+            { "AutoStart", "0" },
         };
         QCOMPARE(OptionsForm::savedKeys().size(), size_t(expected.size()));
         for (const SettingKey* key : OptionsForm::savedKeys())

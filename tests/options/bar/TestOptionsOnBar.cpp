@@ -1,5 +1,6 @@
 #include "TestApp.h"
 #include "app/frmTolvane.h"
+#include "favorites/frmFavoris.h"
 #include "mail/frmemail.h"
 #include "options/frmOptions.h"
 #include "shell/SettingsKeys.h"
@@ -41,10 +42,13 @@ private slots:
         QPointer<frmOptions> first = bar.options();
         QVERIFY(first);
         QVERIFY(bar.optionsOpen());
+        auto* favoris = find<frmFavoris>(&bar, "frmFavoris");
+        QVERIFY(favoris->logic().optionsOpen());
         clickConfig(bar);
         QCOMPARE(bar.options(), first.data());
         first->close(); // by the window frame
         QVERIFY(!bar.optionsOpen());
+        QVERIFY(!favoris->logic().optionsOpen());
         QTRY_VERIFY(!first);
         QVERIFY(!bar.options());
     }
@@ -81,12 +85,39 @@ private slots:
         click(dialog, "cmdSave");
 
         QVERIFY(!bar.optionsOpen());
+        QVERIFY(!find<frmFavoris>(&bar, "frmFavoris")->logic().optionsOpen());
         QCOMPARE(bar.x(), 0);
         QVERIFY(app.skin.folder.endsWith(QStringLiteral("/givre/")));
         QVERIFY(clock->y() < photo->y());
         auto* mail = find<frmemail>(&bar, "frmemail");
         QVERIFY(!mail->isHidden());
         QCOMPARE(mail->NbEmailAccounts(), 1);
+    }
+
+    void favorites_deleted_or_moved_in_the_dialog_show_on_the_bar()
+    {
+        TestApp app;
+        FavoritesFile::save(app.dataDir(), FavoriteKind::Windows,
+            { { QStringLiteral("/tmp/a"), QStringLiteral("A") },
+                { QStringLiteral("/tmp/b"), QStringLiteral("B") },
+                { QStringLiteral("/tmp/c"), QStringLiteral("C") } },
+            nullptr);
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        auto* shown = find<QTreeWidget>(&bar, "lvWindows");
+        QCOMPARE(shown->topLevelItemCount(), 3);
+        clickConfig(bar);
+        frmOptions* dialog = bar.options();
+        click(dialog, "cmdFavWindows");
+        auto* rows = find<QTreeWidget>(dialog, "lvFavWin");
+        rows->setCurrentItem(rows->topLevelItem(0));
+        click(dialog, "cmdSupprimerFavWin");
+        QCOMPARE(shown->topLevelItemCount(), 2);
+        QCOMPARE(shown->topLevelItem(0)->text(0), QStringLiteral("B"));
+        rows->setCurrentItem(rows->topLevelItem(1));
+        click(dialog, "cmdFavWinUp");
+        click(dialog, "cmdSave");
+        QCOMPARE(shown->topLevelItem(0)->text(0), QStringLiteral("C"));
     }
 };
 

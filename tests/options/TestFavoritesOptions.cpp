@@ -1,0 +1,181 @@
+#include "FakePlatform.h"
+#include "options/FavoritesOptions.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// "a b c" stands for the entries a;A, b;B, c;C of the Windows file.
+FavoriteEntries entries(const QString& names)
+{
+    FavoriteEntries all;
+    for (const QString& name : names.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        all.append({ QStringLiteral("/home/moi/") + name, name.toUpper() });
+    return all;
+}
+
+QString labels(const FavoriteEntries& all)
+{
+    QStringList shown;
+    for (const FavoriteEntry& entry : all)
+        shown.append(entry.label.toLower());
+    return shown.join(QLatin1Char(' '));
+}
+
+// Steps: "u1" moves row 1 up, "d0" row 0 down, "x2" deletes row 2 ("x-1": nothing selected),
+// "s" stores the order.
+void run(FavoritesOptions& options, const QString& steps)
+{
+    for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int row = step.mid(1).toInt();
+        switch (step.at(0).toLatin1()) {
+        case 'u':
+            options.MoveRowUp(FavoriteKind::Windows, row);
+            break;
+        case 'd':
+            options.MoveRowDown(FavoriteKind::Windows, row);
+            break;
+        case 'x':
+            options.remove(FavoriteKind::Windows, row);
+            break;
+        case 's':
+            QVERIFY(options.StoreFavoritesOrder());
+            break;
+        }
+    }
+}
+
+} // namespace
+
+class TestFavoritesOptions : public QObject {
+    Q_OBJECT
+private slots:
+    void moves_deletes_and_store_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("first row up does nothing") << "a b c"
+                                                   << "u0"
+                                                   << "a b c"
+                                                   << "a b c" << 0;
+        QTest::newRow("last row down does nothing") << "a b c"
+                                                    << "d2"
+                                                    << "a b c"
+                                                    << "a b c" << 0;
+        QTest::newRow("moves stay in the dialog") << "a b c"
+                                                  << "u1 d1"
+                                                  << "b c a"
+                                                  << "a b c" << 0;
+        QTest::newRow("store writes the rows' order") << "a b c"
+                                                      << "u2 u1 s"
+                                                      << "c a b"
+                                                      << "c a b" << 0;
+        QTest::newRow("delete is written at once") << "a b c"
+                                                   << "x1"
+                                                   << "a c"
+                                                   << "a c" << 0;
+        QTest::newRow("delete after a move removes the row's entry") << "a b c"
+                                                                     << "d0 x0"
+                                                                     << "a c"
+                                                                     << "a c" << 0;
+        QTest::newRow("delete after a move keeps the stored order") << "a b c"
+                                                                    << "u2 x0"
+                                                                    << "c b"
+                                                                    << "b c" << 0;
+        QTest::newRow("delete after a move, then store") << "a b c d"
+                                                         << "u3 x0 s"
+                                                         << "b d c"
+                                                         << "b d c" << 0;
+        QTest::newRow("delete without selection says so") << "a b"
+                                                          << "x-1"
+                                                          << "a b"
+                                                          << "a b" << 1;
+        QTest::newRow("delete on an empty list is silent") << ""
+                                                           << "x-1"
+                                                           << ""
+                                                           << "" << 0;
+        QTest::newRow("store of an empty list") << ""
+                                                << "s"
+                                                << ""
+                                                << "" << 0;
+    }
+    void moves_deletes_and_store()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, steps);
+        QTemporaryDir data;
+        RecordingDialogs dialogs;
+        QVERIFY(FavoritesFile::save(data.path(), FavoriteKind::Windows, entries(file), nullptr));
+        FavoritesOptions options(data.path(), &dialogs);
+        options.load();
+        run(options, steps);
+        QTEST(labels(options.rows(FavoriteKind::Windows)), "rows");
+        QTEST(labels(FavoritesFile::load(data.path(), FavoriteKind::Windows)), "written");
+        QTEST(int(dialogs.messages.size()), "messages");
+        if (!dialogs.messages.isEmpty()) {
+            QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Critical);
+            QCOMPARE(dialogs.messages[0].text,
+                QStringLiteral("Veuillez s\u00e9lectionner l'\u00e9l\u00e9ment \u00e0 supprimer."));
+        }
+    }
+
+    void the_two_pages_are_independent_and_both_files_are_stored()
+    {
+        QTemporaryDir data;
+        FavoritesFile::save(data.path(), FavoriteKind::Windows, entries("a b"), nullptr);
+        FavoritesFile::save(data.path(), FavoriteKind::Internet, entries("x y z"), nullptr);
+        FavoritesOptions options(data.path(), nullptr);
+        options.load();
+        QCOMPARE(options.MoveRowDown(FavoriteKind::Internet, 0), 1);
+        QCOMPARE(options.MoveRowUp(FavoriteKind::Internet, 0), 0);
+        QVERIFY(options.remove(FavoriteKind::Internet, 2));
+        QCOMPARE(labels(options.rows(FavoriteKind::Windows)), QStringLiteral("a b"));
+        QVERIFY(options.StoreFavoritesOrder());
+        QCOMPARE(labels(FavoritesFile::load(data.path(), FavoriteKind::Internet)),
+            QStringLiteral("y x"));
+        QCOMPARE(
+            labels(FavoritesFile::load(data.path(), FavoriteKind::Windows)), QStringLiteral("a b"));
+    }
+
+    void a_delete_that_cannot_be_written_changes_nothing()
+    {
+        QTemporaryDir data;
+        const QString file = FavoritesFile::path(data.path(), FavoriteKind::Windows);
+        FavoritesFile::save(data.path(), FavoriteKind::Windows, entries("a b"), nullptr);
+        RecordingDialogs dialogs;
+        FavoritesOptions options(data.path(), &dialogs);
+        options.load();
+        // A folder in the file's place makes every write fail.
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkdir(file));
+        QVERIFY(!options.remove(FavoriteKind::Windows, 0));
+        QCOMPARE(labels(options.rows(FavoriteKind::Windows)), QStringLiteral("a b"));
+        QCOMPARE(labels(options.stored(FavoriteKind::Windows)), QStringLiteral("a b"));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].text.startsWith(
+            QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ")));
+        QVERIFY(!options.StoreFavoritesOrder());
+    }
+
+    void only_the_own_order_allows_moves_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("own order") << 0 << true;
+        QTest::newRow("ascending") << 1 << false;
+        QTest::newRow("descending") << 2 << false;
+    }
+    void only_the_own_order_allows_moves()
+    {
+        QFETCH(int, mode);
+        QTEST(FavoritesOptions::movesEnabled(mode), "enabled");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFavoritesOptions)
+#include "TestFavoritesOptions.moc"
