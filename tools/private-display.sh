@@ -1,5 +1,5 @@
 # Sourced by the tools that run the bar as a user would: builds the program into build/ and
-# starts a private Xvfb display with a fresh configuration and runtime folder. Sets $build,
+# starts a private Xvfb display with fresh configuration, data and runtime folders. Sets $build,
 # $work and the environment the bar runs in; the caller stores the bar's PID in $bar and both
 # processes and the folder go when the script ends.
 . "$root/scripts/packages.sh"
@@ -16,5 +16,5 @@ xvfb=$!
 trap 'kill "${bar:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 read -r number <"$work/displayfd"
 display=":$number"
-export DISPLAY="$display" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+export DISPLAY="$display" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work"
 mkdir -p "$XDG_CONFIG_HOME/tolvane"
