@@ -291,8 +291,12 @@ bool frmPenseBete::eventFilter(QObject* watched, QEvent* event)
 
 bool frmPenseBete::dragTitle(QEvent* event)
 {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove
+        && type != QEvent::MouseButtonRelease)
+        return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton)
             return false;
