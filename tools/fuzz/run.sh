@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tools/fuzz/run.sh SECONDS [TARGET...]: builds the libFuzzer targets with clang in build-fuzz/
 # and runs each (all of them when none is named) for SECONDS, one after another, on a copy of
-# its committed seed corpus. Prints, per target, the executions run and whether it found
+# its committed starting corpus. Prints, per target, the executions run and whether it found
 # anything; a finding's input is kept in build-fuzz/findings/<target>/.
 set -euo pipefail
 

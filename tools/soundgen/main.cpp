@@ -30,13 +30,13 @@ double noise(quint32& state)
 QByteArray samples()
 {
     QByteArray pcm;
-    quint32 seed = 12345;
+    quint32 noiseState = 12345;
     const int count = int(kRate * kSeconds);
     for (int i = 0; i < count; ++i) {
         const double t = double(i) / kRate;
         const double attack = std::min(1.0, t / 0.0008);
         const double tone = std::sin(2 * kPi * 2300 * t) * 0.7 + std::sin(2 * kPi * 3450 * t) * 0.2;
-        const double grit = noise(seed) * std::exp(-t / 0.002) * 0.4;
+        const double grit = noise(noiseState) * std::exp(-t / 0.002) * 0.4;
         const double value = attack * (tone * std::exp(-t / 0.007) + grit);
         const auto sample = qint16(std::lround(std::clamp(value, -1.0, 1.0) * 26000));
         appendLe(pcm, quint16(sample), 2);
