@@ -1,39 +1,147 @@
 #!/usr/bin/env bash
-# Measures the bar as a user runs it, under a private Xvfb display:
-#   - time from exec to the bar's window being viewable,
-#   - resident memory (RSS and PSS) of the idle bar after 60 s,
-#   - CPU time the idle bar used over those 60 s (utime + stime from /proc/PID/stat).
-# Usage: tools/measure-bar.sh [seconds]   (builds the program first; default 60 s)
+# Measures the idle bar as a user runs it, each run under its own private Xvfb display, with the
+# clock, system and bandwidth modules shown (as in the usual desktop monitors):
+#   - time from exec to the bar's window being viewable at its final size,
+#   - CPU time the idle bar used over the window (utime + stime), and the X server's,
+#   - proportional memory (PSS) of the idle bar at the end, with a breakdown by mapping.
+# Usage: tools/measure-bar.sh [--runs N] [--smaps] [--conky] [seconds] [build folder...]
+#   Each build folder (default: build/, built first) is measured N times (default 3), in turn,
+#   and the medians are printed per folder; --smaps adds the mapping breakdown of the last run;
+#   --conky measures the text monitor Conky showing the same figures (tools/measure/conky.conf)
+#   the same way, as a reference.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+runs=3
+smaps=0
+conky=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --runs) runs="$2"; shift 2 ;;
+    --smaps) smaps=1; shift ;;
+    --conky) conky=1; shift ;;
+    *) break ;;
+    esac
+done
 seconds="${1:-60}"
-. "$root/tools/private-display.sh"
-printf '[Options]\nSplashScreen=0\n' > "$XDG_CONFIG_HOME/tolvane/tolvane.ini"
+shift || true
+builds=("$@")
+[ ${#builds[@]} -gt 0 ] || builds=("${TOLVANE_BUILD_DIR:-$root/build}")
+[ "$conky" = 0 ] || builds+=(conky)
 ticks=$(getconf CLK_TCK)
 
-start=$(date +%s%N)
-"$build/src/app/tolvane" >/dev/null 2>&1 &
-bar=$!
-viewable() {
-    local id
-    for id in $(xwininfo -root -tree 2>/dev/null | awk '/"Tolvane": \("tolvane"/ { print $1 }'); do
-        xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && return 0
+cpu_ms() { awk -v t="$ticks" '{ print int(($14 + $15) * 1000 / t) }' "/proc/$1/stat"; }
+
+# Time to the window at its final size: the geometry is polled until it has not changed for
+# two seconds; the answer is when that geometry was first seen viewable.
+time_to_final_size() {
+    local start=$1 last="" since=0 now geometry id
+    while :; do
+        now=$(date +%s%N)
+        geometry=""
+        for id in $(xwininfo -root -tree 2>/dev/null | awk -v w="$window" 'index($0, w) { print $1 }'); do
+            if xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then
+                geometry=$(xwininfo -id "$id" | awk '/Width|Height/ { printf "%s ", $2 }')
+            fi
+        done
+        if [ -n "$geometry" ] && [ "$geometry" != "$last" ]; then
+            last=$geometry
+            since=$now
+        fi
+        if [ -n "$last" ] && [ $((now - since)) -gt 2000000000 ]; then
+            echo $(((since - start) / 1000000))
+            return
+        fi
+        if ! kill -0 "$bar" 2>/dev/null; then
+            echo "$window ended before showing its window:" >&2
+            cat "$work_out/stderr" >&2
+            exit 1
+        fi
+        sleep 0.002
     done
-    return 1
 }
-until viewable; do
-    kill -0 "$bar" 2>/dev/null || { echo "the bar ended before showing its window" >&2; exit 1; }
-    sleep 0.002
+
+# Sums Pss by kind of mapping: Qt's libraries, other libraries, fonts, heap and anonymous memory.
+smaps_breakdown() {
+    awk '
+        /^[0-9a-f]+-[0-9a-f]+ / {
+            name = (NF >= 6) ? $6 : "[anonymous]"
+            if (name ~ /libQt6/) kind = "Qt libraries"
+            else if (name ~ /libicu/) kind = "ICU"
+            else if (name ~ /libX|libxcb/) kind = "X client libraries"
+            else if (name ~ /\.(ttf|otf|pfb|ttc)$|fonts/) kind = "fonts"
+            else if (name ~ /\.so/) kind = "other libraries"
+            else if (name ~ /tolvane$/) kind = "program"
+            else if (name ~ /^\[heap\]|^\[anonymous\]/) kind = "heap and anonymous"
+            else if (name ~ /fontconfig/) kind = "font caches"
+            else kind = "other"
+        }
+        /^Pss:/ { pss[kind] += $2 }
+        END { for (k in pss) printf "  %7.1f MiB  %s\n", pss[k] / 1024, k }
+    ' "/proc/$1/smaps" | sort -rn
+}
+
+# Measures one program given as a build folder, or "conky".
+measure_once() {
+    local folder=$1
+    if [ "$folder" = conky ]; then
+        TOLVANE_NO_BUILD=1 EXTRA_PACKAGES="conky-std fonts-dejavu-core" \
+            . "$root/tools/private-display.sh"
+    else
+        TOLVANE_BUILD_DIR="$folder" . "$root/tools/private-display.sh"
+    fi
+    cat >"$XDG_CONFIG_HOME/tolvane/tolvane.ini" <<EOF
+[Options]
+SplashScreen=0
+DisplayPhoto=0
+DisplayClock=1
+DisplayMeteo=0
+DisplaySysInfo=1
+DisplayLAN=1
+DisplayEmails=0
+DisplayFavoris=0
+DisplayPenseBete=0
+EOF
+    local start shown x_before cpu_before
+    start=$(date +%s%N)
+    if [ "$folder" = conky ]; then
+        window='"conky-reference"'
+        conky -c "$root/tools/measure/conky.conf" >/dev/null 2>"$work_out/stderr" &
+    else
+        window='"Tolvane": ("tolvane"'
+        "$folder/src/app/tolvane" >/dev/null 2>"$work_out/stderr" &
+    fi
+    bar=$!
+    shown=$(time_to_final_size "$start")
+    cpu_before=$(cpu_ms "$bar")
+    x_before=$(cpu_ms "$xvfb")
+    sleep "$seconds"
+    echo "$shown $(($(cpu_ms "$bar") - cpu_before)) $(($(cpu_ms "$xvfb") - x_before))" \
+        "$(awk '/^Pss:/ { print $2 }' "/proc/$bar/smaps_rollup")"
+    [ "$smaps" = 1 ] && smaps_breakdown "$bar" >"$work_out/smaps"
+    kill "$bar" "$xvfb" 2>/dev/null || true
+    wait "$bar" 2>/dev/null || true
+    rm -rf "$work"
+    bar=""
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+work_out="$(mktemp -d)"
+trap 'rm -rf "$work_out"' EXIT
+printf '%-34s %14s %12s %12s %10s\n' "build ($runs runs of ${seconds} s, medians)" \
+    "final size ms" "CPU ms/min" "X ms/min" "PSS MiB"
+for folder in "${builds[@]}"; do
+    [ "$folder" = conky ] || folder="$(cd "$folder" && pwd)"
+    : >"$work_out/rows"
+    for ((i = 0; i < runs; ++i)); do
+        (measure_once "$folder") >>"$work_out/rows"
+    done
+    shown=$(awk '{ print $1 }' "$work_out/rows" | median)
+    cpu=$(awk -v s="$seconds" '{ print $2 * 60 / s }' "$work_out/rows" | median)
+    xcpu=$(awk -v s="$seconds" '{ print $3 * 60 / s }' "$work_out/rows" | median)
+    pss=$(awk '{ printf "%.1f\n", $4 / 1024 }' "$work_out/rows" | median)
+    printf '%-34s %14s %12s %12s %10s\n' "$folder" "$shown" "$cpu" "$xcpu" "$pss"
+    if [ "$smaps" = 1 ]; then
+        cat "$work_out/smaps"
+    fi
 done
-shown=$(date +%s%N)
-
-cpu() { awk '{ print $14 + $15 }' "/proc/$bar/stat"; }
-cpu_before=$(cpu)
-sleep "$seconds"
-cpu_after=$(cpu)
-rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$bar/status")
-pss=$(awk '/^Pss:/ { print $2 }' "/proc/$bar/smaps_rollup")
-
-echo "start to window shown: $(( (shown - start) / 1000000 )) ms"
-echo "resident memory after ${seconds} s: RSS $((rss / 1024)).$(( (rss % 1024) * 10 / 1024 )) MB, PSS $((pss / 1024)).$(( (pss % 1024) * 10 / 1024 )) MB"
-echo "CPU time over ${seconds} s idle: $(( (cpu_after - cpu_before) * 1000 / ticks )) ms"

@@ -5,8 +5,13 @@
 . "$root/scripts/packages.sh"
 install_packages "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils ${EXTRA_PACKAGES:-}
 build="${TOLVANE_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target tolvane >/dev/null
+# A folder configured before keeps its own sources (another checkout, to compare two builds);
+# TOLVANE_NO_BUILD=1 runs another program and builds nothing.
+if [ "${TOLVANE_NO_BUILD:-0}" != 1 ]; then
+    [ -f "$build/CMakeCache.txt" ] \
+        || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build" --target tolvane >/dev/null
+fi
 
 work="$(mktemp -d)"
 # Xvfb picks a free display itself and writes its number once it accepts connections.
