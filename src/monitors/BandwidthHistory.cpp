@@ -3,9 +3,6 @@
 #include "common/Numbers.h"
 #include "shell/Skin.h"
 
-#include <QFontMetrics>
-#include <QPainter>
-
 #include <cmath>
 
 void BandwidthHistory::push(double kilobytesPerSecond)
@@ -35,26 +32,32 @@ QString FormatRate(double kilobytesPerSecond, const QLocale& locale)
     return plain.toString(kilobytesPerSecond, 'f', 2) + QStringLiteral(" Ko/s");
 }
 
-void DrawGraph(
-    QImage& image, const BandwidthHistory& history, const SkinState& skin, const QFont& scaleFont)
+bool DrawGraph(QImage& image, const BandwidthHistory& history, const SkinState& skin,
+    const QFont& scaleFont, Graph& graph)
 {
-    image.fill(skin.background());
-    QPainter painter(&image);
     const QSize area = image.deviceIndependentSize().toSize();
     const int h = area.height();
     const int column = std::max(1, area.width() / BandwidthHistory::kSamples);
-    const int left = area.width() - BandwidthHistory::kSamples * column; // newest at the right
+    const QRgb colour = skin.textTitle().rgb();
+    graph.columns.assign(BandwidthHistory::kSamples, GraphColumn());
     for (int x = 0; x < BandwidthHistory::kSamples; ++x) {
         const int y = int(Numbers::RoundHalfEven(double(history.value(x)) * h / history.scale()));
         if (y > 0)
-            painter.fillRect(
-                left + x * column, h - std::min(y, h), column, std::min(y, h), skin.textTitle());
+            graph.columns[size_t(x)] = { std::min(y, h), colour };
     }
-    painter.setFont(scaleFont);
-    painter.setPen(skin.textLight());
-    const QFontMetrics metrics(scaleFont);
-    painter.drawText(1, metrics.ascent(), QString::number(history.scale()) + QStringLiteral(" Ko"));
-    painter.drawText(1, h - metrics.descent() - 1, QStringLiteral("0"));
+    ScrollingGraph::Look& look = graph.look;
+    look.left = area.width() - BandwidthHistory::kSamples * column; // newest at the right
+    look.columnWidth = column;
+    look.background = skin.background();
+    look.textColour = skin.textLight();
+    look.font = scaleFont;
+    if (graph.scale != history.scale()) {
+        look.topText = QString::number(history.scale()) + QStringLiteral(" Ko");
+        graph.scale = history.scale();
+    }
+    if (look.bottomText.isEmpty())
+        look.bottomText = QStringLiteral("0");
+    return graph.drawing.draw(image, graph.columns, look) != ScrollingGraph::Drawing::Nothing;
 }
 
 } // namespace Bandwidth

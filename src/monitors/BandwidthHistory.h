@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScrollingGraph.h"
+
 #include <QFont>
 #include <QImage>
 #include <QLocale>
@@ -36,10 +38,18 @@ double RateBetween(qint64 previousTotal, qint64 total);
 // "###0.00" followed by " Ko/s", with the locale's decimal separator and no grouping.
 QString FormatRate(double kilobytesPerSecond, const QLocale& locale);
 
+// What one graph keeps from one tick to the next.
+struct Graph {
+    ScrollingGraph drawing;
+    ScrollingGraph::Look look;
+    std::vector<GraphColumn> columns;
+    int scale = -1; // the scale look.topText shows
+};
+
 // The bars of one history from the bottom of the image, one column of equal width per second with
-// the newest at the right edge, and the scale texts "<max> Ko" at the top
-// and "0" at the bottom.
-void DrawGraph(
-    QImage& image, const BandwidthHistory& history, const SkinState& skin, const QFont& scaleFont);
+// the newest at the right edge, and the scale texts "<max> Ko" at the top and "0" at the bottom.
+// False when no pixel changed.
+bool DrawGraph(QImage& image, const BandwidthHistory& history, const SkinState& skin,
+    const QFont& scaleFont, Graph& graph);
 
 } // namespace Bandwidth

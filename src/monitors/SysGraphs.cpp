@@ -7,25 +7,31 @@
 
 namespace SysGraphs {
 
-void DrawCpuGraph(QImage& image, const modCPUMEM::CpuHistory& history, const SkinState& skin,
-    const QFont& scaleFont)
+void CpuColumns(std::vector<GraphColumn>& columns, const modCPUMEM::CpuHistory& history,
+    const SkinState& skin, QSize area)
 {
-    image.fill(skin.background());
-    QPainter painter(&image);
-    const int h = image.deviceIndependentSize().toSize().height();
-    const int w = image.deviceIndependentSize().toSize().width();
-    const QPen title(skin.textTitle());
-    const QPen error(skin.textError());
+    const int w = area.width();
+    const int h = area.height();
+    const QRgb error = skin.textError().rgb();
+    const QRgb title = skin.textTitle().rgb();
+    columns.assign(size_t(std::max(w, 0)), GraphColumn());
     for (int i = 1; i <= history.count() - 1 && i <= w; ++i) {
-        painter.setPen(history.isFullLoadRun(i) ? error : title);
-        const int top = h - int(std::lround(history.value(i) * h / 100.0));
-        painter.drawLine(w - i, top, w - i, h);
+        const int height = int(std::lround(history.value(i) * h / 100.0));
+        if (height > 0)
+            columns[size_t(w - i)] = { height, history.isFullLoadRun(i) ? error : title };
     }
-    painter.setFont(scaleFont);
-    painter.setPen(skin.textLight());
-    const QFontMetrics metrics(scaleFont);
-    painter.drawText(1, 1 + metrics.ascent(), QStringLiteral("100%"));
-    painter.drawText(1, h - metrics.descent() - 1, QStringLiteral("0"));
+}
+
+ScrollingGraph::Look CpuLook(const SkinState& skin, const QFont& scaleFont)
+{
+    ScrollingGraph::Look look;
+    look.background = skin.background();
+    look.textColour = skin.textLight();
+    look.font = scaleFont;
+    look.topText = QStringLiteral("100%");
+    look.topMargin = 1;
+    look.bottomText = QStringLiteral("0");
+    return look;
 }
 
 int DiskRowHeight(const QFont& font)
@@ -33,8 +39,18 @@ int DiskRowHeight(const QFont& font)
     return QFontMetrics(font).height() + kDiskRowGap;
 }
 
+bool SameDrawing(const std::vector<DiskRow>& a, const std::vector<DiskRow>& b)
+{
+    auto same = [](const DiskRow& x, const DiskRow& y) {
+        const modCPUMEM::DiskFill fx = modCPUMEM::DiskUsage(x.total, x.free, kDiskBoxWidth);
+        const modCPUMEM::DiskFill fy = modCPUMEM::DiskUsage(y.total, y.free, kDiskBoxWidth);
+        return x.root == y.root && fx.usedUnits == fy.usedUnits && fx.percent == fy.percent;
+    };
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), same);
+}
+
 void DrawDiskRows(
-    QImage& image, const QList<DiskRow>& rows, const SkinState& skin, const QFont& font)
+    QImage& image, const std::vector<DiskRow>& rows, const SkinState& skin, const QFont& font)
 {
     image.fill(skin.background());
     QPainter painter(&image);

@@ -90,6 +90,7 @@ void frmCPUUsage::applySkin(SkinImages& images)
         setTextColour(frame, skin().textDark());
     setBar(m_shapeRAMVal, m_shapeRAMVal->width(), m_ramAlarmShown ? 100 : 0);
     setBar(m_shapeVIRVal, m_shapeVIRVal->width(), m_virtualAlarmShown ? 100 : 0);
+    m_diskRowsShown.clear();
     DrawDiskUsage();
 }
 
@@ -125,15 +126,24 @@ void frmCPUUsage::GetMemoryInfo()
     m_memory = modCPUMEM::ToKilobytes(memory ? memory->read() : MemoryStatus());
 }
 
+// The label's text is made only when its figure changed.
+void frmCPUUsage::showPercent(QLabel* label, int& shown, int percent)
+{
+    if (percent == shown)
+        return;
+    label->setText(QString::number(percent) + QStringLiteral(" %"));
+    shown = percent;
+}
+
 void frmCPUUsage::sampleTick(bool barHidden)
 {
     const int load = sampleLoad();
     GetMemoryInfo();
-    m_labCPUVal->setText(QString::number(load) + QStringLiteral(" %"));
-    const int ram = modCPUMEM::FlooredPercent(m_memory.ramTotal, m_memory.ramFree);
-    const int virt = modCPUMEM::FlooredPercent(m_memory.virtualTotal, m_memory.virtualFree);
-    m_labRAMVal->setText(QString::number(ram) + QStringLiteral(" %"));
-    m_labVIRVal->setText(QString::number(virt) + QStringLiteral(" %"));
+    showPercent(m_labCPUVal, m_cpuLabelShown, load);
+    showPercent(m_labRAMVal, m_ramLabelShown,
+        modCPUMEM::FlooredPercent(m_memory.ramTotal, m_memory.ramFree));
+    showPercent(m_labVIRVal, m_virtualLabelShown,
+        modCPUMEM::FlooredPercent(m_memory.virtualTotal, m_memory.virtualFree));
     if (barHidden)
         return;
     DrawSysGauges(load);
@@ -166,8 +176,12 @@ void frmCPUUsage::DrawSysGauges(int load)
         m_virtualPercentShown = virtualPercent;
         m_virtualAlarmShown = virtualPercent > 90;
     }
-    SysGraphs::DrawCpuGraph(m_pictCPU->canvas(), m_history, skin(), m_pictCPU->font());
-    m_pictCPU->update();
+    QImage& canvas = m_pictCPU->canvas();
+    SysGraphs::CpuColumns(m_cpuColumns, m_history, skin(), canvas.deviceIndependentSize().toSize());
+    const auto drawn
+        = m_cpuGraph.draw(canvas, m_cpuColumns, SysGraphs::CpuLook(skin(), m_pictCPU->font()));
+    if (drawn != ScrollingGraph::Drawing::Nothing)
+        m_pictCPU->update();
 }
 
 void frmCPUUsage::DrawDiskUsage()
@@ -175,16 +189,21 @@ void frmCPUUsage::DrawDiskUsage()
     if (!m_fixedDrives)
         return;
     FixedDisks* disks = m_context.platform.disks;
-    QList<SysGraphs::DiskRow> rows;
-    for (const QString& root : *m_fixedDrives) {
+    m_diskRows.resize(size_t(m_fixedDrives->size()));
+    for (qsizetype i = 0; i < m_fixedDrives->size(); ++i) {
+        const QString& root = m_fixedDrives->at(i);
         const DiskSpace space = disks ? disks->space(root) : DiskSpace();
-        rows.append({ root, space.total, space.free });
+        m_diskRows[size_t(i)] = { root, space.total, space.free };
     }
-    const int height = SysGraphs::DiskRowHeight(font()) * int(rows.size());
-    if (m_pictHD->height() != height)
+    const int height = SysGraphs::DiskRowHeight(font()) * int(m_diskRows.size());
+    if (m_pictHD->height() != height) {
         m_pictHD->resize(kInnerWidth, height);
-    if (height == 0)
+        m_diskRowsShown.clear();
+    }
+    if (height == 0
+        || (!m_diskRowsShown.empty() && SysGraphs::SameDrawing(m_diskRows, m_diskRowsShown)))
         return;
-    SysGraphs::DrawDiskRows(m_pictHD->canvas(), rows, skin(), font());
+    SysGraphs::DrawDiskRows(m_pictHD->canvas(), m_diskRows, skin(), font());
+    m_diskRowsShown = m_diskRows;
     m_pictHD->update();
 }

@@ -37,6 +37,7 @@ private:
     QFrame* addBar(const QString& name, int y, int width);
     int sampleLoad();
     void GetMemoryInfo();
+    static void showPercent(QLabel* label, int& shown, int percent);
     void DrawSysGauges(int load);
     void setBar(QFrame* bar, int width, int percent);
     void DrawDiskUsage();
@@ -58,6 +59,14 @@ private:
     int m_cpuCount = 0;
     modCPUMEM::MemoryFigures m_memory;
     modCPUMEM::CpuHistory m_history;
+    ScrollingGraph m_cpuGraph;
+    std::vector<GraphColumn> m_cpuColumns;
+    std::vector<SysGraphs::DiskRow> m_diskRows;
+    std::vector<SysGraphs::DiskRow> m_diskRowsShown;
+    // The figures the labels show (they start at "0 %").
+    int m_cpuLabelShown = 0;
+    int m_ramLabelShown = 0;
+    int m_virtualLabelShown = 0;
     int m_ramStepShown = 0;
     int m_virtualPercentShown = 0;
     bool m_ramAlarmShown = false;

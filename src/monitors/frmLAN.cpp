@@ -77,7 +77,7 @@ void frmLAN::applySkin(SkinImages& images)
 
 void frmLAN::ReadLANCounters()
 {
-    m_reader.Interfaces();
+    m_reader.ReadTotals();
     m_received = m_reader.BytesReceived();
     m_sent = m_reader.BytesSent();
     if (!m_haveBase) {
@@ -97,10 +97,26 @@ void frmLAN::sampleTick(bool barHidden)
     DisplayLANBandwidth(barHidden);
 }
 
+void frmLAN::setNumberLocale(const QLocale& locale)
+{
+    m_locale = locale;
+    m_labDownloadSec->setText(Bandwidth::FormatRate(m_receiveShown, m_locale));
+    m_labUploadSec->setText(Bandwidth::FormatRate(m_sendShown, m_locale));
+}
+
+// The text is made only when the rate changed: an idle network shows the same rate every second.
+void frmLAN::showRate(QLabel* label, double& shown, double rate)
+{
+    if (rate == shown)
+        return;
+    label->setText(Bandwidth::FormatRate(rate, m_locale));
+    shown = rate;
+}
+
 void frmLAN::DisplayLANBandwidth(bool barHidden)
 {
-    m_labDownloadSec->setText(Bandwidth::FormatRate(m_receiveRate, m_locale));
-    m_labUploadSec->setText(Bandwidth::FormatRate(m_sendRate, m_locale));
+    showRate(m_labDownloadSec, m_receiveShown, m_receiveRate);
+    showRate(m_labUploadSec, m_sendShown, m_sendRate);
     m_downloadHistory.push(m_receiveRate);
     m_uploadHistory.push(m_sendRate);
     if (!barHidden)
@@ -109,11 +125,12 @@ void frmLAN::DisplayLANBandwidth(bool barHidden)
 
 void frmLAN::drawGraphs()
 {
-    Bandwidth::DrawGraph(
-        m_pictDownload->canvas(), m_downloadHistory, skin(), m_pictDownload->font());
-    Bandwidth::DrawGraph(m_pictUpload->canvas(), m_uploadHistory, skin(), m_pictUpload->font());
-    m_pictDownload->update();
-    m_pictUpload->update();
+    const auto draw = [this](DrawingBox* box, const BandwidthHistory& history, auto& graph) {
+        if (Bandwidth::DrawGraph(box->canvas(), history, skin(), box->font(), graph))
+            box->update();
+    };
+    draw(m_pictDownload, m_downloadHistory, m_downloadGraph);
+    draw(m_pictUpload, m_uploadHistory, m_uploadGraph);
 }
 
 void frmLAN::ShowIPAddress()

@@ -131,6 +131,23 @@ private slots:
         QCOMPARE(bench.newestBar(), before);
     }
 
+    void quiet_seconds_leave_the_graphs_alone()
+    {
+        LanBench bench;
+        bench.tick(0);
+        const auto graph = [&] {
+            return bench.module->findChild<DrawingBox*>(QStringLiteral("pictBandWidthDownload"))
+                ->image()
+                .cacheKey();
+        };
+        const qint64 quiet = graph();
+        bench.tick(0);
+        bench.tick(0);
+        QCOMPARE(graph(), quiet);
+        bench.tick(5 * 1024);
+        QVERIFY(graph() != quiet);
+    }
+
     void address_label_and_tools_button()
     {
         LanBench bench;

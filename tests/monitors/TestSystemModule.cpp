@@ -152,6 +152,22 @@ private slots:
         QCOMPARE(bench.bar("shapeRAMVal")->width(), 117); // still the 90 % of before
     }
 
+    // A quiet second changes no pixel, so the graph's image is not even written to.
+    void quiet_seconds_leave_the_graph_alone_and_a_busy_one_scrolls_in()
+    {
+        SystemBench bench;
+        for (int i = 0; i < 3; ++i)
+            bench.tick(0);
+        const qint64 quiet = bench.image("pictCPU").cacheKey();
+        bench.tick(0);
+        QCOMPARE(bench.image("pictCPU").cacheKey(), quiet);
+        bench.tick(50);
+        bench.tick(50);
+        const QImage busy = bench.image("pictCPU");
+        QVERIFY(busy.cacheKey() != quiet);
+        QCOMPARE(countColour(busy, { busy.width() - 1, 0, 1, busy.height() }, kTitle), 18);
+    }
+
     void disks_at_95_and_90_percent()
     {
         SystemBench bench;
