@@ -12,6 +12,8 @@ public:
 
     // Re-reads the table; collections returned earlier stay as they were.
     std::shared_ptr<CInterfaces> Interfaces();
+    // Re-reads only the byte totals, as every tick of the bandwidth module does.
+    void ReadTotals();
     qint64 BytesReceived() const { return m_bytesReceived; }
     qint64 BytesSent() const { return m_bytesSent; }
 

@@ -25,7 +25,7 @@ int cCPULoad::GetCPUCount()
 
 void cCPULoad::CollectCPUData()
 {
-    ProcessorSample sample;
+    ProcessorSample& sample = m_sample; // kept so its list is not allocated on every tick
     if (!m_counters || !m_counters->readSample(sample))
         throw CPULoadError(CPULoadError::ReadPerformanceData, QStringLiteral(".CollectCPUData()"),
             QStringLiteral("Unable to read performance data"));
@@ -38,13 +38,16 @@ void cCPULoad::CollectCPUData()
             throw CPULoadError(CPULoadError::ProcessorIndex, QStringLiteral(".CollectCPUData()"),
                 QStringLiteral("CPU index out of bounds"));
     }
-    QMap<int, Processor> present;
+    ++m_sampleNumber;
     for (const ProcessorSample::Idle& processor : sample.processors) {
-        const Processor before = m_processors.value(processor.number);
-        present.insert(
-            processor.number, { processor.idleTime, before.idle, before.samplesInRow + 1 });
+        Processor& known = m_processors[processor.number];
+        const bool inLastSample = known.lastSample == m_sampleNumber - 1;
+        known = { processor.idleTime, inLastSample ? known.idle : 0,
+            inLastSample ? known.samplesInRow + 1 : 1, m_sampleNumber };
     }
-    m_processors = present; // a processor missing from this sample starts again from zero
+    // A processor missing from this sample starts again from zero.
+    for (auto it = m_processors.begin(); it != m_processors.end();)
+        it = it->lastSample == m_sampleNumber ? std::next(it) : m_processors.erase(it);
     m_previousSampleTime = m_sampleTime;
     m_sampleTime = sample.sampleTime;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/ProcessorCounters.h"
+
 #include <QMap>
 #include <QString>
 
 #include <stdexcept>
-
-class ProcessorCounters;
 
 // A failure of the processor-load sampler: a numbered error with its source and message.
 class CPULoadError : public std::runtime_error {
@@ -51,6 +51,7 @@ private:
         qint64 idle = 0;
         qint64 previousIdle = 0;
         int samplesInRow = 0; // consecutive samples holding it
+        qint64 lastSample = 0; // the number of the last sample holding it
     };
 
     ProcessorCounters* m_counters;
@@ -59,4 +60,6 @@ private:
     qint64 m_previousSampleTime = 0;
     // Keyed by processor number: as many entries as the sample has lines, whatever the numbers.
     QMap<int, Processor> m_processors;
+    qint64 m_sampleNumber = 0;
+    ProcessorSample m_sample;
 };

@@ -26,7 +26,7 @@ public:
     void ShowIPAddress();
 
     // The locale of the rate texts; the user's own unless a test sets another.
-    void setNumberLocale(const QLocale& locale) { m_locale = locale; }
+    void setNumberLocale(const QLocale& locale);
     const BandwidthHistory& downloadHistory() const { return m_downloadHistory; }
     const BandwidthHistory& uploadHistory() const { return m_uploadHistory; }
 
@@ -37,6 +37,7 @@ signals:
 private:
     QLabel* addText(const QString& name, const QRect& geometry, const QString& text = {});
     void drawGraphs();
+    void showRate(QLabel* label, double& shown, double rate);
 
     PictureBox* m_title;
     QLabel* m_labDownloadSec = nullptr;
@@ -56,7 +57,11 @@ private:
     bool m_haveBase = false;
     double m_receiveRate = 0;
     double m_sendRate = 0;
+    double m_receiveShown = 0; // the rates the labels show
+    double m_sendShown = 0;
     BandwidthHistory m_downloadHistory;
     BandwidthHistory m_uploadHistory;
+    Bandwidth::Graph m_downloadGraph;
+    Bandwidth::Graph m_uploadGraph;
     QLocale m_locale;
 };

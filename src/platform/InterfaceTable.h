@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <limits>
+
 // One network interface with its settings and traffic counters.
 struct InterfaceRow {
     QString name;
@@ -35,4 +37,26 @@ public:
     virtual ~InterfaceTable() = default;
     // Empty when the table cannot be read.
     virtual QList<InterfaceRow> read() = 0;
+    // The byte counters of every interface added up, stopping at the largest qint64; false
+    // (and zeros) when the table cannot be read. Meant for every tick: only the counters.
+    virtual bool readTotals(qint64& received, qint64& sent);
 };
+
+// Adds b to a, stopping at the largest qint64 (the kernel's counters may come near it).
+inline qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<qint64>::max() : sum;
+}
+
+inline bool InterfaceTable::readTotals(qint64& received, qint64& sent)
+{
+    received = 0;
+    sent = 0;
+    const QList<InterfaceRow> rows = read();
+    for (const InterfaceRow& row : rows) {
+        received = saturatingAdd(received, row.inOctets);
+        sent = saturatingAdd(sent, row.outOctets);
+    }
+    return !rows.isEmpty();
+}

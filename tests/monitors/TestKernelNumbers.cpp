@@ -56,6 +56,15 @@ private slots:
         helper.Interfaces();
         QCOMPARE(helper.BytesReceived(), kMax);
         QCOMPARE(helper.BytesSent(), kMax);
+        // The per-tick path reads only the counters, and adds them up the same way.
+        CIpHelper ticks(&proc.interfaces);
+        ticks.ReadTotals();
+        QCOMPARE(ticks.BytesReceived(), kMax);
+        QCOMPARE(ticks.BytesSent(), kMax);
+        proc.writeNetDev({ { "lo", 3267, 3000 }, { "eth0", 10, 20 } });
+        ticks.ReadTotals();
+        QCOMPARE(ticks.BytesReceived(), qint64(3277));
+        QCOMPARE(ticks.BytesSent(), qint64(3020));
     }
 
     void meminfo_kilobytes_saturate()

@@ -30,6 +30,15 @@ void readCounters(const char* p, const char* end, InterfaceRow& row)
     row.outDiscards = c[11];
 }
 
+bool hasName(const char* p, const char* colon)
+{
+    for (; p < colon; ++p) {
+        if (*p != ' ' && *p != '\t')
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 ProcNetInterfaces::ProcNetInterfaces(const QString& root, int attributeRefreshCalls)
@@ -140,6 +149,33 @@ QList<InterfaceRow> ProcNetInterfaces::read()
     }
     forgetGoneInterfaces(rows);
     return rows;
+}
+
+// The same lines as read(), without names, attributes or rows.
+bool ProcNetInterfaces::readTotals(qint64& received, qint64& sent)
+{
+    received = 0;
+    sent = 0;
+    if (!m_dev.read(m_text))
+        return false;
+    const char* p = m_text.constData();
+    const char* end = p + m_text.size();
+    bool any = false;
+    while (p < end) {
+        const char* lineEnd = static_cast<const char*>(memchr(p, '\n', end - p));
+        if (!lineEnd)
+            lineEnd = end;
+        const char* colon = static_cast<const char*>(memchr(p, ':', lineEnd - p));
+        if (colon && hasName(p, colon)) {
+            InterfaceRow counters;
+            readCounters(colon + 1, lineEnd, counters);
+            received = saturatingAdd(received, counters.inOctets);
+            sent = saturatingAdd(sent, counters.outOctets);
+            any = true;
+        }
+        p = lineEnd + 1;
+    }
+    return any;
 }
 
 // Interfaces come and go (containers, VPNs, adapters plugged in again): a name that is back is

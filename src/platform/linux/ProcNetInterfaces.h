@@ -13,6 +13,7 @@ class ProcNetInterfaces : public InterfaceTable {
 public:
     explicit ProcNetInterfaces(const QString& root = {}, int attributeRefreshCalls = 10);
     QList<InterfaceRow> read() override;
+    bool readTotals(qint64& received, qint64& sent) override;
 
     static qint32 ianaType(int arpType, bool wireless);
     static qint32 operationalStatus(const QByteArray& operState, bool adminUp);
