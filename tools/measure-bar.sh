@@ -2,7 +2,7 @@
 # Measures the idle bar as a user runs it, each run under its own private Xvfb display, with the
 # clock, system and bandwidth modules shown (as in the usual desktop monitors):
 #   - time from exec to the bar's window being viewable at its final size,
-#   - CPU time the idle bar used over the window (utime + stime), and the X server's,
+#   - CPU time the idle bar used over the window, and the X server's,
 #   - proportional memory (PSS) of the idle bar at the end, with a breakdown by mapping.
 # Usage: tools/measure-bar.sh [--runs N] [--smaps] [--conky] [seconds] [build folder...]
 #   Each build folder (default: build/, built first) is measured N times (default 3), in turn,
@@ -27,9 +27,9 @@ shift || true
 builds=("$@")
 [ ${#builds[@]} -gt 0 ] || builds=("${TOLVANE_BUILD_DIR:-$root/build}")
 [ "$conky" = 0 ] || builds+=(conky)
-ticks=$(getconf CLK_TCK)
 
-cpu_ms() { awk -v t="$ticks" '{ print int(($14 + $15) * 1000 / t) }' "/proc/$1/stat"; }
+# CPU time of every thread of a process, in ms, from the scheduler's nanosecond counters.
+cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { print int(ns / 1e6) }'; }
 
 # Time to the window at its final size: the geometry is polled until it has not changed for
 # two seconds; the answer is when that geometry was first seen viewable.

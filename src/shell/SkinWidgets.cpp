@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 PictureBox::PictureBox(const QString& name, QWidget* parent)
     : QLabel(parent)
 {
@@ -47,10 +49,16 @@ void BackgroundImage::paintEvent(QPaintEvent* event)
         painter.fillRect(event->rect(), palette().window());
         return;
     }
-    if (m_fill == Fill::Stretch)
+    if (m_fill == Fill::Stretch) {
         painter.drawPixmap(rect(), m_picture);
-    else
-        painter.drawTiledPixmap(rect(), m_picture);
+        return;
+    }
+    // Only the exposed part is tiled, the tiles still starting at the widget's corner: a clock
+    // tick repaints a few labels, not the whole bar.
+    const QRect exposed = event->rect();
+    const QSizeF tile = m_picture.deviceIndependentSize();
+    painter.drawTiledPixmap(QRectF(exposed), m_picture,
+        QPointF(std::fmod(exposed.x(), tile.width()), std::fmod(exposed.y(), tile.height())));
 }
 
 void BackgroundImage::mouseReleaseEvent(QMouseEvent* event)

@@ -71,6 +71,10 @@ void frmHorloge::applySkin(SkinImages& images)
         m_dialPicture = dial;
         m_dial->resize(dial.size());
     }
+    // An opaque dial hides what lies below it, so a tick repaints the dial alone rather than
+    // the backgrounds under it too.
+    m_dial->setAttribute(
+        Qt::WA_OpaquePaintEvent, !m_dialPicture.isNull() && !m_dialPicture.hasAlphaChannel());
     setBackgroundColour(m_time, skin().backgroundLight());
     setTextColour(m_time, skin().textDark());
     setTextColour(m_date, skin().textDark());
