@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "TestApp.h"
 #include "app/frmTolvane.h"
 #include "shell/SettingsKeys.h"
@@ -23,21 +24,11 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("nearest");
-        QTest::newRow("largest spacing") << "SpaceBetweenModules"
-                                         << "2147483647"
-                                         << "99";
-        QTest::newRow("negative spacing") << "SpaceBetweenModules"
-                                          << "-2147483648"
-                                          << "1";
-        QTest::newRow("spacing beyond 64 bits") << "SpaceBetweenModules"
-                                                << "99999999999999999999"
-                                                << "99";
-        QTest::newRow("favorites rows negative") << "FavModuleNbElem"
-                                                 << "-32768"
-                                                 << "1";
-        QTest::newRow("favorites rows huge") << "FavModuleNbElem"
-                                             << "32767"
-                                             << "30";
+        dataRow("largest spacing", "SpaceBetweenModules", "2147483647", "99");
+        dataRow("negative spacing", "SpaceBetweenModules", "-2147483648", "1");
+        dataRow("spacing beyond 64 bits", "SpaceBetweenModules", "99999999999999999999", "99");
+        dataRow("favorites rows negative", "FavModuleNbElem", "-32768", "1");
+        dataRow("favorites rows huge", "FavModuleNbElem", "32767", "30");
     }
     void out_of_range_numbers_lay_out_like_the_nearest_allowed_one()
     {
@@ -51,12 +42,16 @@ private slots:
         QVERIFY(size.height() > 100 && size.height() < 3000);
     }
 
-    void ranged_keys_read_within_their_range()
+    void timer_minutes_take_decimals_and_sorts_stay_in_range()
     {
         TestApp app;
+        app.settings->save(Keys::TimerMeteo, QStringLiteral("2.5"));
+        app.settings->save(Keys::TimerEmail, QStringLiteral("dix"));
         app.settings->save(Keys::FavWindowsSort, QStringLiteral("9"));
         app.settings->save(Keys::FavInternetSort, QStringLiteral("-1"));
         const BarSettings settings = BarSettings::read(*app.settings);
+        QCOMPARE(settings.meteoPeriod, 150);
+        QCOMPARE(settings.mailPeriod, 0);
         QCOMPARE(settings.favWindowsSort, 2);
         QCOMPARE(settings.favInternetSort, 0);
     }

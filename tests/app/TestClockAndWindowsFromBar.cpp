@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "TestApp.h"
 #include "app/BarTimers.h"
 #include "app/frmTolvane.h"
@@ -23,146 +24,133 @@ QString text(const QWidget* window, const char* label)
     return window->findChild<QLabel*>(QLatin1String(label))->text();
 }
 
-void click(const QWidget* window, const char* name)
-{
-    QWidget* widget = window->findChild<QWidget*>(QLatin1String(name));
-    QVERIFY(widget);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
 } // namespace
 
 class TestClockAndWindowsFromBar : public QObject {
     Q_OBJECT
 private slots:
-    void clock_drawn_at_start_still_while_hidden_and_catches_up_after();
-    void about_button_opens_one_box_unloaded_when_closed();
-    void welcome_window_ticked_writes_at_once_and_stays_away();
-    void network_tools_beside_the_program_come_before_the_path();
-    void vault_button_opens_one_password_dialog_then_the_vault();
-};
-
-void TestClockAndWindowsFromBar::clock_drawn_at_start_still_while_hidden_and_catches_up_after()
-{
-    TestApp app;
-    app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(10, 10, 30));
-    app.context.locale = QLocale(QLocale::French, QLocale::France);
-    frmTolvane bar(app.context);
-    bar.InitBar();
-    const frmHorloge* clock = bar.findChild<frmHorloge*>();
-    const ClockHands atStart = clock->hands();
-    QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30"));
-    QCOMPARE(text(&bar, "labDate"), QStringLiteral("lun. 7 mars 2005"));
-
-    bar.hideBar();
-    app.fakes.clock.current = QDateTime(QDate(2005, 3, 8), QTime(15, 4, 9));
-    bar.timers().onClockTick();
-    QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30"));
-    QCOMPARE(clock->hands(), atStart);
-
-    bar.showBarAgain();
-    QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30")); // only a tick redraws
-    bar.timers().onClockTick();
-    QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("15:04:09")); // 24-hour
-    QCOMPARE(text(&bar, "labCalendar"), QStringLiteral("8"));
-    QCOMPARE(text(&bar, "labDate"), QStringLiteral("mar. 8 mars 2005"));
-    QVERIFY(!(clock->hands() == atStart));
-
-    bar.hideBar(); // the settings applied again while slid away dock the bar on screen
-    bar.InitBar();
-    QVERIFY(!bar.isSlidAway());
-}
-
-void TestClockAndWindowsFromBar::about_button_opens_one_box_unloaded_when_closed()
-{
-    TestApp app;
-    app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
-    frmTolvane bar(app.context);
-    bar.Start();
-
-    click(&bar, "pictAbout");
-    click(&bar, "pictAbout");
-    QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
-    QPointer<frmAbout> about = bar.findChild<frmAbout*>();
-    QVERIFY(about->isVisible());
-
-    click(about, "cmdOK");
-    QTRY_VERIFY(about.isNull());
-    click(&bar, "pictAbout");
-    QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
-}
-
-void TestClockAndWindowsFromBar::welcome_window_ticked_writes_at_once_and_stays_away()
-{
-    TestApp app;
-    const auto stored = [&app] { // as the next start reads it
-        return SettingsStore(app.configDir()).value(Keys::SplashScreen);
-    };
+    void clock_drawn_at_start_still_while_hidden_and_catches_up_after()
     {
+        TestApp app;
+        app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(10, 10, 30));
+        app.context.locale = QLocale(QLocale::French, QLocale::France);
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        const frmHorloge* clock = bar.findChild<frmHorloge*>();
+        const ClockHands atStart = clock->hands();
+        QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30"));
+        QCOMPARE(text(&bar, "labDate"), QStringLiteral("lun. 7 mars 2005"));
+
+        bar.hideBar();
+        app.fakes.clock.current = QDateTime(QDate(2005, 3, 8), QTime(15, 4, 9));
+        bar.timers().onClockTick();
+        QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30"));
+        QCOMPARE(clock->hands(), atStart);
+
+        bar.showBarAgain();
+        QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("10:10:30")); // only a tick redraws
+        bar.timers().onClockTick();
+        QCOMPARE(text(&bar, "labHHMMSS"), QStringLiteral("15:04:09")); // 24-hour
+        QCOMPARE(text(&bar, "labCalendar"), QStringLiteral("8"));
+        QCOMPARE(text(&bar, "labDate"), QStringLiteral("mar. 8 mars 2005"));
+        QVERIFY(!(clock->hands() == atStart));
+
+        bar.hideBar(); // the settings applied again while slid away dock the bar on screen
+        bar.InitBar();
+        QVERIFY(!bar.isSlidAway());
+    }
+
+    void about_button_opens_one_box_unloaded_when_closed()
+    {
+        TestApp app;
+        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
         frmTolvane bar(app.context);
         bar.Start();
-        QPointer<frmSplashScreen> splash = bar.findChild<frmSplashScreen*>();
-        QVERIFY(splash && splash->isVisible());
-        click(splash, "chkDoNotDisplay");
-        QCOMPARE(stored(), QStringLiteral("0"));
-        click(splash, "chkDoNotDisplay");
-        QCOMPARE(stored(), QStringLiteral("1"));
-        click(splash, "chkDoNotDisplay");
-        click(splash, "cmdFerme");
-        QTRY_VERIFY(splash.isNull());
+
+        click(&bar, "pictAbout");
+        click(&bar, "pictAbout");
+        QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
+        QPointer<frmAbout> about = bar.findChild<frmAbout*>();
+        QVERIFY(about->isVisible());
+
+        click(about, "cmdOK");
+        QTRY_VERIFY(about.isNull());
+        click(&bar, "pictAbout");
+        QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
     }
-    frmTolvane nextStart(app.context);
-    nextStart.Start();
-    QVERIFY(!nextStart.findChild<frmSplashScreen*>());
-}
 
-void TestClockAndWindowsFromBar::network_tools_beside_the_program_come_before_the_path()
-{
-    TestApp app;
-    app.settings->save(Keys::DisplayLAN, QStringLiteral("1"));
-    app.fakes.launcher.available = { QStringLiteral("Pelnorix") };
-    const QString beside = app.appDir() + QStringLiteral("/Pelnorix");
-    app.fakes.launcher.programs = { beside };
-    QFile tools(beside);
-    QVERIFY(tools.open(QIODevice::WriteOnly));
-    tools.write("#!/bin/sh\n");
-    tools.close();
-    tools.setPermissions(tools.permissions() | QFileDevice::ExeOwner);
-    frmTolvane bar(app.context);
-    bar.InitBar();
-    click(&bar, "cmdPelnorix");
-    QCOMPARE(app.fakes.launcher.started.value(0).value(0), beside);
+    void welcome_window_ticked_writes_at_once_and_stays_away()
+    {
+        TestApp app;
+        const auto stored = [&app] { // as the next start reads it
+            return SettingsStore(app.configDir()).value(Keys::SplashScreen);
+        };
+        {
+            frmTolvane bar(app.context);
+            bar.Start();
+            QPointer<frmSplashScreen> splash = bar.findChild<frmSplashScreen*>();
+            QVERIFY(splash && splash->isVisible());
+            click(splash, "chkDoNotDisplay");
+            QCOMPARE(stored(), QStringLiteral("0"));
+            click(splash, "chkDoNotDisplay");
+            QCOMPARE(stored(), QStringLiteral("1"));
+            click(splash, "chkDoNotDisplay");
+            click(splash, "cmdFerme");
+            QTRY_VERIFY(splash.isNull());
+        }
+        frmTolvane nextStart(app.context);
+        nextStart.Start();
+        QVERIFY(!nextStart.findChild<frmSplashScreen*>());
+    }
 
-    QVERIFY(tools.remove());
-    click(&bar, "cmdPelnorix");
-    QCOMPARE(app.fakes.launcher.started.value(1).value(0), QStringLiteral("/usr/bin/Pelnorix"));
-}
+    void network_tools_beside_the_program_come_before_the_path()
+    {
+        TestApp app;
+        app.settings->save(Keys::DisplayLAN, QStringLiteral("1"));
+        app.fakes.launcher.available = { QStringLiteral("Pelnorix") };
+        const QString beside = app.appDir() + QStringLiteral("/Pelnorix");
+        app.fakes.launcher.programs = { beside };
+        QFile tools(beside);
+        QVERIFY(tools.open(QIODevice::WriteOnly));
+        tools.write("#!/bin/sh\n");
+        tools.close();
+        tools.setPermissions(tools.permissions() | QFileDevice::ExeOwner);
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        click(&bar, "cmdPelnorix");
+        QCOMPARE(app.fakes.launcher.started.value(0).value(0), beside);
 
-void TestClockAndWindowsFromBar::vault_button_opens_one_password_dialog_then_the_vault()
-{
-    TestApp app;
-    app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
-    frmTolvane bar(app.context);
-    bar.Start();
-    bar.hideBar();
-    click(&bar, "pictPassword"); // on the hidden bar's strip: only brings the bar back
-    QVERIFY(!bar.findChild<frmGetPassword*>());
+        QVERIFY(tools.remove());
+        click(&bar, "cmdPelnorix");
+        QCOMPARE(app.fakes.launcher.started.value(1).value(0), QStringLiteral("/usr/bin/Pelnorix"));
+    }
 
-    bar.showBarAgain();
-    click(&bar, "pictPassword");
-    click(&bar, "pictPassword");
-    QCOMPARE(bar.findChildren<frmGetPassword*>().size(), 1);
-    frmGetPassword* dialog = bar.findChild<frmGetPassword*>();
-    QVERIFY(dialog->isVisible());
-    for (const char* box : { "txtNewPassword", "txtConfirmNewPassword" })
-        dialog->findChild<QLineEdit*>(QLatin1String(box))->setText(QStringLiteral("abc"));
-    click(dialog, "cmdValide");
-    QPointer<frmPasswords> vault = bar.findChild<frmPasswords*>();
-    QVERIFY(vault && vault->isVisible());
-    click(&bar, "pictPassword"); // the open vault comes forward, no new dialog
-    QTRY_VERIFY(!bar.findChild<frmGetPassword*>());
-    QCOMPARE(bar.findChildren<frmPasswords*>().size(), 1);
-}
+    void vault_button_opens_one_password_dialog_then_the_vault()
+    {
+        TestApp app;
+        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
+        frmTolvane bar(app.context);
+        bar.Start();
+        bar.hideBar();
+        click(&bar, "pictPassword"); // on the hidden bar's strip: only brings the bar back
+        QVERIFY(!bar.findChild<frmGetPassword*>());
+
+        bar.showBarAgain();
+        click(&bar, "pictPassword");
+        click(&bar, "pictPassword");
+        QCOMPARE(bar.findChildren<frmGetPassword*>().size(), 1);
+        frmGetPassword* dialog = bar.findChild<frmGetPassword*>();
+        QVERIFY(dialog->isVisible());
+        for (const char* box : { "txtNewPassword", "txtConfirmNewPassword" })
+            dialog->findChild<QLineEdit*>(QLatin1String(box))->setText(QStringLiteral("abc"));
+        click(dialog, "cmdValide");
+        QPointer<frmPasswords> vault = bar.findChild<frmPasswords*>();
+        QVERIFY(vault && vault->isVisible());
+        click(&bar, "pictPassword"); // the open vault comes forward, no new dialog
+        QTRY_VERIFY(!bar.findChild<frmGetPassword*>());
+        QCOMPARE(bar.findChildren<frmPasswords*>().size(), 1);
+    }
+};
 
 QTEST_MAIN(TestClockAndWindowsFromBar)
 #include "TestClockAndWindowsFromBar.moc"

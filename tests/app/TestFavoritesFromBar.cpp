@@ -1,28 +1,21 @@
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "app/frmTolvane.h"
 #include "favorites/frmFavoris.h"
 
-#include <QFile>
 #include <QTreeWidget>
 #include <QtTest>
 
 // The bar reads both favorites files whenever it is set up, and its tab buttons choose the list.
 class TestFavoritesFromBar : public QObject {
     Q_OBJECT
-
-    static void writeAll(const QString& path, const QByteArray& content)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
 private slots:
     void bar_loads_the_lists_at_each_init_and_the_tabs_choose_one()
     {
         TestApp app;
-        writeAll(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n");
-        writeAll(app.dataDir() + "/tolvane_FavInternet.dat", "http://a.fr;A\r\nhttp://b.fr;B\r\n");
+        writeBytes(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n");
+        writeBytes(
+            app.dataDir() + "/tolvane_FavInternet.dat", "http://a.fr;A\r\nhttp://b.fr;B\r\n");
         frmTolvane bar(app.context);
         bar.InitBar();
         auto* windows = bar.findChild<QTreeWidget*>("lvWindows");
@@ -32,7 +25,7 @@ private slots:
         QVERIFY(!windows->isHidden());
         QVERIFY(internet->isHidden());
 
-        writeAll(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n/usr;Usr\r\n");
+        writeBytes(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n/usr;Usr\r\n");
         bar.InitBar();
         QCOMPARE(windows->topLevelItemCount(), 2);
         QCOMPARE(bar.findChild<QTreeWidget*>("lvSys")->topLevelItemCount(), 15);

@@ -1,11 +1,10 @@
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "app/frmTolvane.h"
 #include "notes/NoteWindows.h"
 #include "notes/modPenseBete.h"
 #include "shell/SettingsKeys.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QtTest>
 
@@ -18,10 +17,8 @@ private slots:
         TestApp app;
         app.settings->save(Keys::DisplayPenseBete, QStringLiteral("1"));
         app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
-        QFile index(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"));
-        QVERIFY(index.open(QIODevice::WriteOnly));
-        index.write("0;0;20050307;1010;20050307101000.fic;1500;3000\r\n");
-        index.close();
+        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
+            "0;0;20050307;1010;20050307101000.fic;1500;3000\r\n");
         frmTolvane bar(app.context);
         bar.Start();
         auto* caption = bar.findChild<QLabel*>(QStringLiteral("labPB"));
@@ -44,10 +41,8 @@ private slots:
         TestApp app;
         app.settings->save(Keys::DisplayClock, QStringLiteral("0"));
         app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
-        QFile index(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"));
-        QVERIFY(index.open(QIODevice::WriteOnly));
-        index.write("1;2;20050307;1010;20050307101000.fic;1500;3000\r\n");
-        index.close();
+        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
+            "1;2;20050307;1010;20050307101000.fic;1500;3000\r\n");
         frmTolvane bar(app.context);
         bar.Start();
         QTRY_VERIFY_WITH_TIMEOUT(bar.notesStore().entry(1).startsWith(QStringLiteral("2;")), 3000);
