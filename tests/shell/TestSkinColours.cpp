@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "shell/Skin.h"
 
 #include <QTemporaryDir>
@@ -23,20 +24,16 @@ private slots:
     void colour_values()
     {
         QFETCH(QString, text);
-        QFETCH(bool, parsed);
-        QFETCH(quint32, expected);
         quint32 colour = 0x123456;
-        QCOMPARE(Skin::ParseSkinColor(text, colour), parsed);
-        QCOMPARE(colour, expected);
+        QTEST(Skin::ParseSkinColor(text, colour), "parsed");
+        QTEST(colour, "expected");
     }
 
     void skin_ini_sets_flag_and_colours_and_missing_keys_turn_black()
     {
         QTemporaryDir dir;
-        QFile ini(dir.filePath(QStringLiteral("skin.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Skin]\nUseImgMeteoSkin=1\n[COLORS]\nTextDark=255|0|0\nTextError=1|2\n");
-        ini.close();
+        writeBytes(dir.filePath(QStringLiteral("skin.ini")),
+            "[Skin]\nUseImgMeteoSkin=1\n[COLORS]\nTextDark=255|0|0\nTextError=1|2\n");
         SkinState state;
         state.colorTextLight = 77;
         state.colorTextError = 99;

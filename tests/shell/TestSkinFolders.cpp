@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "TestApp.h"
 #include "shell/SettingsKeys.h"
 
@@ -24,27 +25,12 @@ private slots:
         QTest::addColumn<QString>("expectedRoot"); // "app" or "user"
         QTest::addColumn<QString>("expectedName");
 
-        QTest::newRow("shipped skin") << "givre"
-                                      << "perso"
-                                      << "app"
-                                      << "givre";
-        QTest::newRow("user's own skin") << "perso"
-                                         << "perso"
-                                         << "user"
-                                         << "perso";
+        dataRow("shipped skin", "givre", "perso", "app", "givre");
+        dataRow("user's own skin", "perso", "perso", "user", "perso");
         // A user's copy of a shipped skin is the one used, so it can be retouched.
-        QTest::newRow("user's copy wins") << "default"
-                                          << "default"
-                                          << "user"
-                                          << "default";
-        QTest::newRow("unknown skin points at the program's folder") << "absent"
-                                                                     << ""
-                                                                     << "app"
-                                                                     << "absent";
-        QTest::newRow("setting unset means default") << ""
-                                                     << ""
-                                                     << "app"
-                                                     << "default";
+        dataRow("user's copy wins", "default", "default", "user", "default");
+        dataRow("unknown skin points at the program's folder", "absent", "", "app", "absent");
+        dataRow("setting unset means default", "", "", "app", "default");
     }
     void folder_of_a_skin()
     {
