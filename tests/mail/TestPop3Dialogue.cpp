@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "MailModuleFixture.h"
 #include "ScriptedPop3Server.h"
 
@@ -21,43 +22,41 @@ private slots:
         QTest::addColumn<QByteArrayList>("sent");
         const QByteArrayList all { "USER jo", "PASS secret", "STAT", "QUIT" };
         const auto normal = ScriptedPop3Server::normalDialogue;
-        QTest::newRow("empty box")
-            << normal("+OK 0 0\r\n") << "Pas de nouveau message" << int(State::NothingNew) << all;
-        QTest::newRow("each reply split over several reads")
-            << Script { { { "+OK rea", "dy\r", "\n" } }, { { "+", "OK\r\n" } },
-                   { { "+OK Logged", " in.\r\n" } }, { { "+OK 3 15", "36\r\n" } },
-                   { { "+OK Bye\r\n" }, true } }
-            << "3 message(s) (1,5 Ko)" << int(State::NewMessages) << all;
-        QTest::newRow("two replies in one read")
-            << Script { { { "+OK ready\r\n+OK\r\n" } }, { {} }, { { "+OK\r\n" } },
-                   { { "+OK 3 1536\r\n+OK Bye\r\n" } }, { {}, true } }
-            << "3 message(s) (1,5 Ko)" << int(State::NewMessages) << all;
-        QTest::newRow("wrong password") << Script { { { "+OK ready\r\n" } }, { { "+OK\r\n" } },
-            { { "-ERR authentication failed\r\n" } } }
-                                        << "-ERR authentication failed" << int(State::Error)
-                                        << QByteArrayList { "USER jo", "PASS secret", "QUIT" };
-        QTest::newRow("greeting without plus")
-            << Script { { { "* busy, try later\r\n" } } } << "* busy, try later"
-            << int(State::Error) << QByteArrayList { "QUIT" };
-        QTest::newRow("garbage greeting")
-            << Script { { { "\x01\xFFgarbage\r\n" } } } << QString::fromLatin1("\x01\xFFgarbage")
-            << int(State::Error) << QByteArrayList { "QUIT" };
-        QTest::newRow("endless line cut at its limit")
-            << Script { { { QByteArray(MailChecker::kMaxReplyLine + 900, 'x') } } }
-            << QString(MailChecker::kMaxReplyLine, u'x') << int(State::Error)
-            << QByteArrayList { "QUIT" };
+        dataRow("empty box", normal("+OK 0 0\r\n"), "Pas de nouveau message",
+            int(State::NothingNew), all);
+        dataRow("each reply split over several reads",
+            Script { { { "+OK rea", "dy\r", "\n" } }, { { "+", "OK\r\n" } },
+                { { "+OK Logged", " in.\r\n" } }, { { "+OK 3 15", "36\r\n" } },
+                { { "+OK Bye\r\n" }, true } },
+            "3 message(s) (1,5 Ko)", int(State::NewMessages), all);
+        dataRow("two replies in one read",
+            Script { { { "+OK ready\r\n+OK\r\n" } }, { {} }, { { "+OK\r\n" } },
+                { { "+OK 3 1536\r\n+OK Bye\r\n" } }, { {}, true } },
+            "3 message(s) (1,5 Ko)", int(State::NewMessages), all);
+        dataRow("wrong password",
+            Script { { { "+OK ready\r\n" } }, { { "+OK\r\n" } },
+                { { "-ERR authentication failed\r\n" } } },
+            "-ERR authentication failed", int(State::Error),
+            QByteArrayList { "USER jo", "PASS secret", "QUIT" });
+        dataRow("greeting without plus", Script { { { "* busy, try later\r\n" } } },
+            "* busy, try later", int(State::Error), QByteArrayList { "QUIT" });
+        dataRow("garbage greeting", Script { { { "\x01\xFFgarbage\r\n" } } },
+            QString::fromLatin1("\x01\xFFgarbage"), int(State::Error), QByteArrayList { "QUIT" });
+        dataRow("endless line cut at its limit",
+            Script { { { QByteArray(MailChecker::kMaxReplyLine + 900, 'x') } } },
+            QString(MailChecker::kMaxReplyLine, u'x'), int(State::Error),
+            QByteArrayList { "QUIT" });
     }
     void one_dialogue_sets_status_colour_and_lines_sent()
     {
         QFETCH(Script, script);
-        QFETCH(QString, status);
         QFETCH(int, state);
         QFETCH(QByteArrayList, sent);
         MailModuleFixture f;
         ScriptedPop3Server server(script);
         f.setAccounts({ makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port()) });
         QVERIFY(f.checkCurrentAccount());
-        QCOMPARE(f.entry(0).EmailStatus, status);
+        QTEST(f.entry(0).EmailStatus, "status");
         QCOMPARE(f.entry(0).EmailState, state);
         QCOMPARE(f.statusColour(0), f.colourOfState(state));
         QCOMPARE(f.lineColour(0), f.app.skin.textTitle());
@@ -72,20 +71,18 @@ private slots:
     {
         QTest::addColumn<QString>("password");
         QTest::addColumn<QByteArray>("wire");
-        QTest::newRow("French") << QStringLiteral("mot de passe \u00e9")
-                                << QByteArray("PASS mot de passe \xC3\xA9\r\n");
-        QTest::newRow("Polish") << QStringLiteral("za\u017C\u00F3\u0142\u0107")
-                                << QByteArray("PASS za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\r\n");
+        dataRow("French", "mot de passe \u00e9", QByteArray("PASS mot de passe \xC3\xA9\r\n"));
+        dataRow("Polish", "za\u017C\u00F3\u0142\u0107",
+            QByteArray("PASS za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\r\n"));
     }
     void login_goes_out_in_utf8()
     {
         QFETCH(QString, password);
-        QFETCH(QByteArray, wire);
         MailModuleFixture f;
         ScriptedPop3Server server(ScriptedPop3Server::normalDialogue("+OK 0 0\r\n"));
         f.setAccounts({ makeAccount("Maison", "jo", password, "127.0.0.1", server.port()) });
         QVERIFY(f.checkCurrentAccount());
-        QCOMPARE(server.receivedLines.value(1), wire);
+        QTEST(server.receivedLines.value(1), "wire");
     }
 
     void reply_to_quit_never_touches_the_next_account()
@@ -106,9 +103,9 @@ private slots:
     void unreachable_or_silent_server_retries_ten_times_then_gives_up_data()
     {
         QTest::addColumn<Script>("script");
-        QTest::newRow("silent server") << Script { { {} } };
-        QTest::newRow("closes in the middle") << Script { { { "+OK ready\r\n" } }, { {}, true } };
-        QTest::newRow("port refused") << Script {};
+        dataRow("silent server", Script { { {} } });
+        dataRow("closes in the middle", Script { { { "+OK ready\r\n" } }, { {}, true } });
+        dataRow("port refused", Script {});
     }
     void unreachable_or_silent_server_retries_ten_times_then_gives_up()
     {
@@ -139,21 +136,20 @@ private slots:
         for (const char* bad :
             { "0", "", "pop", "70000", "-110", "4294967406", "99999999999999999999" })
             QTest::addRow("port '%s'", bad) << QStringList { "jo", "pw", "127.0.0.1", bad } << port;
-        QTest::newRow("port checked first") << QStringList { "", "", "", "0" } << port;
-        QTest::newRow("no user") << QStringList { "", "pw", "127.0.0.1", "*" } << creds;
-        QTest::newRow("no password") << QStringList { "jo", "", "127.0.0.1", "*" } << creds;
-        QTest::newRow("no server") << QStringList { "jo", "pw", "", "*" } << creds;
+        dataRow("port checked first", QStringList { "", "", "", "0" }, port);
+        dataRow("no user", QStringList { "", "pw", "127.0.0.1", "*" }, creds);
+        dataRow("no password", QStringList { "jo", "", "127.0.0.1", "*" }, creds);
+        dataRow("no server", QStringList { "jo", "pw", "", "*" }, creds);
     }
     void account_fields_refused_before_connecting()
     {
         QFETCH(QStringList, fields);
-        QFETCH(QString, status);
         MailModuleFixture f;
         ScriptedPop3Server server(ScriptedPop3Server::normalDialogue("+OK 1 1\r\n"));
         const QString port = fields[3] == QLatin1String("*") ? server.port() : fields[3];
         f.setAccounts({ makeAccount("Maison", fields[0], fields[1], fields[2], port) });
         QVERIFY(f.checkCurrentAccount(100));
-        QCOMPARE(f.entry(0).EmailStatus, status);
+        QTEST(f.entry(0).EmailStatus, "status");
         QCOMPARE(f.statusColour(0), f.app.skin.textError());
         QCOMPARE(f.module->checker().connection(), nullptr);
     }
