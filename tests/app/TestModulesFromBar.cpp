@@ -1,7 +1,11 @@
 #include "Controls.h"
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "app/BarTimers.h"
 #include "app/frmTolvane.h"
+#include "favorites/frmFavoris.h"
+#include "notes/NoteWindows.h"
+#include "notes/modPenseBete.h"
 #include "shell/ClockHands.h"
 #include "shell/SettingsKeys.h"
 #include "shell/frmAbout.h"
@@ -15,7 +19,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
+#include <QTreeWidget>
+#include <QtTest>
 
 namespace {
 
@@ -26,7 +31,8 @@ QString text(const QWidget* window, const char* label)
 
 } // namespace
 
-class TestClockAndWindowsFromBar : public QObject {
+// What the bar's own pictures and timers do with the modules and windows they open.
+class TestModulesFromBar : public QObject {
     Q_OBJECT
 private slots:
     void clock_drawn_at_start_still_while_hidden_and_catches_up_after()
@@ -150,7 +156,71 @@ private slots:
         QTRY_VERIFY(!bar.findChild<frmGetPassword*>());
         QCOMPARE(bar.findChildren<frmPasswords*>().size(), 1);
     }
+
+    // The bar reads both favorites files whenever it is set up; its tab buttons choose the list.
+    void bar_loads_the_lists_at_each_init_and_the_tabs_choose_one()
+    {
+        TestApp app;
+        writeBytes(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n");
+        writeBytes(
+            app.dataDir() + "/tolvane_FavInternet.dat", "http://a.fr;A\r\nhttp://b.fr;B\r\n");
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        auto* windows = bar.findChild<QTreeWidget*>("lvWindows");
+        auto* internet = bar.findChild<QTreeWidget*>("lvInternet");
+        QCOMPARE(windows->topLevelItemCount(), 1);
+        QCOMPARE(internet->topLevelItemCount(), 2);
+        QVERIFY(!windows->isHidden());
+        QVERIFY(internet->isHidden());
+
+        writeBytes(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n/usr;Usr\r\n");
+        bar.InitBar();
+        QCOMPARE(windows->topLevelItemCount(), 2);
+
+        QTest::mouseClick(bar.findChild<QWidget*>("pictFavInternet"), Qt::LeftButton);
+        QVERIFY(windows->isHidden());
+        QVERIFY(!internet->isHidden());
+        QVERIFY(!bar.findChild<QWidget*>("txtURL")->isHidden());
+    }
+
+    void start_up_loads_the_notes_and_the_pictures_add_and_list()
+    {
+        TestApp app;
+        app.settings->save(Keys::DisplayPenseBete, QStringLiteral("1"));
+        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
+        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
+            "0;0;20050307;1010;20050307101000.fic;1500;3000\r\n");
+        frmTolvane bar(app.context);
+        bar.Start();
+        auto* caption = bar.findChild<QLabel*>(QStringLiteral("labPB"));
+        QCOMPARE(caption->text(), QStringLiteral("1 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
+        QCOMPARE(bar.noteWindows().windows().size(), 1);
+
+        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictAddNewPB")), Qt::LeftButton);
+        QCOMPARE(caption->text(), QStringLiteral("2 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
+        QVERIFY(bar.noteWindows().window(2)->isVisible());
+
+        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictGestionPB")), Qt::LeftButton);
+        QVERIFY(bar.noteWindows().notesList()->isVisible());
+        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictAddNewPB")), Qt::LeftButton);
+        QCOMPARE(app.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(bar.notesStore().lastIndex(), 2);
+    }
+
+    void reminders_fire_with_the_clock_module_off()
+    {
+        TestApp app;
+        app.settings->save(Keys::DisplayClock, QStringLiteral("0"));
+        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
+        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
+            "1;2;20050307;1010;20050307101000.fic;1500;3000\r\n");
+        frmTolvane bar(app.context);
+        bar.Start();
+        QTRY_VERIFY_WITH_TIMEOUT(bar.notesStore().entry(1).startsWith(QStringLiteral("2;")), 3000);
+        QCOMPARE(app.fakes.sound.played,
+            QStringList({ app.appDir() + QStringLiteral("/sounds/clickerx.wav") }));
+    }
 };
 
-QTEST_MAIN(TestClockAndWindowsFromBar)
-#include "TestClockAndWindowsFromBar.moc"
+QTEST_MAIN(TestModulesFromBar)
+#include "TestModulesFromBar.moc"
