@@ -1,0 +1,155 @@
+#include "DataRow.h"
+#include "TestApp.h"
+#include "TestFiles.h"
+#include "shell/SettingsKeys.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A skin's colours and pictures, from the program's skins/ folder or the user's own.
+class TestSkin : public QObject {
+    Q_OBJECT
+
+    static void makeSkin(const QString& root, const QString& name)
+    {
+        QVERIFY(QDir().mkpath(root + u'/' + name));
+    }
+
+private slots:
+    void folder_of_a_skin_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("userSkins"); // names in the user's folder, ';'-separated
+        QTest::addColumn<QString>("expectedRoot"); // "app" or "user"
+        QTest::addColumn<QString>("expectedName");
+
+        dataRow("shipped skin", "givre", "perso", "app", "givre");
+        dataRow("user's own skin", "perso", "perso", "user", "perso");
+        // A user's copy of a shipped skin is the one used, so it can be retouched.
+        dataRow("user's copy wins", "default", "default", "user", "default");
+        dataRow("unknown skin points at the program's folder", "absent", "", "app", "absent");
+        dataRow("setting unset means default", "", "", "app", "default");
+    }
+    void folder_of_a_skin()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QString, userSkins);
+        QFETCH(QString, expectedRoot);
+        QFETCH(QString, expectedName);
+        TestApp app(false);
+        makeSkin(app.appDir() + QStringLiteral("/skins"), QStringLiteral("default"));
+        makeSkin(app.appDir() + QStringLiteral("/skins"), QStringLiteral("givre"));
+        for (const QString& name : userSkins.split(u';', Qt::SkipEmptyParts))
+            makeSkin(app.context.userSkinsDir(), name);
+        if (!setting.isEmpty())
+            app.settings->save(Keys::Skin, setting);
+
+        const QString root = expectedRoot == QLatin1String("user")
+            ? app.context.userSkinsDir()
+            : app.appDir() + QStringLiteral("/skins");
+        QCOMPARE(Skin::SkinFolder(app.context, QString()), root + u'/' + expectedName + u'/');
+    }
+
+    void both_folders_are_listed_once()
+    {
+        TestApp app(false);
+        makeSkin(app.appDir() + QStringLiteral("/skins"), QStringLiteral("default"));
+        makeSkin(app.appDir() + QStringLiteral("/skins"), QStringLiteral("givre"));
+        makeSkin(app.context.userSkinsDir(), QStringLiteral("Perso"));
+        makeSkin(app.context.userSkinsDir(), QStringLiteral("default"));
+        QCOMPARE(Skin::SkinNames(app.context),
+            QStringList(
+                { QStringLiteral("default"), QStringLiteral("givre"), QStringLiteral("Perso") }));
+    }
+
+    void dense_picture_on_a_dense_screen_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<bool>("hasDense");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("ordinary screen") << 1.0 << true << QSize(16, 16);
+        QTest::newRow("dense screen") << 2.0 << true << QSize(32, 32);
+        QTest::newRow("dense screen, skin without dense pictures") << 2.0 << false << QSize(16, 16);
+    }
+    void dense_picture_on_a_dense_screen()
+    {
+        QFETCH(double, ratio);
+        QFETCH(bool, hasDense);
+        QFETCH(QSize, pixels);
+        QTemporaryDir skin;
+        QImage plain(16, 16, QImage::Format_RGB32);
+        plain.fill(Qt::red);
+        QVERIFY(plain.save(skin.filePath(QStringLiteral("button_about.bmp"))));
+        if (hasDense) {
+            QImage dense(32, 32, QImage::Format_RGB32);
+            dense.fill(Qt::blue);
+            QVERIFY(dense.save(skin.filePath(QStringLiteral("button_about@2x.bmp"))));
+        }
+        SkinImages images(skin.path() + u'/', ratio);
+        const QPixmap picture = images.picture(QStringLiteral("button_about.bmp"));
+        QCOMPARE(picture.size(), pixels);
+        // Either way the control keeps the picture's size in the skin's own pixels.
+        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(16, 16));
+    }
+
+    void colour_values_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("parsed");
+        QTest::addColumn<quint32>("expected");
+        QTest::newRow("red") << "255|0|0" << true << quint32(255);
+        QTest::newRow("white") << "255|255|255" << true << quint32(0xFFFFFF);
+        QTest::newRow("blue is the high byte") << "0|0|1" << true << quint32(65536);
+        QTest::newRow("component over 255 clamps") << "300|0|0" << true << quint32(255);
+        QTest::newRow("two parts keep the old colour") << "1|2" << false << quint32(0x123456);
+        QTest::newRow("extra parts ignored") << "1|2|3|4" << true << quint32(1 + 512 + 3 * 65536);
+        QTest::newRow("blanks and text") << " 10 | 2x |abc" << true << quint32(10 + 512);
+        QTest::newRow("negative counts as 0") << "-5|0|0" << true << quint32(0);
+    }
+    void colour_values()
+    {
+        QFETCH(QString, text);
+        quint32 colour = 0x123456;
+        QTEST(Skin::ParseSkinColor(text, colour), "parsed");
+        QTEST(colour, "expected");
+    }
+
+    void skin_ini_sets_flag_and_colours_and_missing_keys_turn_black()
+    {
+        QTemporaryDir dir;
+        writeBytes(dir.filePath(QStringLiteral("skin.ini")),
+            "[Skin]\nUseImgMeteoSkin=1\n[COLORS]\nTextDark=255|0|0\nTextError=1|2\n");
+        SkinState state;
+        state.colorTextLight = 77;
+        state.colorTextError = 99;
+        Skin::ReadSkinIni(dir.path() + QLatin1Char('/'), state);
+        QVERIFY(state.useImgMeteoSkin);
+        QCOMPARE(state.textDark(), QColor(255, 0, 0));
+        QCOMPARE(state.colorTextLight, quint32(0)); // missing key: default 0|0|0
+        QCOMPARE(state.colorTextError, quint32(99)); // two parts: kept
+
+        Skin::ReadSkinIni(QStringLiteral("/nonexistent/skin/"), state);
+        QVERIFY(!state.useImgMeteoSkin); // no skin.ini: every key takes its default
+        QCOMPARE(state.colorTextDark, quint32(0));
+    }
+
+    void skin_pictures_are_decoded_once_and_missing_ones_are_null()
+    {
+        QTemporaryDir dir;
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(dir.filePath(QStringLiteral("a.bmp"))));
+        SkinImages images(dir.path() + QLatin1Char('/'));
+        const QPixmap first = images.picture(QStringLiteral("a.bmp"));
+        QVERIFY(!first.isNull());
+        QFile::remove(dir.filePath(QStringLiteral("a.bmp")));
+        QCOMPARE(images.picture(QStringLiteral("a.bmp")).cacheKey(), first.cacheKey());
+        QVERIFY(images.picture(QStringLiteral("missing.bmp")).isNull());
+    }
+};
+
+QTEST_MAIN(TestSkin)
+#include "TestSkin.moc"
