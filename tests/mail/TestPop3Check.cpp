@@ -1,7 +1,9 @@
 #include "DataRow.h"
 #include "MailModuleFixture.h"
 #include "ScriptedPop3Server.h"
+#include "mail/Pop3Stat.h"
 
+#include <QFile>
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <QTcpServer>
@@ -10,8 +12,9 @@
 using Script = ScriptedPop3Server::Script;
 using State = EmailAccountTable::State;
 
-// The dialogue against a scripted peer: the cases a real server does not produce.
-class TestPop3Dialogue : public QObject {
+// The dialogue against a scripted peer (the cases a real server does not produce), the STAT
+// reply it reads and the status picture it draws.
+class TestPop3Check : public QObject {
     Q_OBJECT
 private slots:
     void one_dialogue_sets_status_colour_and_lines_sent_data()
@@ -177,7 +180,62 @@ private slots:
         QVERIFY(f.checkCurrentAccount(100));
         QCOMPARE(f.module->findChild<QWidget*>("pictEmailStatus")->height(), 0);
     }
+
+    void stat_reply_gives_count_and_size_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("status");
+        const QLocale fr(QLocale::French);
+        dataRow("empty box", "+OK 0 0\r\n", fr, QString());
+        dataRow("1536 bytes", "+OK 3 1536\r\n", fr, "3 message(s) (1,5 Ko)");
+        dataRow("2048 keeps the separator", "+OK 1 2048\r\n", fr, "1 message(s) (2, Ko)");
+        dataRow("1 MiB is still Ko", "+OK 2 1048576\r\n", fr, "2 message(s) (1024, Ko)");
+        dataRow("one byte more is Mo", "+OK 2 1048577\r\n", fr, "2 message(s) (1,00 Mo)");
+        dataRow("3 MiB", "+OK 12 3145728\r\n", fr, "12 message(s) (3,00 Mo)");
+        dataRow("no grouping", "+OK 1 5368709120\r\n", fr, "1 message(s) (5120,00 Mo)");
+        dataRow("one space only", "+OK 5\r\n", fr, QString());
+        dataRow("bare line end", "+OK 3 1536\n", fr, "3 message(s) (1,5 Ko)");
+        dataRow("size not a number", "+OK 3 many\r\n", fr, "3 message(s) (0, Ko)");
+        dataRow("C locale separator", "+OK 3 1536\r\n", QLocale::c(), "3 message(s) (1.5 Ko)");
+    }
+    void stat_reply_gives_count_and_size()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QLocale, locale);
+        QTEST(Pop3Stat::ParsePop3Stat(reply, locale).statusText(), "status");
+    }
+
+    void status_picture_stops_at_the_screen_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("screenHeight");
+        QTest::newRow("three accounts") << 3 << 1024;
+        QTest::newRow("20,000 lines of garbage") << 20000 << 1024;
+        QTest::newRow("100,000 lines, tall screen") << 100000 << 2160;
+    }
+    void status_picture_stops_at_the_screen()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, screenHeight);
+        MailModuleFixture bench;
+        bench.app.fakes.screen.rect = QRect(0, 0, 1920, screenHeight);
+        QFile file(EmailAccountsFile::path(bench.app.dataDir()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int n = 0; n < lines; ++n)
+            file.write(n % 2 ? "zz\r\n" : "0123456789abcdef\r\n");
+        file.close();
+        bench.module->LoadEmailAccounts();
+        const double height = bench.module->layoutHeight();
+        QCOMPARE(bench.module->NbEmailAccounts(), lines); // every one is still checked
+        const int perAccount = 2 * bench.module->lineHeight();
+        QCOMPARE(bench.module->DrawnEmailAccounts(), std::min(lines, screenHeight / perAccount));
+        QVERIFY(height <= screenHeight + 20);
+        QVERIFY(bench.module->statusImage().height() <= screenHeight);
+        QCOMPARE(
+            bench.module->statusImage().height(), bench.module->DrawnEmailAccounts() * perAccount);
+    }
 };
 
-QTEST_MAIN(TestPop3Dialogue)
-#include "TestPop3Dialogue.moc"
+QTEST_MAIN(TestPop3Check)
+#include "TestPop3Check.moc"
