@@ -1,4 +1,6 @@
+#include "DataRow.h"
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "app/SlideSteps.h"
 #include "app/frmTolvane.h"
 #include "shell/BarModule.h"
@@ -14,6 +16,14 @@ class TestBarWindow : public QObject {
     static QWidget* child(frmTolvane& bar, const char* name)
     {
         return bar.findChild<QWidget*>(QLatin1String(name));
+    }
+    static QSize barSize(const SettingKey& key, const QString& value)
+    {
+        TestApp app;
+        app.settings->save(key, value);
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        return bar.size();
     }
 
 private slots:
@@ -49,39 +59,15 @@ private slots:
         }
     }
 
-    void docking_side_follows_position_data()
-    {
-        QTest::addColumn<QString>("position");
-        QTest::addColumn<int>("x");
-        QTest::newRow("0 docks right") << "0" << 1280 - 146;
-        QTest::newRow("1 docks left") << "1" << 0;
-        QTest::newRow("any other number docks left") << "-1" << 0;
-        QTest::newRow("not a number docks right") << "gauche" << 1280 - 146;
-    }
-    void docking_side_follows_position()
-    {
-        QFETCH(QString, position);
-        QFETCH(int, x);
-        TestApp app;
-        app.settings->save(Keys::Position, position);
-        frmTolvane bar(app.context);
-        bar.InitBar();
-        QCOMPARE(bar.x(), x);
-    }
-
     void transparency_sets_the_opacity_data()
     {
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("transparency");
         QTest::addColumn<int>("opacity");
-        QTest::newRow("128 gives 127") << "1"
-                                       << "128" << 127;
-        QTest::newRow("255 gives 0") << "1"
-                                     << "255" << 0;
-        QTest::newRow("switched off is fully opaque") << "0"
-                                                      << "128" << 255;
-        QTest::newRow("0 leaves the window as it was") << "1"
-                                                       << "0" << 200;
+        dataRow("128 gives 127", "1", "128", 127);
+        dataRow("255 gives 0", "1", "255", 0);
+        dataRow("switched off is fully opaque", "0", "128", 255);
+        dataRow("0 leaves the window as it was", "1", "0", 200);
     }
     void transparency_sets_the_opacity()
     {
@@ -103,13 +89,14 @@ private slots:
         QTest::addColumn<int>("hiddenX");
         QTest::addColumn<int>("shownX");
         // 100 twips are 6.67 pixels at 15 twips per pixel.
-        QTest::newRow("right") << "0" << 1280 - 7 << 1280 - 146;
-        QTest::newRow("left") << "1" << 7 - 146 << 0;
+        dataRow("0 docks right", "0", 1280 - 7, 1280 - 146);
+        dataRow("1 docks left", "1", 7 - 146, 0);
+        dataRow("any other number docks left", "-1", 7 - 146, 0);
+        dataRow("not a number docks right", "gauche", 1280 - 7, 1280 - 146);
     }
     void hiding_leaves_a_strip_and_a_background_click_brings_the_bar_back()
     {
         QFETCH(QString, position);
-        QFETCH(int, hiddenX);
         QFETCH(int, shownX);
         TestApp app;
         app.settings->save(Keys::Position, position);
@@ -125,7 +112,7 @@ private slots:
         QVERIFY(bar.isSlidAway());
         QVERIFY(bar.isSliding());
         QTRY_VERIFY(!bar.isSliding());
-        QCOMPARE(bar.x(), hiddenX);
+        QTEST(bar.x(), "hiddenX");
 
         QTest::mouseClick(clockBackground, Qt::LeftButton);
         QVERIFY(!bar.isSlidAway());
@@ -154,8 +141,7 @@ private slots:
     {
         QFETCH(int, from);
         QFETCH(int, to);
-        QFETCH(QList<int>, steps);
-        QCOMPARE(SlideSteps(from, to), steps);
+        QTEST(SlideSteps(from, to), "steps");
     }
 
     void clock_separator_toggles_the_small_form_and_saves_it()
@@ -191,16 +177,6 @@ private slots:
         QVERIFY(child(bar, "frmFavoris")->isHidden());
     }
 
-    void timer_minutes_take_decimals()
-    {
-        TestApp app;
-        app.settings->save(Keys::TimerMeteo, QStringLiteral("2.5"));
-        app.settings->save(Keys::TimerEmail, QStringLiteral("dix"));
-        const BarSettings settings = BarSettings::read(*app.settings);
-        QCOMPARE(settings.meteoPeriod, 150);
-        QCOMPARE(settings.mailPeriod, 0);
-    }
-
     void a_new_skin_recolours_the_bar_and_keeps_pictures_it_lacks()
     {
         TestApp app;
@@ -210,11 +186,8 @@ private slots:
         const qint64 before = title->pixmap().cacheKey();
         QVERIFY(!title->pixmap().isNull());
 
-        QDir(app.appDir()).mkpath(QStringLiteral("skins/rouge"));
-        QFile ini(app.appDir() + QStringLiteral("/skins/rouge/skin.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[colors]\nTextDark=255|0|0\n");
-        ini.close();
+        writeBytes(
+            app.appDir() + QStringLiteral("/skins/rouge/skin.ini"), "[colors]\nTextDark=255|0|0\n");
         app.settings->save(Keys::Skin, QStringLiteral("rouge"));
         bar.InitBar();
         QCOMPARE(title->pixmap().cacheKey(), before);
@@ -237,6 +210,66 @@ private slots:
             QApplication::palette().color(QPalette::ButtonText));
         QVERIFY(bar.palette().color(QPalette::WindowText) != app.skin.textDark()
             || app.skin.textDark() == QApplication::palette().color(QPalette::WindowText));
+    }
+
+    // The bar takes its place among the programs started with the session when told so.
+    void autostart_follows_the_setting_data()
+    {
+        QTest::addColumn<QString>("stored"); // empty: never stored
+        QTest::addColumn<bool>("enabled");
+        dataRow("off by default", "", false);
+        dataRow("on", "1", true);
+        dataRow("off", "0", false);
+    }
+    void autostart_follows_the_setting()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, enabled);
+        TestApp app;
+        app.fakes.sessionStart.enabled = !enabled;
+        if (!stored.isEmpty())
+            app.settings->save(Keys::AutoStart, stored);
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        QCOMPARE(app.fakes.sessionStart.enabled, enabled);
+    }
+
+    // Hand-edited numbers outside what the options dialog offers must not break the bar.
+    void out_of_range_numbers_lay_out_like_the_nearest_allowed_one_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("nearest");
+        dataRow("largest spacing", "SpaceBetweenModules", "2147483647", "99");
+        dataRow("negative spacing", "SpaceBetweenModules", "-2147483648", "1");
+        dataRow("spacing beyond 64 bits", "SpaceBetweenModules", "99999999999999999999", "99");
+        dataRow("favorites rows negative", "FavModuleNbElem", "-32768", "1");
+        dataRow("favorites rows huge", "FavModuleNbElem", "32767", "30");
+    }
+    void out_of_range_numbers_lay_out_like_the_nearest_allowed_one()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, nearest);
+        const SettingKey* setting = SettingsKeys::find(key);
+        const QSize size = barSize(*setting, stored);
+        QCOMPARE(size, barSize(*setting, nearest));
+        QCOMPARE(size.width(), 146);
+        QVERIFY(size.height() > 100 && size.height() < 3000);
+    }
+
+    void timer_minutes_take_decimals_and_sorts_stay_in_range()
+    {
+        TestApp app;
+        app.settings->save(Keys::TimerMeteo, QStringLiteral("2.5"));
+        app.settings->save(Keys::TimerEmail, QStringLiteral("dix"));
+        app.settings->save(Keys::FavWindowsSort, QStringLiteral("9"));
+        app.settings->save(Keys::FavInternetSort, QStringLiteral("-1"));
+        const BarSettings settings = BarSettings::read(*app.settings);
+        QCOMPARE(settings.meteoPeriod, 150);
+        QCOMPARE(settings.mailPeriod, 0);
+        QCOMPARE(settings.favWindowsSort, 2);
+        QCOMPARE(settings.favInternetSort, 0);
     }
 
     void missing_skin_folder_never_stops_the_bar()

@@ -1,4 +1,5 @@
 #include "ChildLimits.h"
+#include "TestFiles.h"
 #include "common/CheckedSaveFile.h"
 #include "common/DataFolder.h"
 
@@ -10,18 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 // Restores the process's umask when the test ends.
 struct UmaskScope {
@@ -49,7 +38,7 @@ private slots:
         QFETCH(int, writes);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("tolvane_test.dat"));
-        writeAll(path, "the old content\r\n");
+        writeBytes(path, "the old content\r\n");
         const QByteArray piece(3000 / writes, 'x');
         const int result = runWithFileSizeLimit(1024, [&] {
             CheckedSaveFile file(path);
@@ -61,7 +50,7 @@ private slots:
             return file.commit() || ok;
         });
         QCOMPARE(result, 0);
-        QCOMPARE(readAll(path), QByteArray("the old content\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("the old content\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList { QStringLiteral("tolvane_test.dat") });
     }
@@ -70,11 +59,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("f.dat"));
-        writeAll(path, "old");
+        writeBytes(path, "old");
         QString error;
         QVERIFY(
             CheckedSaveFile::saveWhole(path, "new content", CheckedSaveFile::kOwnerOnly, &error));
-        QCOMPARE(readAll(path), QByteArray("new content"));
+        QCOMPARE(readBytes(path), QByteArray("new content"));
         QCOMPARE(QFile::permissions(path) & 0x0077, QFileDevice::Permissions());
         QVERIFY(error.isEmpty());
     }
@@ -83,7 +72,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("f.dat"));
-        writeAll(path, "old");
+        writeBytes(path, "old");
         {
             CheckedSaveFile file(path);
             QVERIFY(file.open());
@@ -96,7 +85,7 @@ private slots:
             QVERIFY(file.open());
             QVERIFY(file.write("half"));
         }
-        QCOMPARE(readAll(path), QByteArray("old"));
+        QCOMPARE(readBytes(path), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
@@ -121,7 +110,7 @@ private slots:
             "tolvane_Notes.dat", "tolvane.ini.bak", "tolvane.ini.abc", "other.txt.aB3xY9",
             "tolvane_Notes.dat.Qw12E!" };
         for (const QString& name : files)
-            writeAll(dir.filePath(name), "x");
+            writeBytes(dir.filePath(name), "x");
         QCOMPARE(DataFolder::removeStaleCopies(dir.path(),
                      { QStringLiteral("tolvane.ini"), QStringLiteral("tolvane_*.dat") }),
             2);

@@ -26,8 +26,7 @@ private slots:
     void leadingNumber()
     {
         QFETCH(QString, text);
-        QFETCH(double, expected);
-        QCOMPARE(Numbers::LeadingNumber(text), expected);
+        QTEST(Numbers::LeadingNumber(text), "expected");
     }
 
     void integers_round_halves_to_even_data()
@@ -45,8 +44,7 @@ private slots:
     void integers_round_halves_to_even()
     {
         QFETCH(QString, text);
-        QFETCH(qint64, expected);
-        QCOMPARE(Numbers::LeadingInteger(text), expected);
+        QTEST(Numbers::LeadingInteger(text), "expected");
     }
 
     void cp1252_round_trips_every_code()

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "common/StringTools.h"
 
 #include <QtTest>
@@ -14,31 +15,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("town record") << "FRXX0076;(France) Paris"
-                                     << ";"
-                                     << "(France) Paris";
-        QTest::newRow("empty text") << ""
-                                    << ";"
-                                    << "";
-        QTest::newRow("absent one-char separator keeps the text") << "abc"
-                                                                  << ";"
-                                                                  << "abc";
-        QTest::newRow("absent two-char separator drops one char") << "abcd"
-                                                                  << "::"
-                                                                  << "bcd";
-        QTest::newRow("separator at the end") << "abc;"
-                                              << ";"
-                                              << "";
-        QTest::newRow("multi-char separator") << "key::value::x"
-                                              << "::"
-                                              << "value::x";
+        dataRow("town record", "FRXX0076;(France) Paris", ";", "(France) Paris");
+        dataRow("empty text", "", ";", "");
+        dataRow("absent one-char separator keeps the text", "abc", ";", "abc");
+        dataRow("absent two-char separator drops one char", "abcd", "::", "bcd");
+        dataRow("separator at the end", "abc;", ";", "");
+        dataRow("multi-char separator", "key::value::x", "::", "value::x");
     }
     void strAfter()
     {
         QFETCH(QString, text);
         QFETCH(QString, separator);
-        QFETCH(QString, expected);
-        QCOMPARE(StrAfter(text, separator), expected);
+        QTEST(StrAfter(text, separator), "expected");
     }
 
     void strBefore_and_its_invalid_arguments()
@@ -57,14 +45,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("trailing separator, last field") << "a;b;c;" << 3 << "c";
-        QTest::newRow("no trailing separator, last field") << "a;b;c" << 3 << "";
-        QTest::newRow("first field") << "a;b;c" << 1 << "a";
-        QTest::newRow("index 0") << "a;b;c;" << 0 << "";
-        QTest::newRow("negative index") << "a;b;c;" << -1 << "";
-        QTest::newRow("past the end") << "a;b;c;" << 4 << "";
-        QTest::newRow("empty fields kept") << "a;;c;" << 2 << "";
-        QTest::newRow("empty text") << "" << 1 << "";
+        dataRow("trailing separator, last field", "a;b;c;", 3, "c");
+        dataRow("no trailing separator, last field", "a;b;c", 3, "");
+        dataRow("first field", "a;b;c", 1, "a");
+        dataRow("index 0", "a;b;c;", 0, "");
+        dataRow("negative index", "a;b;c;", -1, "");
+        dataRow("past the end", "a;b;c;", 4, "");
+        dataRow("empty fields kept", "a;;c;", 2, "");
+        dataRow("empty text", "", 1, "");
     }
     void getToken()
     {
@@ -79,26 +67,25 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("maxLength");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("30 chars cut at 22")
-            << QString(30, u'x') << 22 << QString(22, u'x') + QStringLiteral(" ...");
-        QTest::newRow("exactly 22 unchanged") << QString(22, u'y') << 22 << QString(22, u'y');
-        QTest::newRow("empty") << "" << 5 << "";
+        dataRow("30 chars cut at 22", QString(30, u'x'), 22,
+            QString(22, u'x') + QStringLiteral(" ..."));
+        dataRow("exactly 22 unchanged", QString(22, u'y'), 22, QString(22, u'y'));
+        dataRow("empty", "", 5, "");
     }
     void truncateText()
     {
         QFETCH(QString, text);
         QFETCH(int, maxLength);
-        QFETCH(QString, expected);
-        QCOMPARE(TruncateText(text, maxLength), expected);
+        QTEST(TruncateText(text, maxLength), "expected");
     }
 
     void shortenMiddle_data()
     {
         QTest::addColumn<int>("maxLength");
         QTest::addColumn<int>("kept");
-        QTest::newRow("22 keeps 10") << 22 << 10;
-        QTest::newRow("23 keeps 10, half to even") << 23 << 10;
-        QTest::newRow("25 keeps 12, half to even") << 25 << 12;
+        dataRow("22 keeps 10", 22, 10);
+        dataRow("23 keeps 10, half to even", 23, 10);
+        dataRow("25 keeps 12, half to even", 25, 12);
     }
     void shortenMiddle()
     {

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "XvfbServer.h"
 
 #include <QDirIterator>
@@ -143,12 +144,9 @@ private slots:
         QTemporaryDir home;
         const QString dataHome = home.filePath(QStringLiteral("data"));
         const QString dataDir = dataHome + QStringLiteral("/tolvane");
-        QDir().mkpath(home.filePath(QStringLiteral("config/tolvane")));
-        QFile ini(home.filePath(QStringLiteral("config/tolvane/tolvane.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Options]\r\nSplashScreen=0\r\nDisplayTransparency=0\r\nSkin=" + skin.toUtf8()
-            + "\r\n");
-        ini.close();
+        writeBytes(home.filePath(QStringLiteral("config/tolvane/tolvane.ini")),
+            "[Options]\r\nSplashScreen=0\r\nDisplayTransparency=0\r\nSkin=" + skin.toUtf8()
+                + "\r\n");
 
         QColor expected;
         if (usersOwn) {
@@ -165,9 +163,7 @@ private slots:
         }
         // A data file an earlier version left beside the program moves to the data folder.
         QFile old(installed(QStringLiteral("bin/tolvane_FavInternet.dat")));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("Tolvane;https://example.org/\r\n");
-        old.close();
+        writeBytes(old.fileName(), "Tolvane;https://example.org/\r\n");
         const QStringList before = filesUnder(m_prefix.path());
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

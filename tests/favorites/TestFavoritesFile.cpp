@@ -1,4 +1,6 @@
+#include "DataRow.h"
 #include "FakePlatform.h"
+#include "TestFiles.h"
 #include "favorites/FavoritesFile.h"
 
 #include <QDir>
@@ -10,81 +12,61 @@ Q_DECLARE_METATYPE(FavoriteEntries)
 
 class TestFavoritesFile : public QObject {
     Q_OBJECT
-
-    static QByteArray readAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
-    }
-    static void writeAll(const QString& path, const QByteArray& content)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(content), content.size());
-    }
-
 private slots:
     void file_loads_and_saves_back_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<FavoriteEntries>("entries");
         QTest::addColumn<QByteArray>("savedAgain");
-        QTest::newRow("two entries")
-            << QByteArray("/home/ana/notes.txt;Notes\r\n/usr/bin/gimp;Gimp\r\n")
-            << FavoriteEntries { { "/home/ana/notes.txt", "Notes" }, { "/usr/bin/gimp", "Gimp" } }
-            << QByteArray("/home/ana/notes.txt;Notes\r\n/usr/bin/gimp;Gimp\r\n");
-        QTest::newRow("second ; stays in the display text")
-            << QByteArray("http://a.fr/?x=1;Mon;site\r\n")
-            << FavoriteEntries { { "http://a.fr/?x=1", "Mon;site" } }
-            << QByteArray("http://a.fr/?x=1;Mon;site\r\n");
-        QTest::newRow("spaces inside a line kept, blank lines skipped")
-            << QByteArray(" /tmp/a b ; Mon  texte \r\n   \r\n\r\n\t\r\n/x;y\r\n")
-            << FavoriteEntries { { " /tmp/a b ", " Mon  texte " }, { "/x", "y" } }
-            << QByteArray(" /tmp/a b ; Mon  texte \r\n/x;y\r\n");
-        QTest::newRow("line without ; is kept and does not stop the loading")
-            << QByteArray("/a;A\r\n/usr/bin/htop\r\n/b;B\r\n")
-            << FavoriteEntries { { "/a", "A" }, { "/usr/bin/htop", "/usr/bin/htop" },
-                   { "/b", "B" } }
-            << QByteArray("/a;A\r\n/usr/bin/htop;/usr/bin/htop\r\n/b;B\r\n");
-        QTest::newRow("two entries with one target both kept")
-            << QByteArray("/a;Premier\r\n/a;Second\r\n")
-            << FavoriteEntries { { "/a", "Premier" }, { "/a", "Second" } }
-            << QByteArray("/a;Premier\r\n/a;Second\r\n");
-        QTest::newRow("Windows-1252 accents, LF-only and no final line end")
-            << QByteArray("/home/l\xe9o/\xe9t\xe9.odt;\xc9t\xe9 \x80\n/b;B")
-            << FavoriteEntries { { QStringLiteral("/home/l\u00e9o/\u00e9t\u00e9.odt"),
-                                     QStringLiteral("\u00c9t\u00e9 \u20ac") },
-                   { "/b", "B" } }
-            << QByteArray("/home/l\xe9o/\xe9t\xe9.odt;\xc9t\xe9 \x80\r\n/b;B\r\n");
-        QTest::newRow("Cyrillic folder in UTF-8")
-            << QByteArray("/home/ana/\xd0\x94\xd0\xbe\xd0\xba\xd1\x83\xd0\xbc\xd0\xb5\xd0\xbd"
-                          "\xd1\x82\xd1\x8b;\xd0\x94\xd0\xbe\xd0\xba\xd1\x83\xd0\xbc\xd0\xb5"
-                          "\xd0\xbd\xd1\x82\xd1\x8b\r\n")
-            << FavoriteEntries { { QStringLiteral(
-                                       "/home/ana/"
-                                       "\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b"),
-                   QStringLiteral("\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b") } }
-            << QByteArray("/home/ana/\xd0\x94\xd0\xbe\xd0\xba\xd1\x83\xd0\xbc\xd0\xb5\xd0\xbd"
-                          "\xd1\x82\xd1\x8b;\xd0\x94\xd0\xbe\xd0\xba\xd1\x83\xd0\xbc\xd0\xb5"
-                          "\xd0\xbd\xd1\x82\xd1\x8b\r\n");
-        QTest::newRow("empty target opens nothing and is left out")
-            << QByteArray(";Rien\r\n/a;A\r\n") << FavoriteEntries { { "/a", "A" } }
-            << QByteArray("/a;A\r\n");
-        QTest::newRow("empty file") << QByteArray() << FavoriteEntries {} << QByteArray();
+        dataRow("two entries", QByteArray("/home/ana/notes.txt;Notes\r\n/usr/bin/gimp;Gimp\r\n"),
+            FavoriteEntries { { "/home/ana/notes.txt", "Notes" }, { "/usr/bin/gimp", "Gimp" } },
+            QByteArray("/home/ana/notes.txt;Notes\r\n/usr/bin/gimp;Gimp\r\n"));
+        dataRow("second ; stays in the display text", QByteArray("http://a.fr/?x=1;Mon;site\r\n"),
+            FavoriteEntries { { "http://a.fr/?x=1", "Mon;site" } },
+            QByteArray("http://a.fr/?x=1;Mon;site\r\n"));
+        dataRow("spaces inside a line kept, blank lines skipped",
+            QByteArray(" /tmp/a b ; Mon texte \r\n \r\n\r\n\t\r\n/x;y\r\n"),
+            FavoriteEntries { { " /tmp/a b ", " Mon texte " }, { "/x", "y" } },
+            QByteArray(" /tmp/a b ; Mon texte \r\n/x;y\r\n"));
+        dataRow("line without ; is kept and does not stop the loading",
+            QByteArray("/a;A\r\n/usr/bin/htop\r\n/b;B\r\n"),
+            FavoriteEntries { { "/a", "A" }, { "/usr/bin/htop", "/usr/bin/htop" }, { "/b", "B" } },
+            QByteArray("/a;A\r\n/usr/bin/htop;/usr/bin/htop\r\n/b;B\r\n"));
+        dataRow("two entries with one target both kept", QByteArray("/a;Premier\r\n/a;Second\r\n"),
+            FavoriteEntries { { "/a", "Premier" }, { "/a", "Second" } },
+            QByteArray("/a;Premier\r\n/a;Second\r\n"));
+        dataRow("Windows-1252 accents, LF-only and no final line end",
+            QByteArray("/home/l\xe9o/\xe9t\xe9.odt;\xc9t\xe9 \x80\n/b;B"),
+            FavoriteEntries { { QStringLiteral("/home/l\u00e9o/\u00e9t\u00e9.odt"),
+                                  QStringLiteral("\u00c9t\u00e9 \u20ac") },
+                { "/b", "B" } },
+            QByteArray("/home/l\xe9o/\xe9t\xe9.odt;\xc9t\xe9 \x80\r\n/b;B\r\n"));
+        dataRow("Cyrillic folder in UTF-8",
+            QByteArray("/home/ana/\xd0\x94\xd0\xbe\xd0\xba\xd1\x83\xd0\xbc\xd0\xb5\xd0\xbd"
+                       "\xd1\x82\xd1\x8b;\xd0\x94\xd0\xbe\xd0\xba\xd1\x83\xd0\xbc\xd0\xb5"
+                       "\xd0\xbd\xd1\x82\xd1\x8b\r\n"),
+            FavoriteEntries {
+                { QStringLiteral("/home/ana/"
+                                 "\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b"),
+                    QStringLiteral("\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b") } },
+            QByteArray("/home/ana/\xd0\x94\xd0\xbe\xd0\xba\xd1\x83\xd0\xbc\xd0\xb5\xd0\xbd"
+                       "\xd1\x82\xd1\x8b;\xd0\x94\xd0\xbe\xd0\xba\xd1\x83\xd0\xbc\xd0\xb5"
+                       "\xd0\xbd\xd1\x82\xd1\x8b\r\n"));
+        dataRow("empty target opens nothing and is left out", QByteArray(";Rien\r\n/a;A\r\n"),
+            FavoriteEntries { { "/a", "A" } }, QByteArray("/a;A\r\n"));
+        dataRow("empty file", QByteArray(), FavoriteEntries {}, QByteArray());
     }
     void file_loads_and_saves_back()
     {
         QFETCH(QByteArray, file);
-        QFETCH(FavoriteEntries, entries);
-        QFETCH(QByteArray, savedAgain);
         QTemporaryDir data;
         for (FavoriteKind kind : { FavoriteKind::Windows, FavoriteKind::Internet }) {
             const QString path = FavoritesFile::path(data.path(), kind);
-            writeAll(path, file);
+            writeBytes(path, file);
             const FavoriteEntries loaded = FavoritesFile::load(data.path(), kind);
-            QCOMPARE(loaded, entries);
+            QTEST(loaded, "entries");
             QVERIFY(FavoritesFile::save(data.path(), kind, loaded, nullptr));
-            QCOMPARE(readAll(path), savedAgain);
+            QTEST(readBytes(path), "savedAgain");
         }
     }
 
@@ -94,27 +76,21 @@ private slots:
             QByteArray("/a;Deux  lignes\r\n/b ;B\r\n"));
     }
 
-    void files_have_their_names_in_the_data_folder()
-    {
-        QCOMPARE(FavoritesFile::path("/d", FavoriteKind::Windows), "/d/tolvane_FavWindows.dat");
-        QCOMPARE(FavoritesFile::path("/d", FavoriteKind::Internet), "/d/tolvane_FavInternet.dat");
-    }
-
     void missing_file_is_an_empty_list_and_first_save_creates_it()
     {
         QTemporaryDir data;
         QVERIFY(FavoritesFile::load(data.path(), FavoriteKind::Windows).isEmpty());
         QVERIFY(FavoritesFile::save(
             data.path(), FavoriteKind::Windows, { { "/tmp", "Temporaire" } }, nullptr));
-        QCOMPARE(readAll(FavoritesFile::path(data.path(), FavoriteKind::Windows)),
+        QCOMPARE(readBytes(FavoritesFile::path(data.path(), FavoriteKind::Windows)),
             QByteArray("/tmp;Temporaire\r\n"));
     }
 
     void failed_save_says_so_and_keeps_the_old_file_data()
     {
         QTest::addColumn<bool>("readOnlyFolder");
-        QTest::newRow("read-only data folder") << true;
-        QTest::newRow("a folder where the file should be") << false;
+        dataRow("read-only data folder", true);
+        dataRow("a folder where the file should be", false);
     }
     void failed_save_says_so_and_keeps_the_old_file()
     {
@@ -125,7 +101,7 @@ private slots:
         const QString path = FavoritesFile::path(data.path(), FavoriteKind::Internet);
         const QByteArray before = "http://a.fr;A\r\n";
         if (readOnlyFolder) {
-            writeAll(path, before);
+            writeBytes(path, before);
             QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         } else {
             QDir().mkpath(path);
@@ -141,7 +117,7 @@ private slots:
         QCOMPARE(dialogs.messages[0].text,
             QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ") + path);
         if (readOnlyFolder)
-            QCOMPARE(readAll(path), before);
+            QCOMPARE(readBytes(path), before);
         else
             QVERIFY(QFileInfo(path).isDir());
     }

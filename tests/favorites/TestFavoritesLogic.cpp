@@ -1,4 +1,6 @@
+#include "DataRow.h"
 #include "FakePlatform.h"
+#include "TestFiles.h"
 #include "favorites/FavoritesLogic.h"
 #include "favorites/SystemItems.h"
 
@@ -7,35 +9,44 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+QList<QUrl> files(const QStringList& paths)
+{
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    return urls;
+}
+
+// The logic over a private data folder, its Windows list holding the given entries.
+struct Bench {
+    FakePlatform fakes;
+    QTemporaryDir data;
+    FavoritesLogic logic { fakes.services(), data.path() };
+
+    explicit Bench(std::initializer_list<FavoriteEntry> windows = {})
+    {
+        for (const FavoriteEntry& entry : windows)
+            logic.list(FavoriteKind::Windows).Add(entry);
+    }
+    QByteArray file(const char* name) const { return readBytes(data.filePath(name)); }
+};
+
+} // namespace
+
 class TestFavoritesLogic : public QObject {
     Q_OBJECT
-
-    static QByteArray readAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static QList<QUrl> files(const QStringList& paths)
-    {
-        QList<QUrl> urls;
-        for (const QString& path : paths)
-            urls.append(QUrl::fromLocalFile(path));
-        return urls;
-    }
-
 private slots:
     void dropped_files_wait_or_are_told_as_listed()
     {
-        FakePlatform fakes;
-        QTemporaryDir data;
-        FavoritesLogic logic(fakes.services(), data.path());
-        logic.list(FavoriteKind::Windows).Add({ "/a", "A" });
-        logic.list(FavoriteKind::Windows).Add({ "/b", "B" });
-        logic.list(FavoriteKind::Windows).Add({ "/c", "C" });
+        Bench bench({ { "/a", "A" }, { "/b", "B" }, { "/c", "C" } });
+        FavoritesLogic& logic = bench.logic;
+        const auto& messages = bench.fakes.dialogs.messages;
         QCOMPARE(logic.DropFiles(files({ "/a", "/b", "/c" })), 0);
-        QCOMPARE(fakes.dialogs.messages.size(), 3);
-        QCOMPARE(fakes.dialogs.messages[1].icon, Dialogs::Icon::Information);
-        QCOMPARE(fakes.dialogs.messages[1].text,
+        QCOMPARE(messages.size(), 3);
+        QCOMPARE(messages[1].icon, Dialogs::Icon::Information);
+        QCOMPARE(messages[1].text,
             QStringLiteral("/b\n est d\u00e9j\u00e0 pr\u00e9sent dans la liste de vos favoris"));
         // Letter case counts in file names; a remote address and a file already waiting are left.
         QCOMPARE(logic.DropFiles(files({ "/A", "/d" }) + QList { QUrl("https://x.fr/") }), 2);
@@ -51,36 +62,26 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("waiting"); // empty: refused
-        QTest::newRow("web address") << "http://www.a.fr/"
-                                     << "http://www.a.fr/";
-        QTest::newRow("capitals kept as dropped") << "HTTPS://Www.B.fr/Page"
-                                                  << "HTTPS://Www.B.fr/Page";
-        QTest::newRow("ftp and ftps") << "ftps://f.fr"
-                                      << "ftps://f.fr";
-        QTest::newRow("line end of a browser drag") << "ftp://f.fr/\n"
-                                                    << "ftp://f.fr/";
-        QTest::newRow("mail address") << "mailto:ana@a.fr"
-                                      << "";
-        QTest::newRow("bare host name") << "www.a.fr"
-                                        << "";
-        QTest::newRow("listed") << "http://listed.fr/"
-                                << "";
-        QTest::newRow("listed, in capitals") << "HTTP://LISTED.FR/"
-                                             << "";
-        QTest::newRow("two lines") << "http://a.fr/\nhttp://b.fr/"
-                                   << "";
+        dataRow("web address", "http://www.a.fr/", "http://www.a.fr/");
+        dataRow("capitals kept as dropped", "HTTPS://Www.B.fr/Page", "HTTPS://Www.B.fr/Page");
+        dataRow("ftp and ftps", "ftps://f.fr", "ftps://f.fr");
+        dataRow("line end of a browser drag", "ftp://f.fr/\n", "ftp://f.fr/");
+        dataRow("mail address", "mailto:ana@a.fr", "");
+        dataRow("bare host name", "www.a.fr", "");
+        dataRow("listed", "http://listed.fr/", "");
+        dataRow("listed, in capitals", "HTTP://LISTED.FR/", "");
+        dataRow("two lines", "http://a.fr/\nhttp://b.fr/", "");
     }
     void dropped_addresses()
     {
         QFETCH(QString, text);
         QFETCH(QString, waiting);
-        FakePlatform fakes;
-        QTemporaryDir data;
-        FavoritesLogic logic(fakes.services(), data.path());
+        Bench bench;
+        FavoritesLogic& logic = bench.logic;
         logic.list(FavoriteKind::Internet).Add({ "http://listed.fr/", "L" });
         QCOMPARE(logic.DropAddress(text), !waiting.isEmpty());
         QCOMPARE(logic.takePending(), waiting);
-        QVERIFY(fakes.dialogs.messages.isEmpty());
+        QVERIFY(bench.fakes.dialogs.messages.isEmpty());
         // The same address again while it waits is not offered twice.
         if (!waiting.isEmpty()) {
             QVERIFY(logic.DropAddress(waiting));
@@ -97,60 +98,45 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("windowsFile");
         QTest::addColumn<QByteArray>("internetFile");
-        QTest::newRow("Windows tab")
-            << 1 << "/x y"
-            << " Mon x " << 1 << "" << QByteArray("/a;A\r\n/x y; Mon x \r\n") << QByteArray();
-        QTest::newRow("Internet tab")
-            << 2 << "http://a.fr"
-            << "A" << 0 << "" << QByteArray("/a;A\r\n") << QByteArray("http://a.fr;A\r\n");
-        QTest::newRow("system tab adds nothing")
-            << 3 << "/x"
-            << "X" << -2 << "" << QByteArray("/a;A\r\n") << QByteArray();
-        QTest::newRow("blank name") << 1 << "/x"
-                                    << "   " << -1 << "Veuillez indiquer le texte \u00e0 afficher"
-                                    << QByteArray("/a;A\r\n") << QByteArray();
-        QTest::newRow("; in the target")
-            << 1 << "/a;b"
-            << "X" << -1
-            << "Le favoris \u00e0 ajouter ne peut pas contenir le caract\u00e8re \u00ab ; \u00bb."
-            << QByteArray("/a;A\r\n") << QByteArray();
+        const QByteArray listed = "/a;A\r\n";
+        const QByteArray none = "<missing>";
+        dataRow("Windows tab", 1, "/x y", " Mon x ", 1, "", listed + "/x y; Mon x \r\n", none);
+        dataRow(
+            "Internet tab", 2, "http://a.fr", "A", 0, "", listed, QByteArray("http://a.fr;A\r\n"));
+        dataRow("system tab adds nothing", 3, "/x", "X", -2, "", listed, none);
+        dataRow("blank name", 1, "/x", "   ", -1, "Veuillez indiquer le texte \u00e0 afficher",
+            listed, none);
+        dataRow("; in the target", 1, "/a;b", "X", -1,
+            "Le favoris \u00e0 ajouter ne peut pas contenir le caract\u00e8re \u00ab ; \u00bb.",
+            listed, none);
     }
     void add_dialog_confirmation()
     {
         QFETCH(int, tab);
         QFETCH(QString, target);
         QFETCH(QString, label);
-        QFETCH(int, result);
         QFETCH(QString, message);
-        QFETCH(QByteArray, windowsFile);
-        QFETCH(QByteArray, internetFile);
-        FakePlatform fakes;
-        QTemporaryDir data;
-        FavoritesLogic logic(fakes.services(), data.path());
-        logic.list(FavoriteKind::Windows).Add({ "/a", "A" });
-        logic.list(FavoriteKind::Windows).Save(nullptr);
-        QCOMPARE(logic.ConfirmAdd(tab, target, label), result);
-        QCOMPARE(fakes.dialogs.messages.size(), message.isEmpty() ? 0 : 1);
+        Bench bench({ { "/a", "A" } });
+        bench.logic.list(FavoriteKind::Windows).Save(nullptr);
+        QTEST(bench.logic.ConfirmAdd(tab, target, label), "result");
+        const auto& messages = bench.fakes.dialogs.messages;
+        QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty()) {
-            QCOMPARE(fakes.dialogs.messages[0].icon, Dialogs::Icon::Critical);
-            QCOMPARE(fakes.dialogs.messages[0].text, message);
+            QCOMPARE(messages[0].icon, Dialogs::Icon::Critical);
+            QCOMPARE(messages[0].text, message);
         }
-        QCOMPARE(readAll(data.filePath("tolvane_FavWindows.dat")), windowsFile);
-        QCOMPARE(readAll(data.filePath("tolvane_FavInternet.dat")), internetFile);
+        QTEST(bench.file("tolvane_FavWindows.dat"), "windowsFile");
+        QTEST(bench.file("tolvane_FavInternet.dat"), "internetFile");
     }
 
     void renaming_reaches_the_row_own_entry()
     {
-        FakePlatform fakes;
-        QTemporaryDir data;
-        FavoritesLogic logic(fakes.services(), data.path());
-        logic.list(FavoriteKind::Windows).Add({ "/a", "Premier" });
-        logic.list(FavoriteKind::Windows).Add({ "/a", "Second" });
+        Bench bench({ { "/a", "Premier" }, { "/a", "Second" } });
+        FavoritesLogic& logic = bench.logic;
         QVERIFY(logic.RenameFavorite(FavoriteKind::Windows, 1, "Nouveau"));
         QVERIFY(!logic.RenameFavorite(FavoriteKind::Windows, 0, "  "));
         QVERIFY(!logic.RenameFavorite(FavoriteKind::Windows, 2, "Hors liste"));
-        QCOMPARE(readAll(data.filePath("tolvane_FavWindows.dat")),
-            QByteArray("/a;Premier\r\n/a;Nouveau\r\n"));
+        QCOMPARE(bench.file("tolvane_FavWindows.dat"), QByteArray("/a;Premier\r\n/a;Nouveau\r\n"));
         QVERIFY(logic.Open(FavoriteKind::Windows, 5) == 0);
     }
 
@@ -160,38 +146,34 @@ private slots:
         QTest::addColumn<QStringList>("programs");
         QTest::addColumn<QStringList>("browsable");
         QTest::addColumn<QString>("done"); // "open <x>", "start <program args>" or a message
-        QTest::newRow("computer") << 1 << QStringList() << QStringList { "computer:///", "/" }
-                                  << "open computer:///";
-        QTest::newRow("computer without the virtual file system")
-            << 1 << QStringList() << QStringList { "/" } << "open /";
-        QTest::newRow("trash missing")
-            << 4 << QStringList() << QStringList() << "Fichier non trouv\u00e9 \ntrash:///";
-        QTest::newRow("settings of KDE") << 5 << QStringList { "systemsettings", "lxqt-config" }
-                                         << QStringList() << "start /usr/bin/systemsettings";
-        QTest::newRow("printers on the CUPS page")
-            << 6 << QStringList() << QStringList() << "open http://localhost:631";
-        QTest::newRow("timers in a terminal")
-            << 7 << QStringList { "systemctl", "xterm" } << QStringList()
-            << "start /usr/bin/xterm -e /usr/bin/systemctl list-timers";
-        QTest::newRow("gnome-terminal takes --")
-            << 14 << QStringList { "htop", "gnome-terminal" } << QStringList()
-            << "start /usr/bin/gnome-terminal -- /usr/bin/htop";
-        QTest::newRow("terminal") << 8 << QStringList { "konsole", "xterm" } << QStringList()
-                                  << "start /usr/bin/konsole";
-        QTest::newRow("row 11 editor") << 11 << QStringList { "dconf-editor" } << QStringList()
-                                       << "start /usr/bin/dconf-editor";
-        QTest::newRow("nothing for the sound recorder")
-            << 13 << QStringList() << QStringList()
-            << "Fichier non trouv\u00e9 \ngnome-sound-recorder, audacity";
-        QTest::newRow("no row") << 0 << QStringList { "xterm" } << QStringList() << "";
-        QTest::newRow("past the last row") << 16 << QStringList { "xterm" } << QStringList() << "";
+        dataRow(
+            "computer", 1, QStringList(), QStringList { "computer:///", "/" }, "open computer:///");
+        dataRow("computer without the virtual file system", 1, QStringList(), QStringList { "/" },
+            "open /");
+        dataRow("trash missing", 4, QStringList(), QStringList(),
+            "Fichier non trouv\u00e9 \ntrash:///");
+        dataRow("settings of KDE", 5, QStringList { "systemsettings", "lxqt-config" },
+            QStringList(), "start /usr/bin/systemsettings");
+        dataRow("printers on the CUPS page", 6, QStringList(), QStringList(),
+            "open http://localhost:631");
+        dataRow("timers in a terminal", 7, QStringList { "systemctl", "xterm" }, QStringList(),
+            "start /usr/bin/xterm -e /usr/bin/systemctl list-timers");
+        dataRow("gnome-terminal takes --", 14, QStringList { "htop", "gnome-terminal" },
+            QStringList(), "start /usr/bin/gnome-terminal -- /usr/bin/htop");
+        dataRow("terminal", 8, QStringList { "konsole", "xterm" }, QStringList(),
+            "start /usr/bin/konsole");
+        dataRow("row 11 editor", 11, QStringList { "dconf-editor" }, QStringList(),
+            "start /usr/bin/dconf-editor");
+        dataRow("nothing for the sound recorder", 13, QStringList(), QStringList(),
+            "Fichier non trouv\u00e9 \ngnome-sound-recorder, audacity");
+        dataRow("no row", 0, QStringList { "xterm" }, QStringList(), "");
+        dataRow("past the last row", 16, QStringList { "xterm" }, QStringList(), "");
     }
     void system_rows_open_the_first_thing_the_machine_has()
     {
         QFETCH(int, row);
         QFETCH(QStringList, programs);
         QFETCH(QStringList, browsable);
-        QFETCH(QString, done);
         FakePlatform fakes;
         fakes.launcher.available = programs;
         fakes.launcher.browsable = browsable;
@@ -206,15 +188,7 @@ private slots:
             what.append("start " + command.join(' '));
         for (const RecordingDialogs::Message& message : fakes.dialogs.messages)
             what.append(message.text);
-        QCOMPARE(what.join(" | "), done);
-    }
-
-    void system_rows_keep_their_texts_and_pictures()
-    {
-        QCOMPARE(SystemItems::rows().size(), 15);
-        QCOMPARE(SystemItems::rows()[10].text, "Base de Registre");
-        QCOMPARE(SystemItems::rows()[10].picture, 12);
-        QCOMPARE(SystemItems::rows()[14].picture, 16);
+        QTEST(what.join(" | "), "done");
     }
 
     void new_text_file_when_no_editor_is_found()

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "FakePlatform.h"
 #include "favorites/ShellOpen.h"
 
@@ -30,18 +31,17 @@ private slots:
         const QString missing = m_dir.filePath(QStringLiteral("nulle/part.txt"));
         const QString document = makeFile(QStringLiteral("plan.xyz"), QFileDevice::ReadOwner);
         const QString notFound = QStringLiteral("Fichier non trouv\u00e9 \n");
-        QTest::newRow("missing file") << document + "2" << true << 2 << notFound + document + "2";
-        QTest::newRow("missing folder")
-            << missing << true << 3
-            << QStringLiteral("R\u00e9pertoire non trouv\u00e9 \n") + missing;
-        QTest::newRow("program not on PATH") << "Pelnorix" << true << 2 << notFound + "Pelnorix";
-        QTest::newRow("empty item") << "" << true << 2 << notFound;
-        QTest::newRow("web address") << "https://www.example.org/" << true << 33 << "";
-        QTest::newRow("address without scheme") << "www.example.org" << true << 33 << "";
-        QTest::newRow("folder") << m_dir.path() << true << 33 << "";
-        QTest::newRow("document") << document << true << 33 << "";
-        QTest::newRow("no program for the document")
-            << document << false << 31 << QStringLiteral("SE_ERR_NOASSOC\n") + document;
+        dataRow("missing file", document + "2", true, 2, notFound + document + "2");
+        dataRow("missing folder", missing, true, 3,
+            QStringLiteral("R\u00e9pertoire non trouv\u00e9 \n") + missing);
+        dataRow("program not on PATH", "Pelnorix", true, 2, notFound + "Pelnorix");
+        dataRow("empty item", "", true, 2, notFound);
+        dataRow("web address", "https://www.example.org/", true, 33, "");
+        dataRow("address without scheme", "www.example.org", true, 33, "");
+        dataRow("folder", m_dir.path(), true, 33, "");
+        dataRow("document", document, true, 33, "");
+        dataRow("no program for the document", document, false, 31,
+            QStringLiteral("SE_ERR_NOASSOC\n") + document);
     }
     void result_codes_and_messages()
     {
@@ -79,29 +79,27 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QList<QStringList>>("started");
         QTest::addColumn<QStringList>("opened");
-        QTest::newRow("program with field codes")
-            << QByteArray("[Desktop Entry]\nType=Application\nName=Gimp\n"
-                          "Exec=Pelnorix --nouveau \"%U\" %%x\n[Desktop Action new]\nExec=autre\n")
-            << 42 << QList<QStringList> { { "/usr/bin/Pelnorix", "--nouveau", "%x" } }
-            << QStringList();
-        QTest::newRow("link") << QByteArray("[Desktop Entry]\nType=Link\nURL=https://a.fr/\n") << 42
-                              << QList<QStringList>() << QStringList { "https://a.fr/" };
-        QTest::newRow("program not installed") << QByteArray("[Desktop Entry]\nExec=absent\n") << 2
-                                               << QList<QStringList>() << QStringList();
-        QTest::newRow("nothing to start") << QByteArray("[Desktop Entry]\nName=Vide\n") << 31
-                                          << QList<QStringList>() << QStringList();
+        dataRow("program with field codes",
+            QByteArray("[Desktop Entry]\nType=Application\nName=Gimp\n"
+                       "Exec=Pelnorix --nouveau \"%U\" %%x\n[Desktop Action new]\nExec=autre\n"),
+            42, QList<QStringList> { { "/usr/bin/Pelnorix", "--nouveau", "%x" } }, QStringList());
+        dataRow("link", QByteArray("[Desktop Entry]\nType=Link\nURL=https://a.fr/\n"), 42,
+            QList<QStringList>(), QStringList { "https://a.fr/" });
+        dataRow("program not installed", QByteArray("[Desktop Entry]\nExec=absent\n"), 2,
+            QList<QStringList>(), QStringList());
+        dataRow("nothing to start", QByteArray("[Desktop Entry]\nName=Vide\n"), 31,
+            QList<QStringList>(), QStringList());
     }
     void desktop_launcher_starts_what_it_describes()
     {
         QFETCH(QByteArray, launcher);
-        QFETCH(int, result);
         QFETCH(QList<QStringList>, started);
         QFETCH(QStringList, opened);
         FakePlatform fakes;
         fakes.launcher.available = { QStringLiteral("Pelnorix") };
         const QString path = makeFile(QStringLiteral("lanceur.desktop"),
             QFileDevice::ReadOwner | QFileDevice::WriteOwner, launcher);
-        QCOMPARE(std::min(ShellOpen(fakes.services(), path), 42), result);
+        QTEST(std::min(ShellOpen(fakes.services(), path), 42), "result");
         QCOMPARE(fakes.launcher.started, started);
         QCOMPARE(fakes.launcher.opened, opened);
     }

@@ -1,5 +1,6 @@
 #include "ChildLimits.h"
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "common/CryptRC4.h"
 #include "mail/EmailAccount.h"
 #include "mail/EmailAccountsFile.h"
@@ -23,14 +24,7 @@ static QByteArray hexaLine(const QString& recordLine)
 
 static QByteArray fileBytes(const TestApp& app)
 {
-    QFile file(path(app.dataDir()));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-static void writeBytes(const TestApp& app, const QByteArray& bytes)
-{
-    QFile file(path(app.dataDir()));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return readBytes(path(app.dataDir()));
 }
 
 class TestEmailAccountsFile : public QObject {
@@ -79,13 +73,12 @@ private slots:
     void blank_lines_are_skipped_an_undecodable_one_stays_an_entry()
     {
         QFETCH(QByteArray, middle);
-        QFETCH(int, entries);
         TestApp app(false);
-        writeBytes(app,
+        writeBytes(path(app.dataDir()),
             hexaLine(account("A", "1").recordLine()) + middle
                 + hexaLine(account("B", "2").recordLine()));
         QCOMPARE(ReadEmailAccount(app.dataDir()), QList({ account("A", "1"), account("B", "2") }));
-        QCOMPARE(LoadEmailAccounts(app.dataDir()).size(), entries);
+        QTEST(int(LoadEmailAccounts(app.dataDir()).size()), "entries");
     }
 
     void record_lines_split_at_every_semicolon_data()
@@ -102,7 +95,7 @@ private slots:
         QFETCH(QString, line);
         QFETCH(EmailAccount, fields);
         TestApp app(false);
-        writeBytes(app, hexaLine(line));
+        writeBytes(path(app.dataDir()), hexaLine(line));
         QCOMPARE(ReadEmailAccount(app.dataDir()), QList({ fields }));
     }
 

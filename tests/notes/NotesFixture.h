@@ -1,16 +1,9 @@
 #pragma once
 
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "notes/NoteWindowHost.h"
 #include "notes/modPenseBete.h"
-
-#include <QDir>
-#include <QTest>
-
-#include <QFile>
-#include <QStringList>
-#include <csignal>
-#include <sys/resource.h>
 
 // Records what the store asks of the note windows; notes listed in `missing` have no window.
 class RecordingHost : public NoteWindowHost {
@@ -40,20 +33,6 @@ public:
     void CloseAllNoteWindows() override { ++closedAll; }
 };
 
-inline QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(path.section(u'/', 0, -2));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // Index lines joined with CR LF, as the file holds them.
 inline QByteArray indexBytes(const QList<QByteArray>& lines)
 {
@@ -63,19 +42,8 @@ inline QByteArray indexBytes(const QList<QByteArray>& lines)
     return bytes;
 }
 
-// Files may not grow beyond a few bytes while this lives, whoever runs the test: a write of a
-// longer file fails as on a full disk.
-class FileSizeLimit {
-    rlimit m_old {};
-
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-};
+// Writes the notes index file of the test's data folder from its lines.
+inline void writeIndex(const TestApp& app, const QList<QByteArray>& lines)
+{
+    writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), indexBytes(lines));
+}

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "NotesFixture.h"
 #include "notes/NoteColours.h"
 #include "notes/NoteWindowRules.h"
@@ -30,7 +31,7 @@ struct NotesOnDesktop {
     explicit NotesOnDesktop(const QList<QByteArray>& lines = {})
     {
         if (!lines.isEmpty())
-            writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), indexBytes(lines));
+            writeIndex(app, lines);
         store.LoadNotes();
     }
     template <typename T> T* control(int index, const char* name)
@@ -48,279 +49,251 @@ struct NotesOnDesktop {
 class TestNoteWindows : public QObject {
     Q_OBJECT
 private slots:
-    void placement_is_clamped_to_the_screen_data();
-    void placement_is_clamped_to_the_screen();
-    void window_shows_the_note_and_its_reminder();
-    void three_lines_grow_the_text_box_and_the_window();
-    void long_line_wraps_and_counts_its_display_lines();
-    void save_with_box_unticked_hides_the_window_and_writes_state_0();
-    void fired_note_saved_with_a_later_date_turns_normal_data();
-    void fired_note_saved_with_a_later_date_turns_normal();
-    void deactivation_collapses_without_saving();
-    void delete_from_the_window_asks_first_data();
-    void delete_from_the_window_asks_first();
-    void open_list_freezes_the_notes_and_refuses_new_ones();
-    void reminder_brings_a_hidden_note_back_in_alarm_colour();
-    void reused_index_never_takes_a_deleted_notes_window();
-    void title_bar_drags_the_window();
-};
-
-void TestNoteWindows::placement_is_clamped_to_the_screen_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QPoint>("position"); // pixels; the screen is 1280 x 1024
-    QTest::newRow("inside") << QByteArray("1;0;20050307;1010;a.fic;1500;3000") << QPoint(100, 200);
-    QTest::newRow("negative_left")
-        << QByteArray("1;0;20050307;1010;a.fic;-300;3000") << QPoint(0, 200);
-    QTest::newRow("hidden_parking_top")
-        << QByteArray("1;0;20050307;1010;a.fic;1500;-10000") << QPoint(100, 0);
-    QTest::newRow("left_beyond_the_screen")
-        << QByteArray("1;0;20050307;1010;a.fic;30000;3000") << QPoint(1280 - 200, 200);
-    QTest::newRow("left_at_the_screen_edge")
-        << QByteArray("1;0;20050307;1010;a.fic;19200;3000") << QPoint(1280 - 200, 200);
-}
-
-void TestNoteWindows::placement_is_clamped_to_the_screen()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QPoint, position);
-    NotesOnDesktop desk({ line });
-    frmPenseBete* note = desk.windows.window(1);
-    QVERIFY(note->isVisible());
-    QCOMPARE(note->pos(), position);
-}
-
-void TestNoteWindows::window_shows_the_note_and_its_reminder()
-{
-    NotesOnDesktop desk({ "0;3;20050315;0905;a.fic;1500;3000" });
-    writeBytes(desk.app.dataDir() + QStringLiteral("/pensebete/b.fic"), "courses\r\n\r\npain\r\n");
-    desk.store.setEntry(1, QStringLiteral("1;3;20050315;0905;b.fic;1500;3000"));
-    desk.windows.OpenNoteWindow(1);
-    frmPenseBete* note = desk.windows.window(1);
-    QVERIFY(note->isVisible());
-    QVERIFY(note->windowFlags() & Qt::Tool);
-    QVERIFY(note->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(
-        desk.control<QTextEdit>(1, "txtPenseBete")->toPlainText(), QStringLiteral("courses\npain"));
-    QCOMPARE(desk.control<QComboBox>(1, "cmbType")->currentText(),
-        QStringLiteral("Rappeler tous les mois \u00e0 Date et Heure fixes"));
-    QCOMPARE(desk.control<QDateEdit>(1, "DTDate")->date(), QDate(2005, 3, 15));
-    QCOMPARE(desk.control<QTimeEdit>(1, "DTTime")->time(), QTime(9, 5));
-    QVERIFY(desk.control<QCheckBox>(1, "chkShow")->isChecked());
-    QCOMPARE(desk.control<QLabel>(1, "labPB_Titre")->text(), QStringLiteral("Pense-B\u00eate"));
-    QCOMPARE(desk.background(1, "frmBG"), NoteColours::kNormal);
-    QVERIFY(!note->isExpanded());
-}
-
-void TestNoteWindows::three_lines_grow_the_text_box_and_the_window()
-{
-    NotesOnDesktop desk;
-    desk.windows.AddNoteClicked();
-    frmPenseBete* note = desk.windows.window(1);
-    auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
-    const int collapsedHeight = note->height();
-    QTest::mouseClick(text->viewport(), Qt::LeftButton);
-    QVERIFY(note->isExpanded());
-    text->setPlainText(QStringLiteral("un\ndeux\ntrois"));
-    QCOMPARE(note->GetLineCount(), 3);
-    QCOMPARE(text->height(), (3 + 1) * 12);
-    auto* panel = desk.control<QGroupBox>(1, "frmEcheance");
-    QCOMPARE(panel->y(), text->y() + text->height() + 5);
-    QCOMPARE(note->height(), panel->y() + panel->height() + 5);
-    QTest::mouseClick(desk.control<QPushButton>(1, "cmdOK"), Qt::LeftButton);
-    QVERIFY(!note->isExpanded());
-    QCOMPARE(note->height(), collapsedHeight + 2 * 12);
-    QCOMPARE(readBytes(desk.store.textPath(desk.store.GetNoteField(1, 4))),
-        QByteArray("un\r\ndeux\r\ntrois\r\n"));
-}
-
-void TestNoteWindows::long_line_wraps_and_counts_its_display_lines()
-{
-    NotesOnDesktop desk;
-    desk.windows.AddNoteClicked();
-    auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
-    text->setPlainText(QString(200, u'm'));
-    QVERIFY(desk.windows.window(1)->GetLineCount() > 3);
-}
-
-void TestNoteWindows::save_with_box_unticked_hides_the_window_and_writes_state_0()
-{
-    NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
-    frmPenseBete* note = desk.windows.window(1);
-    note->ExpandNote();
-    desk.control<QCheckBox>(1, "chkShow")->setChecked(false);
-    desk.control<QComboBox>(1, "cmbType")->setCurrentIndex(2);
-    desk.control<QTimeEdit>(1, "DTTime")->setTime(QTime(7, 30));
-    QTest::mouseClick(desk.control<QPushButton>(1, "cmdOK"), Qt::LeftButton);
-    QVERIFY(!note->isVisible());
-    QCOMPARE(
-        readBytes(desk.store.indexPath()), indexBytes({ "0;2;20050307;0730;a.fic;1500;3000" }));
-    QCOMPARE(desk.store.caption(), QStringLiteral("1 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
-    // Shown again from the list, it returns to the same place.
-    desk.store.SetNoteShown(1, true);
-    QVERIFY(note->isVisible());
-    QCOMPARE(note->pos(), QPoint(100, 200));
-}
-
-void TestNoteWindows::fired_note_saved_with_a_later_date_turns_normal_data()
-{
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<bool>("normal");
-    // The fake clock says 7 March 2005, 10:10:30.
-    QTest::newRow("one_year_later") << QDate(2006, 3, 7) << QTime(10, 10) << true;
-    QTest::newRow("next_minute") << QDate(2005, 3, 7) << QTime(10, 11) << true;
-    QTest::newRow("same_minute") << QDate(2005, 3, 7) << QTime(10, 10) << false;
-    QTest::newRow("later_day_of_an_earlier_month") << QDate(2005, 2, 20) << QTime(23, 59) << false;
-}
-
-void TestNoteWindows::fired_note_saved_with_a_later_date_turns_normal()
-{
-    QFETCH(QDate, date);
-    QFETCH(QTime, time);
-    QFETCH(bool, normal);
-    NotesOnDesktop desk({ "2;1;20050201;1010;a.fic;1500;3000" });
-    QCOMPARE(desk.background(1, "frmBG"), NoteColours::kAlarm);
-    desk.control<QDateEdit>(1, "DTDate")->setDate(date);
-    desk.control<QTimeEdit>(1, "DTTime")->setTime(time);
-    desk.windows.window(1)->SaveNote();
-    QCOMPARE(desk.background(1, "frmBG"), normal ? NoteColours::kNormal : NoteColours::kAlarm);
-    QCOMPARE(desk.background(1, "lblRappel"), normal ? NoteColours::kNormal : NoteColours::kAlarm);
-    QVERIFY(desk.store.entry(1).startsWith(QStringLiteral("1;1;")));
-}
-
-void TestNoteWindows::deactivation_collapses_without_saving()
-{
-    NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
-    frmPenseBete* note = desk.windows.window(1);
-    note->activateWindow();
-    QTest::mouseClick(desk.control<QTextEdit>(1, "txtPenseBete")->viewport(), Qt::LeftButton);
-    QVERIFY(note->isExpanded());
-    desk.control<QTextEdit>(1, "txtPenseBete")->setPlainText(QStringLiteral("pas sauv\u00e9"));
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    QEvent deactivate(QEvent::ActivationChange);
-    QApplication::sendEvent(note, &deactivate);
-    QVERIFY(!note->isExpanded());
-    QVERIFY(!QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
-}
-
-void TestNoteWindows::delete_from_the_window_asks_first_data()
-{
-    QTest::addColumn<bool>("answer");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
-}
-
-void TestNoteWindows::delete_from_the_window_asks_first()
-{
-    QFETCH(bool, answer);
-    const QByteArray line = "1;0;20050307;1010;a.fic;1500;3000";
-    NotesOnDesktop desk({ line, "1;0;20050307;1010;b.fic;0;0" });
-    writeBytes(desk.store.textPath(QStringLiteral("a.fic")), "a\r\n");
-    desk.app.fakes.dialogs.answers = { answer };
-    QPointer<frmPenseBete> note = desk.windows.window(1);
-    QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
-    QCOMPARE(desk.app.fakes.dialogs.messages.size(), 1);
-    QCOMPARE(desk.app.fakes.dialogs.messages[0].text,
-        QStringLiteral("\u00cates-vous sur de vouloir supprimer ce Pense-B\u00eate?"));
-    QCOMPARE(desk.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Question);
-    QCOMPARE(QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))), !answer);
-    QCOMPARE(desk.store.entry(1).isEmpty(), answer);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(note.isNull(), answer);
-    if (answer)
-        QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ "1;0;20050307;1010;b.fic;0;0" }));
-}
-
-void TestNoteWindows::open_list_freezes_the_notes_and_refuses_new_ones()
-{
-    NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
-    writeBytes(desk.store.textPath(QStringLiteral("a.fic")), "a\r\n");
-    desk.windows.ShowNotesList();
-    QVERIFY(desk.store.NotesListOpen());
-    auto& messages = desk.app.fakes.dialogs.messages;
-    frmPenseBete* note = desk.windows.window(1);
-    auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
-    const int height = note->height();
-    QTest::mouseClick(text->viewport(), Qt::LeftButton);
-    text->setPlainText(QStringLiteral("a\nb\nc"));
-    QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
-    QCOMPARE(messages.size(), 3);
-    for (const auto& message : messages) {
-        QCOMPARE(message.text, kListOpenText);
-        QCOMPARE(message.icon, Dialogs::Icon::Information);
+    void placement_is_clamped_to_the_screen_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QPoint>("position"); // pixels; the screen is 1280 x 1024
+        dataRow("inside", QByteArray("1;0;20050307;1010;a.fic;1500;3000"), QPoint(100, 200));
+        dataRow("negative_left", QByteArray("1;0;20050307;1010;a.fic;-300;3000"), QPoint(0, 200));
+        dataRow("hidden_parking_top", QByteArray("1;0;20050307;1010;a.fic;1500;-10000"),
+            QPoint(100, 0));
+        dataRow("left_beyond_the_screen", QByteArray("1;0;20050307;1010;a.fic;30000;3000"),
+            QPoint(1280 - 200, 200));
+        dataRow("left_at_the_screen_edge", QByteArray("1;0;20050307;1010;a.fic;19200;3000"),
+            QPoint(1280 - 200, 200));
     }
-    QVERIFY(!note->isExpanded());
-    QCOMPARE(note->height(), height);
-    QVERIFY(QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
+    void placement_is_clamped_to_the_screen()
+    {
+        QFETCH(QByteArray, line);
+        NotesOnDesktop desk({ line });
+        frmPenseBete* note = desk.windows.window(1);
+        QVERIFY(note->isVisible());
+        QTEST(note->pos(), "position");
+    }
 
-    desk.windows.AddNoteClicked();
-    QCOMPARE(messages.last().text,
-        QStringLiteral("Vous ne pouvez pas ajouter de Pense-B\u00eate tant que\n"
-                       "la fen\u00eatre de gestion des Pense-B\u00eate est ouverte !"));
-    QCOMPARE(desk.store.lastIndex(), 1);
+    void window_shows_the_note_and_its_reminder()
+    {
+        NotesOnDesktop desk({ "0;3;20050315;0905;a.fic;1500;3000" });
+        writeBytes(
+            desk.app.dataDir() + QStringLiteral("/pensebete/b.fic"), "courses\r\n\r\npain\r\n");
+        desk.store.setEntry(1, QStringLiteral("1;3;20050315;0905;b.fic;1500;3000"));
+        desk.windows.OpenNoteWindow(1);
+        frmPenseBete* note = desk.windows.window(1);
+        QVERIFY(note->isVisible());
+        QCOMPARE(desk.control<QTextEdit>(1, "txtPenseBete")->toPlainText(),
+            QStringLiteral("courses\npain"));
+        QCOMPARE(desk.control<QComboBox>(1, "cmbType")->currentIndex(), 3);
+        QCOMPARE(desk.control<QDateEdit>(1, "DTDate")->date(), QDate(2005, 3, 15));
+        QCOMPARE(desk.control<QTimeEdit>(1, "DTTime")->time(), QTime(9, 5));
+        QVERIFY(desk.control<QCheckBox>(1, "chkShow")->isChecked());
+        QCOMPARE(desk.background(1, "frmBG"), NoteColours::kNormal);
+        QVERIFY(!note->isExpanded());
+    }
 
-    desk.windows.notesList()->close();
-    QVERIFY(!desk.store.NotesListOpen());
-    desk.windows.AddNoteClicked();
-    QCOMPARE(desk.store.lastIndex(), 2);
-}
+    void three_lines_grow_the_text_box_and_the_window()
+    {
+        NotesOnDesktop desk;
+        desk.windows.AddNoteClicked();
+        frmPenseBete* note = desk.windows.window(1);
+        auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
+        const int collapsedHeight = note->height();
+        QTest::mouseClick(text->viewport(), Qt::LeftButton);
+        QVERIFY(note->isExpanded());
+        text->setPlainText(QStringLiteral("un\ndeux\ntrois"));
+        QCOMPARE(note->GetLineCount(), 3);
+        QCOMPARE(text->height(), (3 + 1) * 12);
+        auto* panel = desk.control<QGroupBox>(1, "frmEcheance");
+        QCOMPARE(panel->y(), text->y() + text->height() + 5);
+        QCOMPARE(note->height(), panel->y() + panel->height() + 5);
+        QTest::mouseClick(desk.control<QPushButton>(1, "cmdOK"), Qt::LeftButton);
+        QVERIFY(!note->isExpanded());
+        QCOMPARE(note->height(), collapsedHeight + 2 * 12);
+        QCOMPARE(readBytes(desk.store.textPath(desk.store.GetNoteField(1, 4))),
+            QByteArray("un\r\ndeux\r\ntrois\r\n"));
+    }
 
-void TestNoteWindows::reminder_brings_a_hidden_note_back_in_alarm_colour()
-{
-    NotesOnDesktop desk({ "0;1;20050307;1011;a.fic;1500;3000" });
-    frmPenseBete* note = desk.windows.window(1);
-    QVERIFY(!note->isVisible());
-    QVERIFY(!desk.control<QCheckBox>(1, "chkShow")->isChecked());
-    desk.app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(10, 11, 0));
-    desk.store.CheckReminders();
-    QVERIFY(note->isVisible());
-    QCOMPARE(note->pos(), QPoint(100, 200));
-    QVERIFY(desk.control<QCheckBox>(1, "chkShow")->isChecked());
-    for (const char* name : { "frmBG", "txtPenseBete", "labPB_Titre", "frmEcheance", "lblType",
-             "lblRappel", "chkShow" })
-        QCOMPARE(desk.background(1, name), NoteColours::kAlarm);
-    QVERIFY(desk.store.entry(1).startsWith(QStringLiteral("2;")));
-    QCOMPARE(desk.app.fakes.sound.played.size(), 1);
-}
+    void long_line_wraps_and_counts_its_display_lines()
+    {
+        NotesOnDesktop desk;
+        desk.windows.AddNoteClicked();
+        auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
+        text->setPlainText(QString(200, u'm'));
+        QVERIFY(desk.windows.window(1)->GetLineCount() > 3);
+    }
 
-void TestNoteWindows::reused_index_never_takes_a_deleted_notes_window()
-{
-    NotesOnDesktop desk({ "1;1;20050307;1011;a.fic;1500;3000" });
-    QPointer<frmPenseBete> old = desk.windows.window(1);
-    desk.windows.ShowNotesList();
-    desk.windows.notesList()->findChild<QPushButton*>(QStringLiteral("cmdDel"))->click();
-    desk.windows.notesList()->close();
-    QCOMPARE(desk.store.noteCount(), 0);
-    desk.windows.AddNoteClicked();
-    QCOMPARE(desk.store.lastIndex(), 1);
-    QVERIFY(desk.windows.window(1) != old);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(old.isNull());
-    QCOMPARE(desk.windows.windows().size(), 1);
-    // The old note's reminder minute comes: nothing fires for the new note of kind 0.
-    desk.app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(10, 11, 0));
-    desk.store.CheckReminders();
-    QVERIFY(desk.app.fakes.sound.played.isEmpty());
-}
+    void save_with_box_unticked_hides_the_window_and_writes_state_0()
+    {
+        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
+        frmPenseBete* note = desk.windows.window(1);
+        note->ExpandNote();
+        desk.control<QCheckBox>(1, "chkShow")->setChecked(false);
+        desk.control<QComboBox>(1, "cmbType")->setCurrentIndex(2);
+        desk.control<QTimeEdit>(1, "DTTime")->setTime(QTime(7, 30));
+        QTest::mouseClick(desk.control<QPushButton>(1, "cmdOK"), Qt::LeftButton);
+        QVERIFY(!note->isVisible());
+        QCOMPARE(
+            readBytes(desk.store.indexPath()), indexBytes({ "0;2;20050307;0730;a.fic;1500;3000" }));
+        QCOMPARE(desk.store.caption(), QStringLiteral("1 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
+        // Shown again from the list, it returns to the same place.
+        desk.store.SetNoteShown(1, true);
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->pos(), QPoint(100, 200));
+    }
 
-void TestNoteWindows::title_bar_drags_the_window()
-{
-    NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
-    frmPenseBete* note = desk.windows.window(1);
-    auto* title = desk.control<QWidget>(1, "imgTitleBar");
-    QTest::mousePress(title, Qt::LeftButton, {}, QPoint(50, 5));
-    QCOMPARE(title->cursor().shape(), Qt::SizeAllCursor);
-    QTest::mouseMove(title, QPoint(80, 25));
-    QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(80, 25));
-    QCOMPARE(note->pos(), QPoint(130, 220));
-    QCOMPARE(title->cursor().shape(), Qt::ArrowCursor);
-    note->SaveNote();
-    QCOMPARE(desk.store.GetNoteField(1, 5), QStringLiteral("1950"));
-    QCOMPARE(desk.store.GetNoteField(1, 6), QStringLiteral("3300"));
-}
+    void fired_note_saved_with_a_later_date_turns_normal_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<bool>("normal");
+        // The fake clock says 7 March 2005, 10:10:30.
+        dataRow("one_year_later", QDate(2006, 3, 7), QTime(10, 10), true);
+        dataRow("next_minute", QDate(2005, 3, 7), QTime(10, 11), true);
+        dataRow("same_minute", QDate(2005, 3, 7), QTime(10, 10), false);
+        dataRow("later_day_of_an_earlier_month", QDate(2005, 2, 20), QTime(23, 59), false);
+    }
+    void fired_note_saved_with_a_later_date_turns_normal()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QTime, time);
+        QFETCH(bool, normal);
+        NotesOnDesktop desk({ "2;1;20050201;1010;a.fic;1500;3000" });
+        QCOMPARE(desk.background(1, "frmBG"), NoteColours::kAlarm);
+        desk.control<QDateEdit>(1, "DTDate")->setDate(date);
+        desk.control<QTimeEdit>(1, "DTTime")->setTime(time);
+        desk.windows.window(1)->SaveNote();
+        QCOMPARE(desk.background(1, "frmBG"), normal ? NoteColours::kNormal : NoteColours::kAlarm);
+        QCOMPARE(
+            desk.background(1, "lblRappel"), normal ? NoteColours::kNormal : NoteColours::kAlarm);
+        QVERIFY(desk.store.entry(1).startsWith(QStringLiteral("1;1;")));
+    }
+
+    void deactivation_collapses_without_saving()
+    {
+        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
+        frmPenseBete* note = desk.windows.window(1);
+        note->activateWindow();
+        QTest::mouseClick(desk.control<QTextEdit>(1, "txtPenseBete")->viewport(), Qt::LeftButton);
+        QVERIFY(note->isExpanded());
+        desk.control<QTextEdit>(1, "txtPenseBete")->setPlainText(QStringLiteral("pas sauv\u00e9"));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QEvent deactivate(QEvent::ActivationChange);
+        QApplication::sendEvent(note, &deactivate);
+        QVERIFY(!note->isExpanded());
+        QVERIFY(!QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
+    }
+
+    void delete_from_the_window_asks_first_data()
+    {
+        QTest::addColumn<bool>("answer");
+        dataRow("yes", true);
+        dataRow("no", false);
+    }
+    void delete_from_the_window_asks_first()
+    {
+        QFETCH(bool, answer);
+        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
+        desk.app.fakes.dialogs.answers = { answer };
+        QPointer<frmPenseBete> note = desk.windows.window(1);
+        QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
+        QCOMPARE(desk.app.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(desk.app.fakes.dialogs.messages[0].text,
+            QStringLiteral("\u00cates-vous sur de vouloir supprimer ce Pense-B\u00eate?"));
+        QCOMPARE(desk.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Question);
+        QCOMPARE(desk.store.entry(1).isEmpty(), answer);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(note.isNull(), answer);
+    }
+
+    void open_list_freezes_the_notes_and_refuses_new_ones()
+    {
+        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
+        writeBytes(desk.store.textPath(QStringLiteral("a.fic")), "a\r\n");
+        desk.windows.ShowNotesList();
+        QVERIFY(desk.store.NotesListOpen());
+        auto& messages = desk.app.fakes.dialogs.messages;
+        frmPenseBete* note = desk.windows.window(1);
+        auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
+        const int height = note->height();
+        QTest::mouseClick(text->viewport(), Qt::LeftButton);
+        text->setPlainText(QStringLiteral("a\nb\nc"));
+        QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
+        QCOMPARE(messages.size(), 3);
+        for (const auto& message : messages) {
+            QCOMPARE(message.text, kListOpenText);
+            QCOMPARE(message.icon, Dialogs::Icon::Information);
+        }
+        QVERIFY(!note->isExpanded());
+        QCOMPARE(note->height(), height);
+        QVERIFY(QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
+
+        desk.windows.AddNoteClicked();
+        QCOMPARE(messages.last().text,
+            QStringLiteral("Vous ne pouvez pas ajouter de Pense-B\u00eate tant que\n"
+                           "la fen\u00eatre de gestion des Pense-B\u00eate est ouverte !"));
+        QCOMPARE(desk.store.lastIndex(), 1);
+
+        desk.windows.notesList()->close();
+        QVERIFY(!desk.store.NotesListOpen());
+        desk.windows.AddNoteClicked();
+        QCOMPARE(desk.store.lastIndex(), 2);
+    }
+
+    void reminder_brings_a_hidden_note_back_in_alarm_colour()
+    {
+        NotesOnDesktop desk({ "0;1;20050307;1011;a.fic;1500;3000" });
+        frmPenseBete* note = desk.windows.window(1);
+        QVERIFY(!note->isVisible());
+        QVERIFY(!desk.control<QCheckBox>(1, "chkShow")->isChecked());
+        desk.app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(10, 11, 0));
+        desk.store.CheckReminders();
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->pos(), QPoint(100, 200));
+        QVERIFY(desk.control<QCheckBox>(1, "chkShow")->isChecked());
+        for (const char* name : { "frmBG", "txtPenseBete", "labPB_Titre", "frmEcheance", "lblType",
+                 "lblRappel", "chkShow" })
+            QCOMPARE(desk.background(1, name), NoteColours::kAlarm);
+        QVERIFY(desk.store.entry(1).startsWith(QStringLiteral("2;")));
+        QCOMPARE(desk.app.fakes.sound.played.size(), 1);
+    }
+
+    void reused_index_never_takes_a_deleted_notes_window()
+    {
+        NotesOnDesktop desk({ "1;1;20050307;1011;a.fic;1500;3000" });
+        QPointer<frmPenseBete> old = desk.windows.window(1);
+        desk.windows.ShowNotesList();
+        desk.windows.notesList()->findChild<QPushButton*>(QStringLiteral("cmdDel"))->click();
+        desk.windows.notesList()->close();
+        QCOMPARE(desk.store.noteCount(), 0);
+        desk.windows.AddNoteClicked();
+        QCOMPARE(desk.store.lastIndex(), 1);
+        QVERIFY(desk.windows.window(1) != old);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(old.isNull());
+        QCOMPARE(desk.windows.windows().size(), 1);
+        // The old note's reminder minute comes: nothing fires for the new note of kind 0.
+        desk.app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(10, 11, 0));
+        desk.store.CheckReminders();
+        QVERIFY(desk.app.fakes.sound.played.isEmpty());
+    }
+
+    void title_bar_drags_the_window()
+    {
+        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
+        frmPenseBete* note = desk.windows.window(1);
+        auto* title = desk.control<QWidget>(1, "imgTitleBar");
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(50, 5));
+        QCOMPARE(title->cursor().shape(), Qt::SizeAllCursor);
+        QTest::mouseMove(title, QPoint(80, 25));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(80, 25));
+        QCOMPARE(note->pos(), QPoint(130, 220));
+        QCOMPARE(title->cursor().shape(), Qt::ArrowCursor);
+        note->SaveNote();
+        QCOMPARE(desk.store.GetNoteField(1, 5), QStringLiteral("1950"));
+        QCOMPARE(desk.store.GetNoteField(1, 6), QStringLiteral("3300"));
+    }
+};
 
 QTEST_MAIN(TestNoteWindows)
 #include "TestNoteWindows.moc"

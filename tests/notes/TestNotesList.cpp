@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "NotesFixture.h"
 #include "notes/NoteWindows.h"
 #include "notes/NotesListRows.h"
@@ -21,7 +22,7 @@ struct ListOnDesktop {
 
     ListOnDesktop(const QList<QByteArray>& lines, const QHash<QString, QByteArray>& texts = {})
     {
-        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), indexBytes(lines));
+        writeIndex(app, lines);
         for (auto it = texts.cbegin(); it != texts.cend(); ++it)
             writeBytes(store.textPath(it.key()), it.value());
         store.LoadNotes();
@@ -53,157 +54,128 @@ struct ListOnDesktop {
 class TestNotesList : public QObject {
     Q_OBJECT
 private slots:
-    void columns_data();
-    void columns();
-    void rows_skip_deleted_notes_and_show_the_first();
-    void empty_list_is_disabled();
-    void box_shows_and_hides_the_note_data();
-    void box_shows_and_hides_the_note();
-    void delete_removes_row_line_window_and_text_file();
-    void delete_cancelled_changes_nothing();
+    void columns_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("row");
+        const QString due = QStringLiteral("07-03-2005 \u00e0 09:05");
+        dataRow("first_line_of_15_cut_at_12", QByteArray("1;0;20050307;0905;a.fic;0;0"),
+            QByteArray("acheter du pain\r\nlait\r\n"),
+            QStringList { "1", "Oui", "acheter du p ...", due, "Pas d'\u00e9ch\u00e9ance" });
+        dataRow("first_line_of_12_whole", QByteArray("0;2;20050307;0905;a.fic;0;0"),
+            QByteArray("acheter pain\r\n"),
+            QStringList {
+                "1", "Non", "acheter pain", due, "Rappeler toutes les jours \u00e0 Heure fixe" });
+        dataRow("first_line_of_13_cut", QByteArray("2;4;20050307;0905;a.fic;0;0"),
+            QByteArray("acheter pains\r\n"),
+            QStringList { "1", "Oui", "acheter pain ...", due,
+                "Rappeler tous les ans \u00e0 Date et Heure fixes" });
+        dataRow("missing_text_file_unknown_kind", QByteArray("1;7;20050307;0905;zz.fic;0;0"),
+            QByteArray(), QStringList { "1", "Oui", "", due, "" });
+        dataRow("greek_text", QByteArray("1;1;20050307;0905;a.fic;0;0"),
+            QByteArray("\xce\xb3\xce\xac\xce\xbb\xce\xb1\r\n"),
+            QStringList { "1", "Oui", "\u03b3\u03ac\u03bb\u03b1", due,
+                "Rappeler un fois \u00e0 Date et Heure fixes" });
+    }
+    void columns()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, row);
+        QHash<QString, QByteArray> texts;
+        if (!text.isEmpty())
+            texts.insert(QStringLiteral("a.fic"), text);
+        ListOnDesktop desk({ line }, texts);
+        QCOMPARE(desk.row(0), row);
+    }
+
+    void rows_skip_deleted_notes_and_show_the_first()
+    {
+        ListOnDesktop desk({ "1;0;20050307;0905;a.fic;0;0", "1;3;20050308;1000;b.fic;0;0",
+                               "0;0;20050309;1100;c.fic;0;0" },
+            { { QStringLiteral("a.fic"), "premier\r\n" },
+                { QStringLiteral("c.fic"), "troisi\xe8me\r\n" } });
+        desk.list->close();
+        desk.store.DeleteNote(2);
+        desk.windows.ShowNotesList();
+        desk.list = desk.windows.notesList();
+        auto* lv = desk.control<QTreeWidget>("lvPB");
+        QCOMPARE(lv->topLevelItemCount(), 2);
+        QCOMPARE(desk.row(1)[0], QStringLiteral("3"));
+        QVERIFY(lv->isEnabled());
+        QCOMPARE(desk.control<QTextEdit>("txtPenseBete")->toPlainText(), QStringLiteral("premier"));
+        desk.select(1);
+        QCOMPARE(desk.control<QTextEdit>("txtPenseBete")->toPlainText(),
+            QStringLiteral("troisi\u00e8me"));
+        QVERIFY(!desk.control<QCheckBox>("chkShow")->isChecked());
+        QCOMPARE(desk.control<QComboBox>("cmbType")->currentIndex(), 0);
+    }
+
+    void empty_list_is_disabled()
+    {
+        TestApp app(false);
+        modPenseBete store(app.context);
+        NoteWindows windows(store, app.context);
+        store.LoadNotes();
+        windows.ShowNotesList();
+        for (const char* name : { "lvPB", "txtPenseBete", "cmbType", "chkShow", "cmdDel" })
+            QVERIFY2(
+                !windows.notesList()->findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
+        windows.notesList()->findChild<QPushButton*>(QStringLiteral("cmdDel"))->click();
+        QVERIFY(app.fakes.dialogs.messages.isEmpty());
+    }
+
+    void box_shows_and_hides_the_note_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QString>("shownText");
+        QTest::addColumn<bool>("visible");
+        dataRow("hide_shown", QByteArray("1;0;20050307;0905;a.fic;1500;3000"),
+            QByteArray("0;0;20050307;0905;a.fic;1500;3000"), "Non", false);
+        dataRow("show_hidden", QByteArray("0;0;20050307;0905;a.fic;1500;3000"),
+            QByteArray("1;0;20050307;0905;a.fic;1500;3000"), "Oui", true);
+    }
+    void box_shows_and_hides_the_note()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, written);
+        QFETCH(bool, visible);
+        ListOnDesktop desk({ line });
+        desk.control<QCheckBox>("chkShow")->click();
+        QTEST(desk.row(0)[1], "shownText");
+        QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ written }));
+        QCOMPARE(desk.windows.window(1)->isVisible(), visible);
+        if (visible)
+            QCOMPARE(desk.windows.window(1)->pos(), QPoint(100, 200));
+    }
+
+    // The store's own tests prove what a deletion does to the files.
+    void delete_asks_first_then_drops_the_row_and_the_window_data()
+    {
+        QTest::addColumn<bool>("answer");
+        dataRow("yes", true);
+        dataRow("no", false);
+    }
+    void delete_asks_first_then_drops_the_row_and_the_window()
+    {
+        QFETCH(bool, answer);
+        ListOnDesktop desk({ "1;0;20050307;0905;a.fic;0;0", "1;0;20050307;0905;b.fic;0;0" },
+            { { QStringLiteral("a.fic"), "a\r\n" }, { QStringLiteral("b.fic"), "b\r\n" } });
+        desk.app.fakes.dialogs.answers = { answer };
+        QPointer<frmPenseBete> window = desk.windows.window(1);
+        desk.control<QPushButton>("cmdDel")->click();
+        QCOMPARE(desk.app.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(desk.control<QTreeWidget>("lvPB")->topLevelItemCount(), answer ? 1 : 2);
+        QCOMPARE(desk.row(0)[0], answer ? QStringLiteral("2") : QStringLiteral("1"));
+        QCOMPARE(
+            desk.control<QTextEdit>("txtPenseBete")->toPlainText(), QString(answer ? "b" : "a"));
+        QCOMPARE(desk.store.entry(1).isEmpty(), answer);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(window.isNull(), answer);
+    }
 };
-
-void TestNotesList::columns_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QStringList>("row");
-    const QString due = QStringLiteral("07-03-2005 \u00e0 09:05");
-    QTest::newRow("first_line_of_15_cut_at_12")
-        << QByteArray("1;0;20050307;0905;a.fic;0;0") << QByteArray("acheter du pain\r\nlait\r\n")
-        << QStringList { "1", "Oui", "acheter du p ...", due, "Pas d'\u00e9ch\u00e9ance" };
-    QTest::newRow("first_line_of_12_whole")
-        << QByteArray("0;2;20050307;0905;a.fic;0;0") << QByteArray("acheter pain\r\n")
-        << QStringList { "1", "Non", "acheter pain", due,
-               "Rappeler toutes les jours \u00e0 Heure fixe" };
-    QTest::newRow("first_line_of_13_cut")
-        << QByteArray("2;4;20050307;0905;a.fic;0;0") << QByteArray("acheter pains\r\n")
-        << QStringList { "1", "Oui", "acheter pain ...", due,
-               "Rappeler tous les ans \u00e0 Date et Heure fixes" };
-    QTest::newRow("missing_text_file_unknown_kind")
-        << QByteArray("1;7;20050307;0905;zz.fic;0;0") << QByteArray()
-        << QStringList { "1", "Oui", "", due, "" };
-    QTest::newRow("greek_text") << QByteArray("1;1;20050307;0905;a.fic;0;0")
-                                << QByteArray("\xce\xb3\xce\xac\xce\xbb\xce\xb1\r\n")
-                                << QStringList { "1", "Oui", "\u03b3\u03ac\u03bb\u03b1", due,
-                                       "Rappeler un fois \u00e0 Date et Heure fixes" };
-}
-
-void TestNotesList::columns()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QByteArray, text);
-    QFETCH(QStringList, row);
-    QHash<QString, QByteArray> texts;
-    if (!text.isEmpty())
-        texts.insert(QStringLiteral("a.fic"), text);
-    ListOnDesktop desk({ line }, texts);
-    QCOMPARE(desk.list->windowTitle(), QStringLiteral("Pense-B\u00eate"));
-    auto* lv = desk.control<QTreeWidget>("lvPB");
-    QCOMPARE(lv->headerItem()->text(0), QStringLiteral("#"));
-    QCOMPARE(lv->headerItem()->text(1), QStringLiteral("Affich\u00e9"));
-    QCOMPARE(lv->headerItem()->text(2), QStringLiteral("Texte"));
-    QCOMPARE(lv->headerItem()->text(3), QStringLiteral("Ech\u00e9ance"));
-    QCOMPARE(lv->headerItem()->text(4), QStringLiteral("Type"));
-    QCOMPARE(desk.row(0), row);
-}
-
-void TestNotesList::rows_skip_deleted_notes_and_show_the_first()
-{
-    ListOnDesktop desk({ "1;0;20050307;0905;a.fic;0;0", "1;3;20050308;1000;b.fic;0;0",
-                           "0;0;20050309;1100;c.fic;0;0" },
-        { { QStringLiteral("a.fic"), "premier\r\n" },
-            { QStringLiteral("c.fic"), "troisi\xe8me\r\n" } });
-    desk.list->close();
-    desk.store.DeleteNote(2);
-    desk.windows.ShowNotesList();
-    desk.list = desk.windows.notesList();
-    auto* lv = desk.control<QTreeWidget>("lvPB");
-    QCOMPARE(lv->topLevelItemCount(), 2);
-    QCOMPARE(desk.row(1)[0], QStringLiteral("3"));
-    QVERIFY(lv->isEnabled());
-    QCOMPARE(desk.control<QTextEdit>("txtPenseBete")->toPlainText(), QStringLiteral("premier"));
-    desk.select(1);
-    QCOMPARE(
-        desk.control<QTextEdit>("txtPenseBete")->toPlainText(), QStringLiteral("troisi\u00e8me"));
-    QVERIFY(!desk.control<QCheckBox>("chkShow")->isChecked());
-    QCOMPARE(desk.control<QComboBox>("cmbType")->currentIndex(), 0);
-}
-
-void TestNotesList::empty_list_is_disabled()
-{
-    TestApp app(false);
-    modPenseBete store(app.context);
-    NoteWindows windows(store, app.context);
-    store.LoadNotes();
-    windows.ShowNotesList();
-    for (const char* name : { "lvPB", "txtPenseBete", "cmbType", "chkShow", "cmdDel" })
-        QVERIFY2(!windows.notesList()->findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
-    windows.notesList()->findChild<QPushButton*>(QStringLiteral("cmdDel"))->click();
-    QVERIFY(app.fakes.dialogs.messages.isEmpty());
-}
-
-void TestNotesList::box_shows_and_hides_the_note_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QByteArray>("written");
-    QTest::addColumn<QString>("shownText");
-    QTest::addColumn<bool>("visible");
-    QTest::newRow("hide_shown") << QByteArray("1;0;20050307;0905;a.fic;1500;3000")
-                                << QByteArray("0;0;20050307;0905;a.fic;1500;3000")
-                                << QStringLiteral("Non") << false;
-    QTest::newRow("show_hidden") << QByteArray("0;0;20050307;0905;a.fic;1500;3000")
-                                 << QByteArray("1;0;20050307;0905;a.fic;1500;3000")
-                                 << QStringLiteral("Oui") << true;
-}
-
-void TestNotesList::box_shows_and_hides_the_note()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QByteArray, written);
-    QFETCH(QString, shownText);
-    QFETCH(bool, visible);
-    ListOnDesktop desk({ line });
-    desk.control<QCheckBox>("chkShow")->click();
-    QCOMPARE(desk.row(0)[1], shownText);
-    QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ written }));
-    QCOMPARE(desk.windows.window(1)->isVisible(), visible);
-    if (visible)
-        QCOMPARE(desk.windows.window(1)->pos(), QPoint(100, 200));
-}
-
-void TestNotesList::delete_removes_row_line_window_and_text_file()
-{
-    ListOnDesktop desk({ "1;0;20050307;0905;a.fic;0;0", "1;0;20050307;0905;b.fic;0;0" },
-        { { QStringLiteral("a.fic"), "a\r\n" }, { QStringLiteral("b.fic"), "b\r\n" } });
-    QPointer<frmPenseBete> window = desk.windows.window(1);
-    desk.control<QPushButton>("cmdDel")->click();
-    QCOMPARE(desk.app.fakes.dialogs.messages.size(), 1);
-    auto* lv = desk.control<QTreeWidget>("lvPB");
-    QCOMPARE(lv->topLevelItemCount(), 1);
-    QCOMPARE(desk.row(0)[0], QStringLiteral("2"));
-    QCOMPARE(desk.control<QTextEdit>("txtPenseBete")->toPlainText(), QStringLiteral("b"));
-    QVERIFY(!QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
-    QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ "1;0;20050307;0905;b.fic;0;0" }));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(window.isNull());
-    desk.list->close();
-    modPenseBete restarted(desk.app.context);
-    restarted.LoadNotes();
-    QCOMPARE(restarted.lastIndex(), 1);
-}
-
-void TestNotesList::delete_cancelled_changes_nothing()
-{
-    const QByteArray line = "1;0;20050307;0905;a.fic;0;0";
-    ListOnDesktop desk({ line }, { { QStringLiteral("a.fic"), "a\r\n" } });
-    desk.app.fakes.dialogs.answers = { false };
-    desk.control<QPushButton>("cmdDel")->click();
-    QCOMPARE(desk.control<QTreeWidget>("lvPB")->topLevelItemCount(), 1);
-    QVERIFY(QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
-    QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ line }));
-    QVERIFY(desk.windows.window(1));
-}
 
 QTEST_MAIN(TestNotesList)
 #include "TestNotesList.moc"

@@ -1,3 +1,5 @@
+#include "ChildLimits.h"
+#include "DataRow.h"
 #include "NotesFixture.h"
 #include "notes/NoteFiles.h"
 #include "notes/NoteLine.h"
@@ -7,257 +9,230 @@
 class TestNotesStore : public QObject {
     Q_OBJECT
 private slots:
-    void note_text_round_trip_data();
-    void note_text_round_trip();
-    void index_file_loads_in_file_order_and_saves_back_whole();
-    void deleted_middle_note_is_renumbered_after_restart();
-    void malformed_lines_keep_their_place();
-    void caption_data();
-    void caption();
-    void new_note_is_shown_due_now_and_centred();
-    void new_note_after_all_deleted_starts_the_table_afresh();
-    void notes_added_in_the_same_second_get_distinct_files();
-    void failed_writes_are_told_and_leave_the_old_files_whole_data();
-    void failed_writes_are_told_and_leave_the_old_files_whole();
-    void deleting_removes_the_line_and_the_text_file();
-    void twips_are_written_as_shortest_single_precision_text();
-};
-
-void TestNotesStore::note_text_round_trip_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("readBack");
-    QTest::newRow("spaces_and_blank_line")
-        << QStringLiteral("  a\r\n\r\nb  ") << QByteArray("a\r\n\r\nb\r\n")
-        << QStringLiteral("a\nb\n");
-    QTest::newRow("line_feeds_from_the_text_box")
-        << QStringLiteral("courses\npain") << QByteArray("courses\r\npain\r\n")
-        << QStringLiteral("courses\npain\n");
-    QTest::newRow("windows_1252_accents")
-        << QStringLiteral("D\u00e9j\u00e0 \u20ac") << QByteArray("D\xe9j\xe0 \x80\r\n")
-        << QStringLiteral("D\u00e9j\u00e0 \u20ac\n");
-    QTest::newRow("greek_line_in_utf8")
-        << QStringLiteral("\u03b3\u03ac\u03bb\u03b1\nlait")
-        << QByteArray("\xce\xb3\xce\xac\xce\xbb\xce\xb1\r\nlait\r\n")
-        << QStringLiteral("\u03b3\u03ac\u03bb\u03b1\nlait\n");
-    QTest::newRow("cyrillic") << QStringLiteral("\u043c\u043e\u043b\u043e\u043a\u043e")
-                              << QByteArray("\xd0\xbc\xd0\xbe\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe\r\n")
-                              << QStringLiteral("\u043c\u043e\u043b\u043e\u043a\u043e\n");
-    QTest::newRow("tabs_are_not_trimmed")
-        << QStringLiteral("\tx ") << QByteArray("\tx\r\n") << QStringLiteral("\tx\n");
-}
-
-void TestNotesStore::note_text_round_trip()
-{
-    QFETCH(QString, typed);
-    QFETCH(QByteArray, file);
-    QFETCH(QString, readBack);
-    TestApp app(false);
-    modPenseBete store(app.context);
-    QVERIFY(store.SaveNoteText(QStringLiteral("20050307101030.fic"), typed));
-    const QString path = app.dataDir() + QStringLiteral("/pensebete/20050307101030.fic");
-    QCOMPARE(readBytes(path), file);
-    QCOMPARE(store.ReadNoteText(QStringLiteral("20050307101030.fic")), readBack);
-    QVERIFY(app.fakes.dialogs.messages.isEmpty());
-}
-
-void TestNotesStore::index_file_loads_in_file_order_and_saves_back_whole()
-{
-    TestApp app(false);
-    const QByteArray file = indexBytes({ "1;0;20050307;1010;20050307101000.fic;7200;5400",
-        "0;2;20050308;0730;20050307101100.fic;0;0",
-        "2;1;20050309;1405;20050307101200.fic;120,5;-15" });
-    writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), file);
-    modPenseBete store(app.context);
-    RecordingHost host;
-    store.setWindowHost(&host);
-    store.LoadNotes();
-    QCOMPARE(host.opened, QList<int>({ 1, 2, 3 }));
-    QCOMPARE(store.noteCount(), 3);
-    QCOMPARE(store.GetNoteField(2, 4), QStringLiteral("20050307101100.fic"));
-    QCOMPARE(store.GetNoteField(0, 3), QStringLiteral("0"));
-    QVERIFY(store.reminderTimer().isActive());
-    QVERIFY(store.SaveNoteIndex());
-    QCOMPARE(readBytes(store.indexPath()), file);
-}
-
-void TestNotesStore::deleted_middle_note_is_renumbered_after_restart()
-{
-    TestApp app(false);
-    writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
-        indexBytes({ "1;0;20050307;1010;a.fic;0;0", "1;0;20050307;1010;b.fic;0;0",
-            "1;0;20050307;1010;c.fic;0;0" }));
+    void note_text_round_trip_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("readBack");
+        dataRow("spaces_and_blank_line", " a\r\n\r\nb ", QByteArray("a\r\n\r\nb\r\n"), "a\nb\n");
+        dataRow("line_feeds_from_the_text_box", "courses\npain", QByteArray("courses\r\npain\r\n"),
+            "courses\npain\n");
+        dataRow("windows_1252_accents", "D\u00e9j\u00e0 \u20ac", QByteArray("D\xe9j\xe0 \x80\r\n"),
+            "D\u00e9j\u00e0 \u20ac\n");
+        dataRow("greek_line_in_utf8", "\u03b3\u03ac\u03bb\u03b1\nlait",
+            QByteArray("\xce\xb3\xce\xac\xce\xbb\xce\xb1\r\nlait\r\n"),
+            "\u03b3\u03ac\u03bb\u03b1\nlait\n");
+        dataRow("cyrillic", "\u043c\u043e\u043b\u043e\u043a\u043e",
+            QByteArray("\xd0\xbc\xd0\xbe\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe\r\n"),
+            "\u043c\u043e\u043b\u043e\u043a\u043e\n");
+        dataRow("tabs_are_not_trimmed", "\tx ", QByteArray("\tx\r\n"), "\tx\n");
+    }
+    void note_text_round_trip()
+    {
+        QFETCH(QString, typed);
+        TestApp app(false);
+        modPenseBete store(app.context);
+        QVERIFY(store.SaveNoteText(QStringLiteral("20050307101030.fic"), typed));
+        const QString path = app.dataDir() + QStringLiteral("/pensebete/20050307101030.fic");
+        QTEST(readBytes(path), "file");
+        QTEST(store.ReadNoteText(QStringLiteral("20050307101030.fic")), "readBack");
+        QVERIFY(app.fakes.dialogs.messages.isEmpty());
+    }
+
+    void index_file_loads_in_file_order_and_saves_back_whole()
+    {
+        TestApp app(false);
+        const QByteArray file = indexBytes({ "1;0;20050307;1010;20050307101000.fic;7200;5400",
+            "0;2;20050308;0730;20050307101100.fic;0;0",
+            "2;1;20050309;1405;20050307101200.fic;120,5;-15" });
+        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), file);
+        modPenseBete store(app.context);
+        RecordingHost host;
+        store.setWindowHost(&host);
+        store.LoadNotes();
+        QCOMPARE(host.opened, QList<int>({ 1, 2, 3 }));
+        QCOMPARE(store.noteCount(), 3);
+        QCOMPARE(store.GetNoteField(2, 4), QStringLiteral("20050307101100.fic"));
+        QCOMPARE(store.GetNoteField(0, 3), QStringLiteral("0"));
+        QVERIFY(store.reminderTimer().isActive());
+        QVERIFY(store.SaveNoteIndex());
+        QCOMPARE(readBytes(store.indexPath()), file);
+    }
+
+    void deleted_middle_note_is_renumbered_after_restart()
+    {
+        TestApp app(false);
+        writeIndex(app,
+            { "1;0;20050307;1010;a.fic;0;0", "1;0;20050307;1010;b.fic;0;0",
+                "1;0;20050307;1010;c.fic;0;0" });
+        {
+            modPenseBete store(app.context);
+            store.LoadNotes();
+            store.DeleteNote(2);
+            QCOMPARE(store.GetNoteField(3, 4), QStringLiteral("c.fic"));
+            QCOMPARE(store.caption(), QStringLiteral("2 Pense-b\u00eate(s), 0 masqu\u00e9(s)"));
+        }
+        modPenseBete restarted(app.context);
+        restarted.LoadNotes();
+        QCOMPARE(restarted.lastIndex(), 2);
+        QCOMPARE(restarted.GetNoteField(2, 4), QStringLiteral("c.fic"));
+    }
+
+    void malformed_lines_keep_their_place()
+    {
+        TestApp app(false);
+        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
+            QByteArray("1;0;2005\r\n\r\nx;y\n0;0;20050307;1010;d.fic;0;0"));
+        modPenseBete store(app.context);
+        RecordingHost host;
+        store.setWindowHost(&host);
+        store.LoadNotes();
+        QCOMPARE(store.lastIndex(), 4);
+        QCOMPARE(store.entry(1), QStringLiteral("1;0;2005"));
+        QCOMPARE(store.entry(2), QString());
+        QCOMPARE(store.GetNoteField(1, 5), QString());
+        QCOMPARE(store.GetNoteField(4, 4), QStringLiteral("d.fic"));
+        // "x" reads as state 0: hidden.
+        QCOMPARE(store.caption(), QStringLiteral("3 Pense-b\u00eate(s), 2 masqu\u00e9(s)"));
+        QCOMPARE(store.ReadNoteText(QString()), QString());
+    }
+
+    void caption_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("caption");
+        const QString format = QStringLiteral("%1 Pense-b\u00eate(s), %2 masqu\u00e9(s)");
+        dataRow("no_file", QByteArray(), format.arg(0).arg(0));
+        dataRow("three_one_hidden",
+            indexBytes({ "1;0;x;x;a;0;0", "0;0;x;x;b;0;0", "1;0;x;x;c;0;0" }),
+            format.arg(3).arg(1));
+        dataRow("fired_counts_as_shown", indexBytes({ "2;1;x;x;a;0;0", "0;0;x;x;b;0;0" }),
+            format.arg(2).arg(1));
+    }
+    void caption()
+    {
+        QFETCH(QByteArray, file);
+        TestApp app(false);
+        if (!file.isEmpty())
+            writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), file);
+        modPenseBete store(app.context);
+        QString shown;
+        connect(
+            &store, &modPenseBete::captionChanged, [&shown](const QString& text) { shown = text; });
+        store.LoadNotes();
+        QTEST(shown, "caption");
+    }
+
+    void new_note_is_shown_due_now_and_centred()
+    {
+        TestApp app(false);
+        app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(9, 5, 42));
+        modPenseBete store(app.context);
+        RecordingHost host;
+        store.setWindowHost(&host);
+        store.LoadNotes();
+        const int index = store.AddNewNote(QSize(2700, 1800));
+        QCOMPARE(index, 1);
+        QCOMPARE(host.opened, QList<int>({ 1 }));
+        // 1280 x 1024 pixels of 15 twips: 19200 / 2 - 1350, 15360 / 2 - 900.
+        QCOMPARE(store.entry(1), QStringLiteral("1;0;20050307;0905;20050307090542.fic;8250;6780"));
+        QCOMPARE(store.caption(), QStringLiteral("1 Pense-b\u00eate(s), 0 masqu\u00e9(s)"));
+        QVERIFY(!QFile::exists(store.indexPath()));
+    }
+
+    void new_note_after_all_deleted_starts_the_table_afresh()
+    {
+        TestApp app(false);
+        modPenseBete store(app.context);
+        RecordingHost host;
+        store.setWindowHost(&host);
+        store.LoadNotes();
+        store.AddNewNote(QSize(2700, 1800));
+        store.AddNewNote(QSize(2700, 1800));
+        QVERIFY(store.SaveNoteIndex());
+        store.DeleteNote(1);
+        store.DeleteNote(2);
+        QCOMPARE(store.noteCount(), 0);
+        const int closedBefore = host.closedAll;
+        QCOMPARE(store.AddNewNote(QSize(2700, 1800)), 1);
+        QCOMPARE(host.closedAll, closedBefore + 1);
+        QCOMPARE(store.lastIndex(), 1);
+    }
+
+    void notes_added_in_the_same_second_get_distinct_files()
+    {
+        TestApp app(false);
+        writeBytes(app.dataDir() + QStringLiteral("/pensebete/20050307101030_2.fic"), "x\r\n");
         modPenseBete store(app.context);
         store.LoadNotes();
-        store.DeleteNote(2);
-        QCOMPARE(store.GetNoteField(3, 4), QStringLiteral("c.fic"));
-        QCOMPARE(store.caption(), QStringLiteral("2 Pense-b\u00eate(s), 0 masqu\u00e9(s)"));
+        const int first = store.AddNewNote(QSize(2700, 1800));
+        const int second = store.AddNewNote(QSize(2700, 1800));
+        const int third = store.AddNewNote(QSize(2700, 1800));
+        QCOMPARE(store.GetNoteField(first, 4), QStringLiteral("20050307101030.fic"));
+        QCOMPARE(store.GetNoteField(second, 4), QStringLiteral("20050307101030_3.fic"));
+        QCOMPARE(store.GetNoteField(third, 4), QStringLiteral("20050307101030_4.fic"));
     }
-    modPenseBete restarted(app.context);
-    restarted.LoadNotes();
-    QCOMPARE(restarted.lastIndex(), 2);
-    QCOMPARE(restarted.GetNoteField(2, 4), QStringLiteral("c.fic"));
-}
 
-void TestNotesStore::malformed_lines_keep_their_place()
-{
-    TestApp app(false);
-    writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
-        QByteArray("1;0;2005\r\n\r\nx;y\n0;0;20050307;1010;d.fic;0;0"));
-    modPenseBete store(app.context);
-    RecordingHost host;
-    store.setWindowHost(&host);
-    store.LoadNotes();
-    QCOMPARE(store.lastIndex(), 4);
-    QCOMPARE(store.entry(1), QStringLiteral("1;0;2005"));
-    QCOMPARE(store.entry(2), QString());
-    QCOMPARE(store.GetNoteField(1, 5), QString());
-    QCOMPARE(store.GetNoteField(4, 4), QStringLiteral("d.fic"));
-    // "x" reads as state 0: hidden.
-    QCOMPARE(store.caption(), QStringLiteral("3 Pense-b\u00eate(s), 2 masqu\u00e9(s)"));
-    QCOMPARE(store.ReadNoteText(QString()), QString());
-}
-
-void TestNotesStore::caption_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("caption");
-    const QString format = QStringLiteral("%1 Pense-b\u00eate(s), %2 masqu\u00e9(s)");
-    QTest::newRow("no_file") << QByteArray() << format.arg(0).arg(0);
-    QTest::newRow("three_one_hidden")
-        << indexBytes({ "1;0;x;x;a;0;0", "0;0;x;x;b;0;0", "1;0;x;x;c;0;0" })
-        << format.arg(3).arg(1);
-    QTest::newRow("fired_counts_as_shown")
-        << indexBytes({ "2;1;x;x;a;0;0", "0;0;x;x;b;0;0" }) << format.arg(2).arg(1);
-}
-
-void TestNotesStore::caption()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, caption);
-    TestApp app(false);
-    if (!file.isEmpty())
-        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), file);
-    modPenseBete store(app.context);
-    QString shown;
-    connect(&store, &modPenseBete::captionChanged, [&shown](const QString& text) { shown = text; });
-    store.LoadNotes();
-    QCOMPARE(shown, caption);
-}
-
-void TestNotesStore::new_note_is_shown_due_now_and_centred()
-{
-    TestApp app(false);
-    app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(9, 5, 42));
-    modPenseBete store(app.context);
-    RecordingHost host;
-    store.setWindowHost(&host);
-    store.LoadNotes();
-    const int index = store.AddNewNote(QSize(2700, 1800));
-    QCOMPARE(index, 1);
-    QCOMPARE(host.opened, QList<int>({ 1 }));
-    // 1280 x 1024 pixels of 15 twips: 19200 / 2 - 1350, 15360 / 2 - 900.
-    QCOMPARE(store.entry(1), QStringLiteral("1;0;20050307;0905;20050307090542.fic;8250;6780"));
-    QCOMPARE(store.caption(), QStringLiteral("1 Pense-b\u00eate(s), 0 masqu\u00e9(s)"));
-    QVERIFY(!QFile::exists(store.indexPath()));
-}
-
-void TestNotesStore::new_note_after_all_deleted_starts_the_table_afresh()
-{
-    TestApp app(false);
-    modPenseBete store(app.context);
-    RecordingHost host;
-    store.setWindowHost(&host);
-    store.LoadNotes();
-    store.AddNewNote(QSize(2700, 1800));
-    store.AddNewNote(QSize(2700, 1800));
-    QVERIFY(store.SaveNoteIndex());
-    store.DeleteNote(1);
-    store.DeleteNote(2);
-    QCOMPARE(store.noteCount(), 0);
-    const int closedBefore = host.closedAll;
-    QCOMPARE(store.AddNewNote(QSize(2700, 1800)), 1);
-    QCOMPARE(host.closedAll, closedBefore + 1);
-    QCOMPARE(store.lastIndex(), 1);
-}
-
-void TestNotesStore::notes_added_in_the_same_second_get_distinct_files()
-{
-    TestApp app(false);
-    writeBytes(app.dataDir() + QStringLiteral("/pensebete/20050307101030_2.fic"), "x\r\n");
-    modPenseBete store(app.context);
-    store.LoadNotes();
-    const int first = store.AddNewNote(QSize(2700, 1800));
-    const int second = store.AddNewNote(QSize(2700, 1800));
-    const int third = store.AddNewNote(QSize(2700, 1800));
-    QCOMPARE(store.GetNoteField(first, 4), QStringLiteral("20050307101030.fic"));
-    QCOMPARE(store.GetNoteField(second, 4), QStringLiteral("20050307101030_3.fic"));
-    QCOMPARE(store.GetNoteField(third, 4), QStringLiteral("20050307101030_4.fic"));
-}
-
-void TestNotesStore::failed_writes_are_told_and_leave_the_old_files_whole_data()
-{
-    QTest::addColumn<bool>("indexFile");
-    QTest::newRow("index_file") << true;
-    QTest::newRow("text_file") << false;
-}
-
-void TestNotesStore::failed_writes_are_told_and_leave_the_old_files_whole()
-{
-    QFETCH(bool, indexFile);
-    TestApp app(false);
-    const QByteArray old = indexBytes({ "1;0;20050307;1010;a.fic;0;0" });
-    writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), old);
-    writeBytes(app.dataDir() + QStringLiteral("/pensebete/a.fic"), "ancien\r\n");
-    modPenseBete store(app.context);
-    store.LoadNotes();
-    store.setEntry(1, QStringLiteral("0;0;20050307;1010;a.fic;15;15"));
-    bool written = true;
+    void failed_writes_are_told_and_leave_the_old_files_whole_data()
     {
-        const FileSizeLimit limit(8);
-        written = indexFile
-            ? store.SaveNoteIndex()
-            : store.SaveNoteText(QStringLiteral("a.fic"), QStringLiteral("un texte neuf"));
+        QTest::addColumn<bool>("indexFile");
+        dataRow("index_file", true);
+        dataRow("text_file", false);
     }
-    QVERIFY(!written);
-    QCOMPARE(app.fakes.dialogs.messages.size(), 1);
-    const QString path = indexFile ? store.indexPath() : store.textPath(QStringLiteral("a.fic"));
-    QCOMPARE(app.fakes.dialogs.messages[0].text,
-        QStringLiteral("Impossible d'enregistrer le Pense-B\u00eate : ") + path);
-    QCOMPARE(readBytes(store.indexPath()), old);
-    QCOMPARE(
-        readBytes(app.dataDir() + QStringLiteral("/pensebete/a.fic")), QByteArray("ancien\r\n"));
-    QCOMPARE(store.entry(1), QStringLiteral("0;0;20050307;1010;a.fic;15;15"));
-}
+    void failed_writes_are_told_and_leave_the_old_files_whole()
+    {
+        QFETCH(bool, indexFile);
+        TestApp app(false);
+        const QByteArray old = indexBytes({ "1;0;20050307;1010;a.fic;0;0" });
+        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"), old);
+        writeBytes(app.dataDir() + QStringLiteral("/pensebete/a.fic"), "ancien\r\n");
+        modPenseBete store(app.context);
+        store.LoadNotes();
+        const QString edited = QStringLiteral("0;0;20050307;1010;a.fic;15;15");
+        store.setEntry(1, edited);
+        const QString path
+            = indexFile ? store.indexPath() : store.textPath(QStringLiteral("a.fic"));
+        const int result = runWithFileSizeLimit(8, [&] {
+            const bool written = indexFile
+                ? store.SaveNoteIndex()
+                : store.SaveNoteText(QStringLiteral("a.fic"), QStringLiteral("un texte neuf"));
+            const auto& messages = app.fakes.dialogs.messages;
+            return !written && messages.size() == 1 && store.entry(1) == edited
+                && messages[0].text
+                == QStringLiteral("Impossible d'enregistrer le Pense-B\u00eate : ") + path;
+        });
+        QCOMPARE(result, 1);
+        QCOMPARE(readBytes(store.indexPath()), old);
+        QCOMPARE(readBytes(app.dataDir() + QStringLiteral("/pensebete/a.fic")),
+            QByteArray("ancien\r\n"));
+    }
 
-void TestNotesStore::deleting_removes_the_line_and_the_text_file()
-{
-    TestApp app(false);
-    writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
-        indexBytes({ "1;0;20050307;1010;a.fic;0;0", "1;0;20050307;1010;b.fic;0;0" }));
-    writeBytes(app.dataDir() + QStringLiteral("/pensebete/a.fic"), "a\r\n");
-    modPenseBete store(app.context);
-    RecordingHost host;
-    store.setWindowHost(&host);
-    store.LoadNotes();
-    store.DeleteNote(1);
-    QCOMPARE(host.closed, QList<int>({ 1 }));
-    QVERIFY(!QFile::exists(app.dataDir() + QStringLiteral("/pensebete/a.fic")));
-    QCOMPARE(readBytes(store.indexPath()), indexBytes({ "1;0;20050307;1010;b.fic;0;0" }));
-}
+    void deleting_removes_the_line_and_the_text_file()
+    {
+        TestApp app(false);
+        writeIndex(app, { "1;0;20050307;1010;a.fic;0;0", "1;0;20050307;1010;b.fic;0;0" });
+        writeBytes(app.dataDir() + QStringLiteral("/pensebete/a.fic"), "a\r\n");
+        modPenseBete store(app.context);
+        RecordingHost host;
+        store.setWindowHost(&host);
+        store.LoadNotes();
+        store.DeleteNote(1);
+        QCOMPARE(host.closed, QList<int>({ 1 }));
+        QVERIFY(!QFile::exists(app.dataDir() + QStringLiteral("/pensebete/a.fic")));
+        QCOMPARE(readBytes(store.indexPath()), indexBytes({ "1;0;20050307;1010;b.fic;0;0" }));
+    }
 
-void TestNotesStore::twips_are_written_as_shortest_single_precision_text()
-{
-    QCOMPARE(NoteLine::twipsText(8250), QStringLiteral("8250"));
-    QCOMPARE(NoteLine::twipsText(-15), QStringLiteral("-15"));
-    QCOMPARE(NoteLine::twipsText(1234.5), QStringLiteral("1234.5"));
-    QCOMPARE(NoteLine::twipsText(0.1), QStringLiteral("0.1"));
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    QCOMPARE(NoteLine::twipsText(1234.5), QStringLiteral("1234,5"));
-    QLocale::setDefault(QLocale::c());
-}
+    void twips_are_written_as_shortest_single_precision_text()
+    {
+        QCOMPARE(NoteLine::twipsText(8250), QStringLiteral("8250"));
+        QCOMPARE(NoteLine::twipsText(-15), QStringLiteral("-15"));
+        QCOMPARE(NoteLine::twipsText(1234.5), QStringLiteral("1234.5"));
+        QCOMPARE(NoteLine::twipsText(0.1), QStringLiteral("0.1"));
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QCOMPARE(NoteLine::twipsText(1234.5), QStringLiteral("1234,5"));
+        QLocale::setDefault(QLocale::c());
+    }
+};
 
 QTEST_MAIN(TestNotesStore)
 #include "TestNotesStore.moc"

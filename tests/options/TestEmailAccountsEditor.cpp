@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "FakePlatform.h"
 #include "options/EmailAccountsEditor.h"
 
@@ -45,21 +46,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("selected");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("add with only the port")
-            << QStringList { kHome } << -1 << ";;;;;110" << 1 << QStringList { kHome, ";;;;;110" };
-        QTest::newRow("modify the second row")
-            << QStringList { kHome, kWork } << 1 << "Travail;b@example.fr;b;pw;pop.b.fr;995" << 1
-            << QStringList { kHome, "Travail;b@example.fr;b;pw;pop.b.fr;995" };
-        QTest::newRow("add to an empty list")
-            << QStringList() << -1 << kWork << 0 << QStringList { kWork };
+        dataRow("add with only the port", QStringList { kHome }, -1, ";;;;;110", 1,
+            QStringList { kHome, ";;;;;110" });
+        dataRow("modify the second row", QStringList { kHome, kWork }, 1,
+            "Travail;b@example.fr;b;pw;pop.b.fr;995", 1,
+            QStringList { kHome, "Travail;b@example.fr;b;pw;pop.b.fr;995" });
+        dataRow("add to an empty list", QStringList(), -1, kWork, 0, QStringList { kWork });
     }
     void edits()
     {
         QFETCH(QStringList, before);
         QFETCH(int, modifyRow);
         QFETCH(QString, typed);
-        QFETCH(int, selected);
-        QFETCH(QStringList, after);
         RecordingDialogs dialogs;
         EmailAccountsEditor editor(&dialogs);
         QList<EmailAccount> rows;
@@ -73,9 +71,9 @@ private slots:
             QCOMPARE(editor.modify(modifyRow), std::optional(account(before[modifyRow])));
             QCOMPARE(editor.EmailEditMode(), EmailAccountsEditor::Modifying);
         }
-        QCOMPARE(editor.confirm(account(typed)), selected);
+        QTEST(editor.confirm(account(typed)), "selected");
         QVERIFY(!editor.editing());
-        QCOMPARE(lines(editor), after);
+        QTEST(lines(editor), "after");
         QVERIFY(dialogs.messages.isEmpty());
     }
 
@@ -102,23 +100,21 @@ private slots:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("questions");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("yes removes") << 0 << true << 1 << QStringList { kWork };
-        QTest::newRow("no keeps") << 1 << false << 1 << QStringList { kHome, kWork };
-        QTest::newRow("no selection asks nothing")
-            << -1 << true << 0 << QStringList { kHome, kWork };
+        dataRow("yes removes", 0, true, 1, QStringList { kWork });
+        dataRow("no keeps", 1, false, 1, QStringList { kHome, kWork });
+        dataRow("no selection asks nothing", -1, true, 0, QStringList { kHome, kWork });
     }
     void delete_asks_first()
     {
         QFETCH(int, row);
         QFETCH(bool, yes);
         QFETCH(int, questions);
-        QFETCH(QStringList, after);
         RecordingDialogs dialogs;
         dialogs.answers = { yes };
         EmailAccountsEditor editor(&dialogs);
         editor.load({ account(kHome), account(kWork) });
         editor.remove(row);
-        QCOMPARE(lines(editor), after);
+        QTEST(lines(editor), "after");
         QCOMPARE(dialogs.messages.size(), questions);
         if (questions) {
             QCOMPARE(dialogs.messages[0].text,

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "FakePlatform.h"
 #include "options/FavoritesOptions.h"
 
@@ -59,50 +60,17 @@ private slots:
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("written");
         QTest::addColumn<int>("messages");
-        QTest::newRow("first row up does nothing") << "a b c"
-                                                   << "u0"
-                                                   << "a b c"
-                                                   << "a b c" << 0;
-        QTest::newRow("last row down does nothing") << "a b c"
-                                                    << "d2"
-                                                    << "a b c"
-                                                    << "a b c" << 0;
-        QTest::newRow("moves stay in the dialog") << "a b c"
-                                                  << "u1 d1"
-                                                  << "b c a"
-                                                  << "a b c" << 0;
-        QTest::newRow("store writes the rows' order") << "a b c"
-                                                      << "u2 u1 s"
-                                                      << "c a b"
-                                                      << "c a b" << 0;
-        QTest::newRow("delete is written at once") << "a b c"
-                                                   << "x1"
-                                                   << "a c"
-                                                   << "a c" << 0;
-        QTest::newRow("delete after a move removes the row's entry") << "a b c"
-                                                                     << "d0 x0"
-                                                                     << "a c"
-                                                                     << "a c" << 0;
-        QTest::newRow("delete after a move keeps the stored order") << "a b c"
-                                                                    << "u2 x0"
-                                                                    << "c b"
-                                                                    << "b c" << 0;
-        QTest::newRow("delete after a move, then store") << "a b c d"
-                                                         << "u3 x0 s"
-                                                         << "b d c"
-                                                         << "b d c" << 0;
-        QTest::newRow("delete without selection says so") << "a b"
-                                                          << "x-1"
-                                                          << "a b"
-                                                          << "a b" << 1;
-        QTest::newRow("delete on an empty list is silent") << ""
-                                                           << "x-1"
-                                                           << ""
-                                                           << "" << 0;
-        QTest::newRow("store of an empty list") << ""
-                                                << "s"
-                                                << ""
-                                                << "" << 0;
+        dataRow("first row up does nothing", "a b c", "u0", "a b c", "a b c", 0);
+        dataRow("last row down does nothing", "a b c", "d2", "a b c", "a b c", 0);
+        dataRow("moves stay in the dialog", "a b c", "u1 d1", "b c a", "a b c", 0);
+        dataRow("store writes the rows' order", "a b c", "u2 u1 s", "c a b", "c a b", 0);
+        dataRow("delete is written at once", "a b c", "x1", "a c", "a c", 0);
+        dataRow("delete after a move removes the row's entry", "a b c", "d0 x0", "a c", "a c", 0);
+        dataRow("delete after a move keeps the stored order", "a b c", "u2 x0", "c b", "b c", 0);
+        dataRow("delete after a move, then store", "a b c d", "u3 x0 s", "b d c", "b d c", 0);
+        dataRow("delete without selection says so", "a b", "x-1", "a b", "a b", 1);
+        dataRow("delete on an empty list is silent", "", "x-1", "", "", 0);
+        dataRow("store of an empty list", "", "s", "", "", 0);
     }
     void moves_deletes_and_store()
     {
@@ -160,20 +128,6 @@ private slots:
         QVERIFY(dialogs.messages[0].text.startsWith(
             QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ")));
         QVERIFY(!options.StoreFavoritesOrder());
-    }
-
-    void only_the_own_order_allows_moves_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("own order") << 0 << true;
-        QTest::newRow("ascending") << 1 << false;
-        QTest::newRow("descending") << 2 << false;
-    }
-    void only_the_own_order_allows_moves()
-    {
-        QFETCH(int, mode);
-        QTEST(FavoritesOptions::movesEnabled(mode), "enabled");
     }
 };
 

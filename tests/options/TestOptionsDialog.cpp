@@ -1,17 +1,14 @@
-#include "TestApp.h"
+#include "DataRow.h"
+#include "OptionsBench.h"
+#include "TestFiles.h"
 #include "mail/EmailAccountsFile.h"
 #include "options/PictureChooser.h"
-#include "options/frmOptions.h"
 #include "shell/SettingsKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -19,256 +16,209 @@
 
 namespace {
 
-// The bar as the dialog sees it: an opacity and a count of re-applied settings.
-struct FakeBar {
-    int opacity = 200;
-    int applied = 0;
-    OptionsHost host()
-    {
-        return { [this] { return opacity; },
-            [this](bool on, int value) { opacity = on ? value : 255; }, [this] { ++applied; }, {} };
-    }
-};
+const QString kHome = QStringLiteral("Maison;moi@example.fr;moi;secret;pop.example.fr;110");
 
-QByteArray fileBytes(const QString& path)
+void saveFavorites(const QString& dataDir, FavoriteKind kind, const QStringList& names)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    FavoriteEntries all;
+    for (const QString& name : names)
+        all.append({ QStringLiteral("/home/moi/") + name, name.toUpper() });
+    QVERIFY(FavoritesFile::save(dataDir, kind, all, nullptr));
 }
 
-const QString kHome = QStringLiteral("Maison;moi@example.fr;moi;secret;pop.example.fr;110");
+QString storedFavorites(const QString& dataDir, FavoriteKind kind)
+{
+    QStringList labels;
+    for (const FavoriteEntry& entry : FavoritesFile::load(dataDir, kind))
+        labels.append(entry.label);
+    return labels.join(u' ');
+}
+
+void select(QTreeWidget* list, int row)
+{
+    list->setCurrentItem(row < 0 ? nullptr : list->topLevelItem(row));
+}
 
 } // namespace
 
 class TestOptionsDialog : public QObject {
     Q_OBJECT
-
-    template <typename T> static T* find(QWidget* window, const char* name)
-    {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    static void click(QWidget* window, const char* name)
-    {
-        QTest::mouseClick(find<QPushButton>(window, name), Qt::LeftButton);
-    }
-    static void type(QWidget* window, const char* name, const QString& text)
-    {
-        find<QLineEdit>(window, name)->setText(text);
-    }
-
 private slots:
-    void opens_on_the_modules_page_at_its_size()
+    void opens_on_the_modules_page_and_the_buttons_switch_pages()
     {
-        TestApp app(false);
-        FakeBar bar;
-        frmOptions dialog(app.context, bar.host());
-        QCOMPARE(dialog.size(), QSize(628, 472));
-        dialog.show();
-        QVERIFY(find<QWidget>(&dialog, "frmModules")->isVisible());
+        OptionsBench bench;
+        frmOptions* dialog = bench.open();
+        QVERIFY(control(dialog, "frmModules")->isVisible());
         for (const char* hidden :
             { "frmAffichage", "frmOrdreModules", "frmEmails", "frmWindows", "frmInternet" })
-            QVERIFY2(!find<QWidget>(&dialog, hidden)->isVisible(), hidden);
-        click(&dialog, "cmdEmails");
-        QVERIFY(find<QWidget>(&dialog, "frmEmails")->isVisible());
-        QVERIFY(!find<QWidget>(&dialog, "frmModules")->isVisible());
-        QCOMPARE(find<QComboBox>(&dialog, "cmbVille")->count(), 389);
-        QCOMPARE(find<QComboBox>(&dialog, "cmbVille")->currentIndex(), 198);
+            QVERIFY2(!control(dialog, hidden)->isVisible(), hidden);
+        click(dialog, "cmdEmails");
+        QVERIFY(control(dialog, "frmEmails")->isVisible());
+        QVERIFY(!control(dialog, "frmModules")->isVisible());
     }
 
     void saving_without_changes_writes_every_key_and_applies_them_once()
     {
-        TestApp app(false);
-        app.settings->save(Keys::SortModules, QStringLiteral("Photo;Horloge"));
-        FakeBar bar;
-        auto* dialog = new frmOptions(app.context, bar.host());
-        QPointer<frmOptions> alive(dialog);
+        OptionsBench bench;
+        frmOptions* dialog = bench.open();
         QSignalSpy closing(dialog, &frmOptions::closing);
-        dialog->show();
         click(dialog, "cmdSave");
         QCOMPARE(closing.size(), 1);
-        QCOMPARE(bar.applied, 1);
-        QCOMPARE(bar.opacity, 200); // saving keeps what the bar applied
-        QTRY_VERIFY(!alive);
-        QCOMPARE(app.settings->value(Keys::SortModules),
-            QStringLiteral("Photo;Horloge;e-Mails;Pense-B\u00eate;"));
-        QCOMPARE(app.settings->value(Keys::Transparency, QString()), QStringLiteral("75"));
-        QCOMPARE(
-            app.settings->value(Keys::FavWinDisplaySmallIcons, QString()), QStringLiteral("1"));
-        QVERIFY(QFile::exists(EmailAccountsFile::path(app.dataDir())));
+        QCOMPARE(bench.applied, 1);
+        QCOMPARE(bench.opacity, 200); // saving keeps what the bar applied
+        QTRY_VERIFY(!bench.dialog);
+        QCOMPARE(bench.app.settings->value(Keys::Transparency, QString()), QStringLiteral("75"));
+        QVERIFY(QFile::exists(EmailAccountsFile::path(bench.app.dataDir())));
     }
 
     void a_settings_file_that_cannot_be_written_keeps_the_window_open()
     {
-        TestApp app(false);
-        FakeBar bar;
-        frmOptions dialog(app.context, bar.host());
-        QSignalSpy closing(&dialog, &frmOptions::closing);
-        dialog.show();
+        OptionsBench bench;
+        frmOptions* dialog = bench.open();
+        QSignalSpy closing(dialog, &frmOptions::closing);
         // A folder where the file goes makes its rename fail.
-        QFile::remove(app.settings->filePath(QStringLiteral("Tolvane")));
-        QVERIFY(QDir().mkpath(app.settings->filePath(QStringLiteral("Tolvane"))));
-        QVERIFY(!dialog.Save());
-        QVERIFY(dialog.isVisible());
+        const QString file = bench.app.settings->filePath(QStringLiteral("Tolvane"));
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        QVERIFY(!dialog->Save());
+        QVERIFY(dialog->isVisible());
         QCOMPARE(closing.size(), 0);
-        QCOMPARE(bar.applied, 0);
-        QCOMPARE(app.fakes.dialogs.messages.size(), 1);
-        QVERIFY(app.fakes.dialogs.messages[0].text.startsWith(
+        QCOMPARE(bench.applied, 0);
+        QCOMPARE(bench.app.fakes.dialogs.messages.size(), 1);
+        QVERIFY(bench.app.fakes.dialogs.messages[0].text.startsWith(
             QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ")));
     }
 
     void out_of_range_values_show_inside_the_controls()
     {
-        TestApp app(false);
-        app.settings->save(Keys::TimerMeteo, QStringLiteral("9999"));
-        app.settings->save(Keys::SpaceBetweenModules, QStringLiteral("-2"));
-        app.settings->save(Keys::City, QStringLiteral("500"));
-        app.settings->save(Keys::Transparency, QStringLiteral("400"));
-        FakeBar bar;
-        frmOptions dialog(app.context, bar.host());
-        QCOMPARE(find<QSpinBox>(&dialog, "updownTimerMeteo")->value(), 480);
-        QCOMPARE(find<QLineEdit>(&dialog, "txtTimerMeteo")->text(), QStringLiteral("480"));
-        QCOMPARE(find<QSpinBox>(&dialog, "UpDownSpaceBetweenModules")->value(), 1);
-        QCOMPARE(find<QComboBox>(&dialog, "cmbVille")->currentIndex(), 198);
-        QCOMPARE(find<QSlider>(&dialog, "sliderTransparence")->value(), 150);
+        OptionsBench bench;
+        bench.app.settings->save(Keys::TimerMeteo, QStringLiteral("9999"));
+        bench.app.settings->save(Keys::SpaceBetweenModules, QStringLiteral("-2"));
+        bench.app.settings->save(Keys::City, QStringLiteral("500"));
+        bench.app.settings->save(Keys::Transparency, QStringLiteral("400"));
+        frmOptions* dialog = bench.open();
+        QCOMPARE(control<QSpinBox>(dialog, "updownTimerMeteo")->value(), 480);
+        QCOMPARE(control<QLineEdit>(dialog, "txtTimerMeteo")->text(), QStringLiteral("480"));
+        QCOMPARE(control<QSpinBox>(dialog, "UpDownSpaceBetweenModules")->value(), 1);
+        QCOMPARE(control<QComboBox>(dialog, "cmbVille")->currentIndex(), 198);
+        QCOMPARE(control<QSlider>(dialog, "sliderTransparence")->value(), 150);
     }
 
     void slider_previews_on_the_bar_and_cancel_puts_everything_back()
     {
-        TestApp app(false);
+        OptionsBench bench;
+        const QString dataDir = bench.app.dataDir();
         EmailAccountsFile::SaveEmailAccounts(
-            app.dataDir(), { EmailAccount::fromRecordLine(kHome) }, nullptr);
-        app.settings->save(Keys::Skin, QStringLiteral("default"));
-        const QByteArray settingsBefore
-            = fileBytes(app.settings->filePath(QStringLiteral("Tolvane")));
-        const QByteArray accountsBefore = fileBytes(EmailAccountsFile::path(app.dataDir()));
-        FakeBar bar;
-        auto* dialog = new frmOptions(app.context, bar.host());
-        QPointer<frmOptions> alive(dialog);
-        dialog->show();
+            dataDir, { EmailAccount::fromRecordLine(kHome) }, nullptr);
+        bench.app.settings->save(Keys::Skin, QStringLiteral("default"));
+        const QString settingsFile = bench.app.settings->filePath(QStringLiteral("Tolvane"));
+        const QByteArray settingsBefore = readBytes(settingsFile);
+        const QByteArray accountsBefore = readBytes(EmailAccountsFile::path(dataDir));
+        frmOptions* dialog = bench.open();
         click(dialog, "cmdAffichage");
-        find<QSlider>(dialog, "sliderTransparence")->setValue(150);
-        QCOMPARE(find<QLabel>(dialog, "labTransparence")->text(), QStringLiteral(" 100 %"));
-        QCOMPARE(bar.opacity, 104);
-        find<QCheckBox>(dialog, "chkTransparence")->click();
-        QCOMPARE(bar.opacity, 255);
-        QCOMPARE(find<QLabel>(dialog, "labTransparence")->text(), QStringLiteral(" 100 %"));
-        find<QCheckBox>(dialog, "chkHorloge")->click();
+        control<QSlider>(dialog, "sliderTransparence")->setValue(150);
+        QCOMPARE(control<QLabel>(dialog, "labTransparence")->text(), QStringLiteral(" 100 %"));
+        QCOMPARE(bench.opacity, 104);
+        control<QCheckBox>(dialog, "chkTransparence")->click();
+        QCOMPARE(bench.opacity, 255);
+        control<QCheckBox>(dialog, "chkHorloge")->click();
         click(dialog, "cmdEmails");
         click(dialog, "cmdDel");
 
         click(dialog, "cmdQuit");
-        QCOMPARE(bar.opacity, 200);
-        QCOMPARE(bar.applied, 0);
-        QTRY_VERIFY(!alive);
-        QCOMPARE(fileBytes(app.settings->filePath(QStringLiteral("Tolvane"))), settingsBefore);
-        QCOMPARE(fileBytes(EmailAccountsFile::path(app.dataDir())), accountsBefore);
+        QCOMPARE(bench.opacity, 200);
+        QCOMPARE(bench.applied, 0);
+        QTRY_VERIFY(!bench.dialog);
+        QCOMPARE(readBytes(settingsFile), settingsBefore);
+        QCOMPARE(readBytes(EmailAccountsFile::path(dataDir)), accountsBefore);
     }
 
     void closing_by_the_frame_is_a_cancel()
     {
-        TestApp app(false);
-        FakeBar bar;
-        frmOptions dialog(app.context, bar.host());
-        QSignalSpy closing(&dialog, &frmOptions::closing);
-        dialog.show();
-        find<QSlider>(&dialog, "sliderTransparence")->setValue(10);
-        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
-        dialog.close();
+        OptionsBench bench;
+        frmOptions* dialog = bench.open();
+        QSignalSpy closing(dialog, &frmOptions::closing);
+        control<QSlider>(dialog, "sliderTransparence")->setValue(10);
+        dialog->close();
         QCOMPARE(closing.size(), 1);
-        QCOMPARE(bar.opacity, 200);
-        QCOMPARE(app.settings->value(Keys::Transparency, QStringLiteral("<missing>")),
+        QCOMPARE(bench.opacity, 200);
+        QCOMPARE(bench.app.settings->value(Keys::Transparency, QStringLiteral("<missing>")),
             QStringLiteral("<missing>"));
     }
 
     void account_editor_locks_the_window_while_open()
     {
-        TestApp app(false);
-        FakeBar bar;
-        frmOptions dialog(app.context, bar.host());
-        dialog.show();
-        click(&dialog, "cmdEmails");
+        OptionsBench bench;
+        frmOptions* dialog = bench.open();
+        click(dialog, "cmdEmails");
         const char* browsing[]
             = { "cmdAdd", "cmdMod", "cmdDel", "cmdModules", "cmdFavInt", "cmdSave", "cmdQuit" };
-        const char* editing[] = { "cmdOK", "cmdAnnuler" };
-        const auto enabled
-            = [&](const char* name) { return find<QWidget>(&dialog, name)->isEnabled(); };
-        for (const char* name : browsing)
-            QVERIFY2(enabled(name), name);
-        for (const char* name : editing)
-            QVERIFY2(!enabled(name), name);
-        QVERIFY(!enabled("txtEmailName"));
+        const auto enabled = [&](const char* name) { return control(dialog, name)->isEnabled(); };
+        const auto editing = [&](bool on) {
+            for (const char* name : browsing)
+                QVERIFY2(enabled(name) != on, name);
+            for (const char* name : { "cmdOK", "cmdAnnuler", "txtEmailName" })
+                QVERIFY2(enabled(name) == on, name);
+        };
+        editing(false);
+        click(dialog, "cmdAdd");
+        editing(true);
+        QCOMPARE(control<QLineEdit>(dialog, "txtPort")->text(), QStringLiteral("110"));
+        QCOMPARE(control<QLineEdit>(dialog, "txtPwd")->echoMode(), QLineEdit::Password);
+        QVERIFY(!dialog->Save());
 
-        click(&dialog, "cmdAdd");
-        QCOMPARE(find<QLineEdit>(&dialog, "txtPort")->text(), QStringLiteral("110"));
-        QCOMPARE(find<QLineEdit>(&dialog, "txtPwd")->echoMode(), QLineEdit::Password);
-        for (const char* name : browsing)
-            QVERIFY2(!enabled(name), name);
-        for (const char* name : editing)
-            QVERIFY2(enabled(name), name);
-        QVERIFY(!dialog.Save());
+        type(dialog, "txtEmailName", QStringLiteral("Maison"));
+        type(dialog, "txtPwd", QStringLiteral("a;b"));
+        click(dialog, "cmdOK");
+        QCOMPARE(bench.app.fakes.dialogs.messages.size(), 1); // the ';' is refused
+        editing(true);
+        QCOMPARE(control<QLineEdit>(dialog, "txtEmailName")->text(), QStringLiteral("Maison"));
 
-        type(&dialog, "txtEmailName", QStringLiteral("Maison"));
-        type(&dialog, "txtPwd", QStringLiteral("a;b"));
-        click(&dialog, "cmdOK");
-        QCOMPARE(app.fakes.dialogs.messages.size(), 1); // the ';' is refused
-        QVERIFY(enabled("cmdOK"));
-        QCOMPARE(find<QLineEdit>(&dialog, "txtEmailName")->text(), QStringLiteral("Maison"));
-
-        type(&dialog, "txtPwd", QStringLiteral("secret"));
-        click(&dialog, "cmdOK");
-        QVERIFY(enabled("cmdSave"));
-        QVERIFY(find<QLineEdit>(&dialog, "txtEmailName")->text().isEmpty());
-        auto* list = find<QTreeWidget>(&dialog, "lvEmails");
+        type(dialog, "txtPwd", QStringLiteral("secret"));
+        click(dialog, "cmdOK");
+        editing(false);
+        QVERIFY(control<QLineEdit>(dialog, "txtEmailName")->text().isEmpty());
+        auto* list = control<QTreeWidget>(dialog, "lvEmails");
         QCOMPARE(list->topLevelItemCount(), 1);
-        QCOMPARE(
-            list->topLevelItem(0)->text(3), QStringLiteral("\u2022\u2022\u2022\u2022\u2022\u2022"));
+        QCOMPARE(list->topLevelItem(0)->text(3), QString(6, QChar(0x2022)));
         QVERIFY(list->topLevelItem(0)->isSelected());
 
-        QVERIFY(dialog.Save());
-        QCOMPARE(EmailAccountsFile::ReadEmailAccount(app.dataDir()).value(0).recordLine(),
+        QVERIFY(dialog->Save());
+        QCOMPARE(EmailAccountsFile::ReadEmailAccount(bench.app.dataDir()).value(0).recordLine(),
             QStringLiteral("Maison;;;secret;;110"));
     }
 
     void modify_copies_the_row_and_cancel_leaves_it()
     {
-        TestApp app(false);
+        OptionsBench bench;
         EmailAccountsFile::SaveEmailAccounts(
-            app.dataDir(), { EmailAccount::fromRecordLine(kHome) }, nullptr);
-        FakeBar bar;
-        frmOptions dialog(app.context, bar.host());
-        dialog.show();
-        click(&dialog, "cmdEmails");
-        click(&dialog, "cmdMod");
-        QCOMPARE(find<QLineEdit>(&dialog, "txtPwd")->text(), QStringLiteral("secret"));
-        QCOMPARE(find<QLineEdit>(&dialog, "txtPOP")->text(), QStringLiteral("pop.example.fr"));
-        type(&dialog, "txtEmailName", QStringLiteral("Autre"));
-        click(&dialog, "cmdAnnuler");
-        QCOMPARE(find<QTreeWidget>(&dialog, "lvEmails")->topLevelItem(0)->text(0),
+            bench.app.dataDir(), { EmailAccount::fromRecordLine(kHome) }, nullptr);
+        frmOptions* dialog = bench.open();
+        click(dialog, "cmdEmails");
+        click(dialog, "cmdMod");
+        QCOMPARE(control<QLineEdit>(dialog, "txtPwd")->text(), QStringLiteral("secret"));
+        QCOMPARE(control<QLineEdit>(dialog, "txtPOP")->text(), QStringLiteral("pop.example.fr"));
+        type(dialog, "txtEmailName", QStringLiteral("Autre"));
+        click(dialog, "cmdAnnuler");
+        QCOMPARE(control<QTreeWidget>(dialog, "lvEmails")->topLevelItem(0)->text(0),
             QStringLiteral("Maison"));
-        QVERIFY(find<QLineEdit>(&dialog, "txtPwd")->text().isEmpty());
+        QVERIFY(control<QLineEdit>(dialog, "txtPwd")->text().isEmpty());
     }
 
     void module_order_buttons_move_the_selected_row()
     {
-        TestApp app(false);
-        app.settings->save(
+        OptionsBench bench;
+        bench.app.settings->save(
             Keys::SortModules, QStringLiteral("Photo;Horloge;e-Mails;Pense-B\u00eate"));
-        FakeBar bar;
-        frmOptions dialog(app.context, bar.host());
-        dialog.show();
-        click(&dialog, "cmdOrderAffichage");
-        auto* list = find<QTreeWidget>(&dialog, "lvSortModules");
-        QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("Horloge et Date"));
+        frmOptions* dialog = bench.open();
+        click(dialog, "cmdOrderAffichage");
+        auto* list = control<QTreeWidget>(dialog, "lvSortModules");
         list->topLevelItem(1)->setSelected(true);
-        click(&dialog, "cmdOrderModUp");
-        click(&dialog, "cmdOrderModUp"); // already first
+        click(dialog, "cmdOrderModUp");
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Horloge"));
         QVERIFY(list->topLevelItem(0)->isSelected());
-        QVERIFY(dialog.Save());
-        QCOMPARE(app.settings->value(Keys::SortModules),
+        QVERIFY(dialog->Save());
+        QCOMPARE(bench.app.settings->value(Keys::SortModules),
             QStringLiteral("Horloge;Photo;e-Mails;Pense-B\u00eate;"));
     }
 
@@ -276,25 +226,21 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("a file chosen") << "/home/moi/chat.png"
-                                       << "/home/moi/chat.png";
-        QTest::newRow("cancelled keeps the old one") << ""
-                                                     << "/old/photo.bmp";
+        dataRow("a file chosen", "/home/moi/chat.png", "/home/moi/chat.png");
+        dataRow("cancelled keeps the old one", "", "/old/photo.bmp");
     }
     void picture_chooser_fills_the_photo_box()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, shown);
-        TestApp app(false);
-        app.settings->save(Keys::Photo, QStringLiteral("/old/photo.bmp"));
-        app.fakes.dialogs.nextFileName = chosen;
-        FakeBar bar;
-        frmOptions dialog(app.context, bar.host());
-        dialog.show();
-        click(&dialog, "cmdChoosePicture");
-        QCOMPARE(find<QLineEdit>(&dialog, "txtPhoto")->text(), shown);
-        QVERIFY(dialog.Save());
-        QCOMPARE(app.settings->value(Keys::Photo), shown);
+        OptionsBench bench;
+        bench.app.settings->save(Keys::Photo, QStringLiteral("/old/photo.bmp"));
+        bench.app.fakes.dialogs.nextFileName = chosen;
+        frmOptions* dialog = bench.open();
+        click(dialog, "cmdChoosePicture");
+        QCOMPARE(control<QLineEdit>(dialog, "txtPhoto")->text(), shown);
+        QVERIFY(dialog->Save());
+        QCOMPARE(bench.app.settings->value(Keys::Photo), shown);
     }
 
     void picture_filter_lists_the_formats_the_photo_can_show()
@@ -302,6 +248,66 @@ private slots:
         const QString filter = PictureChooser::Filter();
         for (const char* pattern : { "*.bmp", "*.png", "*.jpg", "*.jpeg", "*.gif" })
             QVERIFY2(filter.contains(QLatin1String(pattern)), pattern);
+    }
+
+    void a_favorites_sort_disables_the_moves_of_its_own_page()
+    {
+        OptionsBench bench;
+        frmOptions* dialog = bench.open();
+        click(dialog, "cmdFavWindows");
+        control<QComboBox>(dialog, "cmbTriWindows")->setCurrentIndex(1);
+        QVERIFY(!control(dialog, "cmdFavWinUp")->isEnabled());
+        QVERIFY(!control(dialog, "cmdFavWinDown")->isEnabled());
+        QVERIFY(control(dialog, "cmdFavIntUp")->isEnabled());
+        control<QComboBox>(dialog, "cmbTriWindows")->setCurrentIndex(0);
+        QVERIFY(control(dialog, "cmdFavWinUp")->isEnabled());
+    }
+
+    // Each page moves the last row up and deletes the first: the deletion is written at once,
+    // the moves only by "Sauver"; the other page's file is left alone.
+    void favorites_pages_write_deletions_at_once_and_moves_on_save_data()
+    {
+        QTest::addColumn<bool>("internet");
+        QTest::addColumn<QString>("closeWith");
+        QTest::addColumn<QString>("written");
+        dataRow("Windows page saved", false, "cmdSave", "Z Y");
+        dataRow("Windows page cancelled", false, "cmdQuit", "Y Z");
+        dataRow("Internet page saved", true, "cmdSave", "Z Y");
+        dataRow("Internet page cancelled", true, "cmdQuit", "Y Z");
+    }
+    void favorites_pages_write_deletions_at_once_and_moves_on_save()
+    {
+        QFETCH(bool, internet);
+        QFETCH(QString, closeWith);
+        OptionsBench bench;
+        const QString data = bench.app.dataDir();
+        const FavoriteKind kind = internet ? FavoriteKind::Internet : FavoriteKind::Windows;
+        const FavoriteKind other = internet ? FavoriteKind::Windows : FavoriteKind::Internet;
+        saveFavorites(data, kind, { "x", "y", "z" });
+        saveFavorites(data, other, { "a", "b" });
+        frmOptions* dialog = bench.open();
+        click(dialog, internet ? "cmdFavInt" : "cmdFavWindows");
+        auto* list = control<QTreeWidget>(dialog, internet ? "lvFavInt" : "lvFavWin");
+        QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("/home/moi/z"));
+        const char* remove = internet ? "cmdSupprimerFavInt" : "cmdSupprimerFavWin";
+
+        select(list, -1);
+        click(dialog, remove);
+        QCOMPARE(bench.app.fakes.dialogs.messages.size(), 1); // nothing selected: said so
+        QCOMPARE(bench.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Critical);
+        select(list, 2);
+        click(dialog, internet ? "cmdFavIntUp" : "cmdFavWinUp");
+        QCOMPARE(list->currentItem()->text(0), QStringLiteral("Z"));
+        select(list, 0);
+        click(dialog, remove);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(storedFavorites(data, kind), QStringLiteral("Y Z"));
+        QCOMPARE(bench.reloaded, 1);
+
+        click(dialog, closeWith.toLatin1().constData());
+        QTRY_VERIFY(!bench.dialog);
+        QTEST(storedFavorites(data, kind), "written");
+        QCOMPARE(storedFavorites(data, other), QStringLiteral("A B"));
     }
 };
 

@@ -1,3 +1,5 @@
+#include "DataRow.h"
+#include "TestFiles.h"
 #include "platform/linux/AutostartEntry.h"
 
 #include <QFile>
@@ -16,9 +18,7 @@ private slots:
 
         QVERIFY(entry.setEnabled(true)); // the folder is made when missing
         QVERIFY(entry.isEnabled());
-        QFile file(folder + QStringLiteral("/tolvane.desktop"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
+        const QByteArray text = readBytes(folder + QStringLiteral("/tolvane.desktop"));
         QVERIFY(text.startsWith("[Desktop Entry]\n"));
         QVERIFY(text.contains("\nType=Application\n"));
         QVERIFY(text.contains("\nExec=/opt/tolvane/bin/tolvane\n"));
@@ -32,10 +32,9 @@ private slots:
     void a_folder_that_cannot_be_made_is_reported()
     {
         QTemporaryDir config;
-        QFile blocker(config.filePath(QStringLiteral("autostart")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        AutostartEntry entry(blocker.fileName(), QStringLiteral("/usr/bin/tolvane"));
+        const QString blocker = config.filePath(QStringLiteral("autostart"));
+        writeBytes(blocker, {});
+        AutostartEntry entry(blocker, QStringLiteral("/usr/bin/tolvane"));
         QVERIFY(!entry.setEnabled(true));
     }
 
@@ -43,16 +42,11 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("exec");
-        QTest::newRow("plain") << "/usr/bin/tolvane"
-                               << "/usr/bin/tolvane";
-        QTest::newRow("space") << "/home/a b/tolvane"
-                               << "\"/home/a b/tolvane\"";
-        QTest::newRow("dollar") << "/home/$x/tolvane"
-                                << "\"/home/\\\\$x/tolvane\"";
-        QTest::newRow("quote") << "/home/a\"b/tolvane"
-                               << "\"/home/a\\\\\"b/tolvane\"";
-        QTest::newRow("accent only") << "/home/h\u00e9l\u00e8ne/tolvane"
-                                     << "/home/h\u00e9l\u00e8ne/tolvane";
+        dataRow("plain", "/usr/bin/tolvane", "/usr/bin/tolvane");
+        dataRow("space", "/home/a b/tolvane", "\"/home/a b/tolvane\"");
+        dataRow("dollar", "/home/$x/tolvane", "\"/home/\\\\$x/tolvane\"");
+        dataRow("quote", "/home/a\"b/tolvane", "\"/home/a\\\\\"b/tolvane\"");
+        dataRow("accent only", "/home/h\u00e9l\u00e8ne/tolvane", "/home/h\u00e9l\u00e8ne/tolvane");
     }
     void program_path_is_quoted_for_exec()
     {

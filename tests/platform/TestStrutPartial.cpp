@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "platform/linux/StrutPartial.h"
 
 #include <QtTest>
@@ -19,25 +20,21 @@ private slots:
         QTest::addColumn<Values>("expected");
 
         const QRect single(0, 0, 1280, 1024);
-        QTest::newRow("right edge") << Side::Right << single << 1280 << 146 << 600
-                                    << Values { 0, 146, 0, 0, 0, 0, 0, 599, 0, 0, 0, 0 };
-        QTest::newRow("left edge") << Side::Left << single << 1280 << 146 << 600
-                                   << Values { 146, 0, 0, 0, 0, 599, 0, 0, 0, 0, 0, 0 };
-        QTest::newRow("slid away: the strip left")
-            << Side::Right << single << 1280 << 7 << 600
-            << Values { 0, 7, 0, 0, 0, 0, 0, 599, 0, 0, 0, 0 };
-        QTest::newRow("released") << Side::Right << single << 1280 << 0 << 600 << Values {};
+        dataRow("right edge", Side::Right, single, 1280, 146, 600,
+            Values { 0, 146, 0, 0, 0, 0, 0, 599, 0, 0, 0, 0 });
+        dataRow("left edge", Side::Left, single, 1280, 146, 600,
+            Values { 146, 0, 0, 0, 0, 599, 0, 0, 0, 0, 0, 0 });
+        dataRow("slid away: the strip left", Side::Right, single, 1280, 7, 600,
+            Values { 0, 7, 0, 0, 0, 0, 0, 599, 0, 0, 0, 0 });
+        dataRow("released", Side::Right, single, 1280, 0, 600, Values {});
         // The primary monitor on the left of a second one: the strut counts from the X screen's
         // right edge, across the other monitor.
-        QTest::newRow("right edge of the left monitor")
-            << Side::Right << single << 1280 + 1920 << 146 << 600
-            << Values { 0, 1920 + 146, 0, 0, 0, 0, 0, 599, 0, 0, 0, 0 };
-        QTest::newRow("left edge of the right monitor")
-            << Side::Left << QRect(1920, 0, 1280, 1024) << 1920 + 1280 << 146 << 600
-            << Values { 1920 + 146, 0, 0, 0, 0, 599, 0, 0, 0, 0, 0, 0 };
-        QTest::newRow("device pixels at scale 2")
-            << Side::Right << QRect(0, 0, 2560, 2048) << 2560 << 292 << 1200
-            << Values { 0, 292, 0, 0, 0, 0, 0, 1199, 0, 0, 0, 0 };
+        dataRow("right edge of the left monitor", Side::Right, single, 1280 + 1920, 146, 600,
+            Values { 0, 1920 + 146, 0, 0, 0, 0, 0, 599, 0, 0, 0, 0 });
+        dataRow("left edge of the right monitor", Side::Left, QRect(1920, 0, 1280, 1024),
+            1920 + 1280, 146, 600, Values { 1920 + 146, 0, 0, 0, 0, 599, 0, 0, 0, 0, 0, 0 });
+        dataRow("device pixels at scale 2", Side::Right, QRect(0, 0, 2560, 2048), 2560, 292, 1200,
+            Values { 0, 292, 0, 0, 0, 0, 0, 1199, 0, 0, 0, 0 });
     }
     void strip_reserved_at_an_edge()
     {

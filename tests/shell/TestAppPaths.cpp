@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "shell/AppPaths.h"
 #include "shell/SettingsStore.h"
 
@@ -47,44 +48,20 @@ private slots:
         QTest::addColumn<QString>("dataDir");
         QTest::addColumn<QString>("autostartDir");
 
-        QTest::newRow("build, XDG unset") << "build/src/app"
-                                          << ""
-                                          << ""
-                                          << "build/src/app"
-                                          << "home/.local/share/tolvane"
-                                          << "home/.config/autostart";
-        QTest::newRow("build, XDG set") << "build/src/app"
-                                        << "xdg/data"
-                                        << "xdg/config"
-                                        << "build/src/app"
-                                        << "xdg/data/tolvane"
-                                        << "xdg/config/autostart";
-        QTest::newRow("installed, XDG unset") << "prefix/bin"
-                                              << ""
-                                              << ""
-                                              << "prefix/share/tolvane"
-                                              << "home/.local/share/tolvane"
-                                              << "home/.config/autostart";
-        QTest::newRow("installed, XDG set") << "prefix/bin"
-                                            << "xdg/data"
-                                            << "xdg/config"
-                                            << "prefix/share/tolvane"
-                                            << "xdg/data/tolvane"
-                                            << "xdg/config/autostart";
+        const char* data = "home/.local/share/tolvane";
+        const char* autostart = "home/.config/autostart";
+        dataRow("build, XDG unset", "build/src/app", "", "", "build/src/app", data, autostart);
+        dataRow("build, XDG set", "build/src/app", "xdg/data", "xdg/config", "build/src/app",
+            "xdg/data/tolvane", "xdg/config/autostart");
+        dataRow(
+            "installed, XDG unset", "prefix/bin", "", "", "prefix/share/tolvane", data, autostart);
+        dataRow("installed, XDG set", "prefix/bin", "xdg/data", "xdg/config",
+            "prefix/share/tolvane", "xdg/data/tolvane", "xdg/config/autostart");
         // A relative XDG value is not a base folder: it is ignored as if unset.
-        QTest::newRow("installed, relative XDG ignored") << "prefix/bin"
-                                                         << "@relative/data"
-                                                         << "@relative/config"
-                                                         << "prefix/share/tolvane"
-                                                         << "home/.local/share/tolvane"
-                                                         << "home/.config/autostart";
+        dataRow("installed, relative XDG ignored", "prefix/bin", "@relative/data",
+            "@relative/config", "prefix/share/tolvane", data, autostart);
         // Neither beside it nor installed: the program's folder, as before.
-        QTest::newRow("no shipped files anywhere") << "bare/bin"
-                                                   << ""
-                                                   << ""
-                                                   << "bare/bin"
-                                                   << "home/.local/share/tolvane"
-                                                   << "home/.config/autostart";
+        dataRow("no shipped files anywhere", "bare/bin", "", "", "bare/bin", data, autostart);
     }
     void resolves_program_files_and_user_folders()
     {

@@ -1,6 +1,5 @@
 #include "TestApp.h"
 #include "shell/ClockHands.h"
-#include "shell/ClockText.h"
 #include "shell/frmHorloge.h"
 
 #include <QLabel>
@@ -20,112 +19,97 @@ const QColor kSecond = SkinState::toColor(kSecondSkin);
 class TestClockModule : public QObject {
     Q_OBJECT
 private slots:
-    void hands_at_time_data();
-    void hands_at_time();
-    void angles_round_halves_to_even();
-    void date_text_under_a_french_locale();
-    void long_french_date_fits_beside_the_calendar();
-    void hands_drawn_in_skin_colours_and_kept_on_a_new_dial();
-    void small_form_cuts_below_the_date();
+    void hands_at_time_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QSize>("dial");
+        QTest::addColumn<QList<QPoint>>("tips"); // hour, minute, second
+        const auto row = [](const char* name, QTime time, QSize dial, QList<QPoint> tips) {
+            QTest::newRow(name) << time << dial << tips;
+        };
+        const QSize sq(100, 100);
+        row("00:00:00_straight_up", QTime(0, 0), sq, { { 50, 20 }, { 50, 16 }, { 50, 14 } });
+        row("03:00:00", QTime(3, 0), sq, { { 80, 50 }, { 50, 16 }, { 50, 14 } });
+        row("06:00:00", QTime(6, 0), sq, { { 50, 80 }, { 50, 16 }, { 50, 14 } });
+        row("15:30:00_hour_at_465", QTime(15, 30), sq, { { 78, 57 }, { 50, 84 }, { 50, 14 } });
+        row("10:10:30", QTime(10, 10, 30), sq, { { 25, 32 }, { 80, 34 }, { 50, 86 } });
+        row("23:59_hour_rounds_to_720", QTime(23, 59), sq, { { 50, 20 }, { 46, 16 }, { 50, 14 } });
+        // sin(-30 degrees) * 30 is -15: floating noise must not floor the tip a pixel further.
+        row("02:00_exact_offset_kept", QTime(2, 0), sq, { { 75, 35 }, { 50, 16 }, { 50, 14 } });
+        row("11:00_exact_offset_kept", QTime(11, 0), sq, { { 35, 24 }, { 50, 16 }, { 50, 14 } });
+        row("wide_dial_lengths_from_half_height", QTime(3, 0), QSize(160, 100),
+            { { 110, 50 }, { 80, 16 }, { 80, 14 } });
+        row("tiny_dial_hands_not_backwards", QTime(3, 0), QSize(20, 20),
+            { { 10, 10 }, { 10, 10 }, { 10, 10 } });
+    }
+    void hands_at_time()
+    {
+        QFETCH(QTime, time);
+        QFETCH(QSize, dial);
+        QFETCH(QList<QPoint>, tips);
+        const QPoint centre(dial.width() / 2, dial.height() / 2);
+        const ClockHands expected { { centre, tips[0] }, { centre, tips[1] }, { centre, tips[2] } };
+        QCOMPARE(ClockGeometry::HandsAt(time, dial), expected);
+    }
+
+    void angles_round_halves_to_even()
+    {
+        QCOMPARE(ClockGeometry::HourAngle(0, 1), 0); // 0.5
+        QCOMPARE(ClockGeometry::HourAngle(0, 3), 2); // 1.5
+        QCOMPARE(ClockGeometry::MinuteAngle(0, 5), 0); // 0.5
+        QCOMPARE(ClockGeometry::MinuteAngle(0, 15), 2); // 1.5
+    }
+
+    void long_french_date_fits_beside_the_calendar()
+    {
+        TestApp app(false);
+        app.context.locale = QLocale(QLocale::French, QLocale::France);
+        frmHorloge clock(app.context);
+        app.fakes.clock.current = QDateTime(QDate(2024, 3, 16), QTime(12, 0));
+        clock.DrawClock();
+        const QLabel* date = clock.findChild<QLabel*>(QStringLiteral("labDate"));
+        QCOMPARE(date->text(), QStringLiteral("sam. 16 mars 2024"));
+        QVERIFY(date->fontMetrics().horizontalAdvance(date->text()) <= date->width());
+    }
+
+    void hands_drawn_in_skin_colours_and_kept_on_a_new_dial()
+    {
+        TestApp app(false);
+        app.skin.colorTextDark = kHandSkin;
+        app.skin.colorTextError = kSecondSkin;
+        QTemporaryDir skinDir;
+        QImage plainDial(100, 100, QImage::Format_RGB32);
+        plainDial.fill(kDial);
+        plainDial.save(skinDir.filePath(QStringLiteral("clock.bmp")));
+        SkinImages images(skinDir.path() + QLatin1Char('/'));
+        frmHorloge clock(app.context);
+        clock.applySkin(images);
+        app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(3, 0, 0));
+        clock.DrawClock();
+
+        const QImage face = clock.clockImage();
+        QCOMPARE(face.pixelColor(65, 50), kHand); // hour hand towards 3
+        QCOMPARE(face.pixelColor(65, 51), kHand); // ... wider than one pixel
+        QCOMPARE(face.pixelColor(50, 30), kSecond); // second hand over the minute hand
+        QCOMPARE(face.pixelColor(52, 30), kDial); // ... one pixel wide
+        QCOMPARE(face.pixelColor(50, 10), kDial); // beyond the tips
+        const QLabel* dial = clock.findChild<QLabel*>(QStringLiteral("pictHorloge"));
+        QCOMPARE(dial->pixmap().toImage().convertToFormat(face.format()), face);
+
+        SkinImages again(skinDir.path() + QLatin1Char('/'));
+        clock.applySkin(again);
+        QCOMPARE(clock.clockImage().pixelColor(65, 50), kHand);
+    }
+
+    void small_form_cuts_below_the_date()
+    {
+        TestApp app(false);
+        frmHorloge clock(app.context);
+        clock.setSmall(true);
+        const QWidget* date = clock.findChild<QLabel*>(QStringLiteral("labDate"));
+        QCOMPARE(clock.layoutHeight(), double(date->geometry().bottom() + 2));
+    }
 };
-
-void TestClockModule::hands_at_time_data()
-{
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<QSize>("dial");
-    QTest::addColumn<QList<QPoint>>("tips"); // hour, minute, second
-    const auto row = [](const char* name, QTime time, QSize dial, QList<QPoint> tips) {
-        QTest::newRow(name) << time << dial << tips;
-    };
-    const QSize sq(100, 100);
-    row("00:00:00_straight_up", QTime(0, 0), sq, { { 50, 20 }, { 50, 16 }, { 50, 14 } });
-    row("03:00:00", QTime(3, 0), sq, { { 80, 50 }, { 50, 16 }, { 50, 14 } });
-    row("06:00:00", QTime(6, 0), sq, { { 50, 80 }, { 50, 16 }, { 50, 14 } });
-    row("15:30:00_hour_at_465", QTime(15, 30), sq, { { 78, 57 }, { 50, 84 }, { 50, 14 } });
-    row("10:10:30", QTime(10, 10, 30), sq, { { 25, 32 }, { 80, 34 }, { 50, 86 } });
-    row("23:59_hour_rounds_to_720", QTime(23, 59), sq, { { 50, 20 }, { 46, 16 }, { 50, 14 } });
-    // sin(-30 degrees) * 30 is -15: floating noise must not floor the tip a pixel further.
-    row("02:00_exact_offset_kept", QTime(2, 0), sq, { { 75, 35 }, { 50, 16 }, { 50, 14 } });
-    row("11:00_exact_offset_kept", QTime(11, 0), sq, { { 35, 24 }, { 50, 16 }, { 50, 14 } });
-    row("wide_dial_lengths_from_half_height", QTime(3, 0), QSize(160, 100),
-        { { 110, 50 }, { 80, 16 }, { 80, 14 } });
-    row("tiny_dial_hands_not_backwards", QTime(3, 0), QSize(20, 20),
-        { { 10, 10 }, { 10, 10 }, { 10, 10 } });
-}
-
-void TestClockModule::hands_at_time()
-{
-    QFETCH(QTime, time);
-    QFETCH(QSize, dial);
-    QFETCH(QList<QPoint>, tips);
-    const QPoint centre(dial.width() / 2, dial.height() / 2);
-    const ClockHands expected { { centre, tips[0] }, { centre, tips[1] }, { centre, tips[2] } };
-    QCOMPARE(ClockGeometry::HandsAt(time, dial), expected);
-}
-
-void TestClockModule::angles_round_halves_to_even()
-{
-    QCOMPARE(ClockGeometry::HourAngle(0, 1), 0); // 0.5
-    QCOMPARE(ClockGeometry::HourAngle(0, 3), 2); // 1.5
-    QCOMPARE(ClockGeometry::MinuteAngle(0, 5), 0); // 0.5
-    QCOMPARE(ClockGeometry::MinuteAngle(0, 15), 2); // 1.5
-}
-
-void TestClockModule::date_text_under_a_french_locale()
-{
-    const QLocale french(QLocale::French, QLocale::France);
-    QCOMPARE(ClockText::DateText(QDate(2005, 3, 7), french), QStringLiteral("lun. 7 mars 2005"));
-}
-
-void TestClockModule::long_french_date_fits_beside_the_calendar()
-{
-    TestApp app(false);
-    app.context.locale = QLocale(QLocale::French, QLocale::France);
-    frmHorloge clock(app.context);
-    app.fakes.clock.current = QDateTime(QDate(2024, 3, 16), QTime(12, 0));
-    clock.DrawClock();
-    const QLabel* date = clock.findChild<QLabel*>(QStringLiteral("labDate"));
-    QCOMPARE(date->text(), QStringLiteral("sam. 16 mars 2024"));
-    QVERIFY(date->fontMetrics().horizontalAdvance(date->text()) <= date->width());
-}
-
-void TestClockModule::hands_drawn_in_skin_colours_and_kept_on_a_new_dial()
-{
-    TestApp app(false);
-    app.skin.colorTextDark = kHandSkin;
-    app.skin.colorTextError = kSecondSkin;
-    QTemporaryDir skinDir;
-    QImage plainDial(100, 100, QImage::Format_RGB32);
-    plainDial.fill(kDial);
-    plainDial.save(skinDir.filePath(QStringLiteral("clock.bmp")));
-    SkinImages images(skinDir.path() + QLatin1Char('/'));
-    frmHorloge clock(app.context);
-    clock.applySkin(images);
-    app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(3, 0, 0));
-    clock.DrawClock();
-
-    const QImage face = clock.clockImage();
-    QCOMPARE(face.pixelColor(65, 50), kHand); // hour hand towards 3
-    QCOMPARE(face.pixelColor(65, 51), kHand); // ... wider than one pixel
-    QCOMPARE(face.pixelColor(50, 30), kSecond); // second hand over the minute hand
-    QCOMPARE(face.pixelColor(52, 30), kDial); // ... one pixel wide
-    QCOMPARE(face.pixelColor(50, 10), kDial); // beyond the tips
-    const QLabel* dial = clock.findChild<QLabel*>(QStringLiteral("pictHorloge"));
-    QCOMPARE(dial->pixmap().toImage().convertToFormat(face.format()), face);
-
-    SkinImages again(skinDir.path() + QLatin1Char('/'));
-    clock.applySkin(again);
-    QCOMPARE(clock.clockImage().pixelColor(65, 50), kHand);
-}
-
-void TestClockModule::small_form_cuts_below_the_date()
-{
-    TestApp app(false);
-    frmHorloge clock(app.context);
-    clock.setSmall(true);
-    const QWidget* date = clock.findChild<QLabel*>(QStringLiteral("labDate"));
-    QCOMPARE(clock.layoutHeight(), double(date->geometry().bottom() + 2));
-}
 
 QTEST_MAIN(TestClockModule)
 #include "TestClockModule.moc"

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "shell/DataMigration.h"
 
 #include <QDir>
@@ -11,29 +12,16 @@
 class TestDataMigration : public QObject {
     Q_OBJECT
 
-    static void write(const QString& path, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     // Beside the program: every data file, each holding its own name, and two notes.
     static void fillOldFolder(const QString& dir)
     {
         for (const QString& name : DataMigration::DataFileNames()) {
             if (name != QLatin1String("pensebete"))
-                write(dir + u'/' + name, name.toUtf8() + "\r\n");
+                writeBytes(dir + u'/' + name, name.toUtf8() + "\r\n");
         }
-        write(dir + QStringLiteral("/pensebete/1.txt"), "premi\xe8re note");
-        write(dir + QStringLiteral("/pensebete/2.txt"), "seconde note");
-        write(dir + QStringLiteral("/tolvane"), "the program stays");
+        writeBytes(dir + QStringLiteral("/pensebete/1.txt"), "premi\xe8re note");
+        writeBytes(dir + QStringLiteral("/pensebete/2.txt"), "seconde note");
+        writeBytes(dir + QStringLiteral("/tolvane"), "the program stays");
     }
 
     // Refuses every rename, as between two file systems.
@@ -60,11 +48,11 @@ private slots:
         for (const QString& name : DataMigration::DataFileNames()) {
             QVERIFY2(!QFileInfo::exists(program.filePath(name)), qPrintable(name));
             if (name != QLatin1String("pensebete"))
-                QCOMPARE(read(data.filePath(name)), name.toUtf8() + "\r\n");
+                QCOMPARE(readBytes(data.filePath(name)), name.toUtf8() + "\r\n");
         }
-        QCOMPARE(read(data.filePath(QStringLiteral("pensebete/1.txt"))), "premi\xe8re note");
-        QCOMPARE(read(data.filePath(QStringLiteral("pensebete/2.txt"))), "seconde note");
-        QCOMPARE(read(program.filePath(QStringLiteral("tolvane"))), "the program stays");
+        QCOMPARE(readBytes(data.filePath(QStringLiteral("pensebete/1.txt"))), "premi\xe8re note");
+        QCOMPARE(readBytes(data.filePath(QStringLiteral("pensebete/2.txt"))), "seconde note");
+        QCOMPARE(readBytes(program.filePath(QStringLiteral("tolvane"))), "the program stays");
         QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
             DataMigration::DataFileNames().size()); // no staging copy left behind
 
@@ -77,23 +65,23 @@ private slots:
     {
         QTemporaryDir program, data;
         fillOldFolder(program.path());
-        write(data.filePath(QStringLiteral("tolvane_EmailAccounts.dat")), "newer accounts");
-        write(data.filePath(QStringLiteral("pensebete/1.txt")), "newer note");
+        writeBytes(data.filePath(QStringLiteral("tolvane_EmailAccounts.dat")), "newer accounts");
+        writeBytes(data.filePath(QStringLiteral("pensebete/1.txt")), "newer note");
 
         const auto result = DataMigration::MoveOldDataFiles(program.path(), data.path());
 
         QCOMPARE(result.keptBeside,
             QStringList(
                 { QStringLiteral("tolvane_EmailAccounts.dat"), QStringLiteral("pensebete") }));
-        QCOMPARE(
-            read(data.filePath(QStringLiteral("tolvane_EmailAccounts.dat"))), "newer accounts");
-        QCOMPARE(read(data.filePath(QStringLiteral("pensebete/1.txt"))), "newer note");
+        QCOMPARE(readBytes(data.filePath(QStringLiteral("tolvane_EmailAccounts.dat"))),
+            "newer accounts");
+        QCOMPARE(readBytes(data.filePath(QStringLiteral("pensebete/1.txt"))), "newer note");
         QVERIFY(!QFileInfo::exists(data.filePath(QStringLiteral("pensebete/2.txt"))));
         // What was not moved stays where it was, whole.
-        QCOMPARE(read(program.filePath(QStringLiteral("tolvane_EmailAccounts.dat"))),
+        QCOMPARE(readBytes(program.filePath(QStringLiteral("tolvane_EmailAccounts.dat"))),
             "tolvane_EmailAccounts.dat\r\n");
-        QCOMPARE(read(program.filePath(QStringLiteral("pensebete/2.txt"))), "seconde note");
-        QCOMPARE(read(data.filePath(QStringLiteral("tolvane_FavInternet.dat"))),
+        QCOMPARE(readBytes(program.filePath(QStringLiteral("pensebete/2.txt"))), "seconde note");
+        QCOMPARE(readBytes(data.filePath(QStringLiteral("tolvane_FavInternet.dat"))),
             "tolvane_FavInternet.dat\r\n");
     }
 
@@ -110,8 +98,9 @@ private slots:
 
         QCOMPARE(result.failed, QStringList { QStringLiteral("pensebete") });
         QCOMPARE(result.moved.size(), DataMigration::DataFileNames().size() - 1);
-        QCOMPARE(read(program.filePath(QStringLiteral("pensebete/1.txt"))), "premi\xe8re note");
-        QCOMPARE(read(program.filePath(QStringLiteral("pensebete/2.txt"))), "seconde note");
+        QCOMPARE(
+            readBytes(program.filePath(QStringLiteral("pensebete/1.txt"))), "premi\xe8re note");
+        QCOMPARE(readBytes(program.filePath(QStringLiteral("pensebete/2.txt"))), "seconde note");
         QVERIFY(!QFileInfo::exists(data.filePath(QStringLiteral("pensebete"))));
         QVERIFY(!QFileInfo::exists(data.filePath(QStringLiteral("pensebete.moving"))));
     }
@@ -122,7 +111,7 @@ private slots:
         fillOldFolder(program.path());
         const auto result = DataMigration::MoveOldDataFiles(program.path(), program.path());
         QVERIFY(result.moved.isEmpty() && result.failed.isEmpty());
-        QCOMPARE(read(program.filePath(QStringLiteral("tolvane_FavWindows.dat"))),
+        QCOMPARE(readBytes(program.filePath(QStringLiteral("tolvane_FavWindows.dat"))),
             "tolvane_FavWindows.dat\r\n");
     }
 };

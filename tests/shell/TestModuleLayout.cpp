@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "shell/ModuleLayout.h"
 
 #include <QtTest>
@@ -31,41 +32,36 @@ private slots:
             { kBandePassante, { true, 140 } },
             { kPenseBete, { true, 46 } },
         };
-        QTest::newRow("no known names: bottom strip below the title and one gap")
-            << "Nothing;photo;" << all << 2 << QStringList() << 21;
-        QTest::newRow("photo then clock: one pixel after the photo, the gap after the clock")
-            << "Photo;Horloge;Favoris" << all << 10
-            << QStringList { "Photo@29", "Horloge@140", "Favoris@311" } << 421;
+        dataRow("no known names: bottom strip below the title and one gap", "Nothing;photo;", all,
+            2, QStringList(), 21);
+        dataRow("photo then clock: one pixel after the photo, the gap after the clock",
+            "Photo;Horloge;Favoris", all, 10,
+            QStringList { "Photo@29", "Horloge@140", "Favoris@311" }, 421);
         Inputs clockOff = all;
         clockOff[kHorloge].shown = false;
-        QTest::newRow("a module switched off leaves no gap")
-            << "Horloge;Favoris" << clockOff << 2 << QStringList { "Favoris@21" } << 123;
-        QTest::newRow("a name listed twice is placed twice")
-            << "Favoris;M\u00e9t\u00e9o;Favoris" << all << 2
-            << QStringList { "Favoris@21", QStringLiteral("M\u00e9t\u00e9o@123"), "Favoris@280" }
-            << 382;
-        QTest::newRow("trailing separator and empty names are skipped")
-            << ";Pense-B\u00eate;;" << all << 2
-            << QStringList { QStringLiteral("Pense-B\u00eate@21") } << 69;
-        QTest::newRow("names compare exactly")
-            << "meteo;Meteo;M\u00c9T\u00c9O" << all << 2 << QStringList() << 21;
+        dataRow("a module switched off leaves no gap", "Horloge;Favoris", clockOff, 2,
+            QStringList { "Favoris@21" }, 123);
+        dataRow("a name listed twice is placed twice", "Favoris;M\u00e9t\u00e9o;Favoris", all, 2,
+            QStringList { "Favoris@21", QStringLiteral("M\u00e9t\u00e9o@123"), "Favoris@280" },
+            382);
+        dataRow("trailing separator and empty names are skipped", ";Pense-B\u00eate;;", all, 2,
+            QStringList { QStringLiteral("Pense-B\u00eate@21") }, 69);
+        dataRow("names compare exactly", "meteo;Meteo;M\u00c9T\u00c9O", all, 2, QStringList(), 21);
         Inputs fractional = { { kHorloge, { true, 10.5 } }, { kMeteo, { true, 10.5 } } };
-        QTest::newRow("running position rounds halves to even")
-            << QStringLiteral("Horloge;M\u00e9t\u00e9o") << fractional << 0
-            << QStringList { "Horloge@19", QStringLiteral("M\u00e9t\u00e9o@30") } << 40;
+        dataRow("running position rounds halves to even", "Horloge;M\u00e9t\u00e9o", fractional, 0,
+            QStringList { "Horloge@19", QStringLiteral("M\u00e9t\u00e9o@30") }, 40);
     }
     void arrange()
     {
         QFETCH(QString, order);
         QFETCH(Inputs, modules);
         QFETCH(int, gap);
-        QFETCH(QStringList, expected);
         QFETCH(int, bottomTop);
         const Result result = Arrange(order, modules, 19, gap, 12);
         QStringList placed;
         for (const Placement& p : result.placements)
             placed << QStringLiteral("%1@%2").arg(p.id).arg(p.top);
-        QCOMPARE(placed, expected);
+        QTEST(placed, "expected");
         QCOMPARE(result.bottomStripTop, bottomTop);
         QCOMPARE(result.windowHeight, bottomTop + 12 + 1);
     }
@@ -82,10 +78,10 @@ private slots:
     {
         QTest::addColumn<int>("gap");
         QTest::addColumn<double>("height");
-        QTest::newRow("largest gap") << std::numeric_limits<int>::max() << 100.0;
-        QTest::newRow("smallest gap") << std::numeric_limits<int>::min() << 100.0;
-        QTest::newRow("huge module") << 2 << 1e300;
-        QTest::newRow("negative module") << 2 << -1e300;
+        dataRow("largest gap", std::numeric_limits<int>::max(), 100.0);
+        dataRow("smallest gap", std::numeric_limits<int>::min(), 100.0);
+        dataRow("huge module", 2, 1e300);
+        dataRow("negative module", 2, -1e300);
     }
     void extreme_gaps_and_heights_never_overflow()
     {

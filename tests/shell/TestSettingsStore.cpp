@@ -1,4 +1,5 @@
 #include "ChildLimits.h"
+#include "TestFiles.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 
@@ -60,11 +61,9 @@ private slots:
         QTemporaryDir dir;
         SettingsStore store(dir.path());
         store.save(Keys::Position, QStringLiteral("1"));
-        QFile file(store.filePath(QStringLiteral("Tolvane")));
-        QCOMPARE(file.fileName(), dir.path() + QStringLiteral("/tolvane.ini"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[Options]\nPosition=1\n"));
-        QCOMPARE(file.permissions() & 0x0077, QFileDevice::Permissions());
+        const QString file = dir.path() + QStringLiteral("/tolvane.ini");
+        QCOMPARE(readBytes(file), QByteArray("[Options]\nPosition=1\n"));
+        QCOMPARE(QFile::permissions(file) & 0x0077, QFileDevice::Permissions());
     }
 
     void hand_edits_are_seen_at_once()
@@ -73,10 +72,8 @@ private slots:
         SettingsStore store(dir.path());
         store.save(Keys::Position, QStringLiteral("1"));
         QCOMPARE(store.value(Keys::Position), QStringLiteral("1"));
-        QFile file(store.filePath(QStringLiteral("Tolvane")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("; edited by hand\n[options]\n  position =  0 \nSkin=givre\n");
-        file.close();
+        writeBytes(store.filePath(QStringLiteral("Tolvane")),
+            "; edited by hand\n[options]\n  position =  0 \nSkin=givre\n");
         QCOMPARE(store.value(Keys::Position), QStringLiteral("0"));
         QCOMPARE(store.value(Keys::Skin), QStringLiteral("givre"));
     }
@@ -85,14 +82,11 @@ private slots:
     {
         QTemporaryDir dir;
         SettingsStore store(dir.path());
-        QFile file(store.filePath(QStringLiteral("Tolvane")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Options]\nskin=givre\nCity=12\n");
-        file.close();
+        const QString file = store.filePath(QStringLiteral("Tolvane"));
+        writeBytes(file, "[Options]\nskin=givre\nCity=12\n");
         QVERIFY(store.save({ { &Keys::Position, QStringLiteral("1") },
             { &Keys::Skin, QStringLiteral("default") } }));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[Options]\nskin=default\nCity=12\nPosition=1\n"));
+        QCOMPARE(readBytes(file), QByteArray("[Options]\nskin=default\nCity=12\nPosition=1\n"));
     }
 
     void full_disk_fails_the_save_and_keeps_the_old_file()
@@ -100,15 +94,12 @@ private slots:
         QTemporaryDir dir;
         SettingsStore store(dir.path());
         QVERIFY(store.save(Keys::Position, QStringLiteral("1")));
-        QFile file(store.filePath(QStringLiteral("Tolvane")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
+        const QString file = store.filePath(QStringLiteral("Tolvane"));
+        const QByteArray before = readBytes(file);
         // Less than Qt's write buffer: the failure only shows when the buffer is flushed.
         const QString longValue(3000, u'v');
         QCOMPARE(runWithFileSizeLimit(1024, [&] { return store.save(Keys::Photo, longValue); }), 0);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
+        QCOMPARE(readBytes(file), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
@@ -116,18 +107,16 @@ private slots:
     {
         QTemporaryDir dir;
         SettingsStore store(dir.path());
-        QFile file(store.filePath(QStringLiteral("Tolvane")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\xEF\xBB\xBF[Options]\r\nCity=Orl\xE9"
-                   "ans\r\nPhoto=caf\xC3\xA9.jpg\r\n");
-        file.close();
+        const QString file = store.filePath(QStringLiteral("Tolvane"));
+        writeBytes(file,
+            "\xEF\xBB\xBF[Options]\r\nCity=Orl\xE9"
+            "ans\r\nPhoto=caf\xC3\xA9.jpg\r\n");
         QCOMPARE(store.value(Keys::City), QStringLiteral("Orl\u00E9ans"));
         QVERIFY(store.save(Keys::Position, QStringLiteral("0")));
         SettingsStore reader(dir.path());
         QCOMPARE(reader.value(Keys::City), QStringLiteral("Orl\u00E9ans"));
         QCOMPARE(reader.value(Keys::Photo), QStringLiteral("caf\u00E9.jpg"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(!file.readAll().contains("\xEF\xBF\xBD"));
+        QVERIFY(!readBytes(file).contains("\xEF\xBF\xBD"));
     }
 
     void start_up_removes_stale_copies_and_makes_the_folder_private()
@@ -144,11 +133,10 @@ private slots:
         struct stat info { };
         QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
         QCOMPARE(info.st_mode & 07777, mode_t(0700));
-        QFile stale(folder + QStringLiteral("/tolvane.ini.Ab12Cd"));
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.close();
+        const QString stale = folder + QStringLiteral("/tolvane.ini.Ab12Cd");
+        writeBytes(stale, {});
         SettingsStore again(folder);
-        QVERIFY(!stale.exists());
+        QVERIFY(!QFile::exists(stale));
         QCOMPARE(again.value(Keys::Position), QStringLiteral("1"));
     }
 };

@@ -92,29 +92,22 @@ public:
     void play(const QString& wavePath) override { played.append(wavePath); }
 };
 
-class RecordingSessionStart : public SessionStart {
+class FakeSessionStart : public SessionStart {
 public:
     bool enabled = false;
-    QList<bool> requests;
     bool setEnabled(bool on) override
     {
-        requests.append(on);
         enabled = on;
         return true;
     }
     bool isEnabled() const override { return enabled; }
 };
 
-class RecordingScreenEdge : public ScreenEdge {
+// The dock and its reserved strip are read back from a real X server (tests/desktop).
+class QuietScreenEdge : public ScreenEdge {
 public:
-    struct Reservation {
-        Side side;
-        int width;
-    };
-    int docked = 0;
-    QList<Reservation> reservations;
-    void makeDock(QWindow*) override { ++docked; }
-    void reserve(QWindow*, Side side, int width) override { reservations.append({ side, width }); }
+    void makeDock(QWindow*) override { }
+    void reserve(QWindow*, Side, int) override { }
 };
 
 // System figures set by the test; monitor tests that need real parsing use the Linux readers over
@@ -178,8 +171,8 @@ struct FakePlatform {
     FakeDisks disks;
     FakeInterfaces interfaces;
     FakeHosts hosts;
-    RecordingSessionStart sessionStart;
-    RecordingScreenEdge screenEdge;
+    FakeSessionStart sessionStart;
+    QuietScreenEdge screenEdge;
 
     Platform services()
     {

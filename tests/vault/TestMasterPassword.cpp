@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "ReferenceRC4.h"
 #include "TestApp.h"
 #include "common/Cp1252.h"
@@ -73,53 +74,22 @@ private slots:
         const QString wrong = PasswordCheck::wrongPasswordText();
         const QString invalid = PasswordCheck::invalidPasswordText();
         const QString mismatch = PasswordCheck::confirmationMismatchText();
-        QTest::newRow("first password created") << ""
-                                                << ""
-                                                << "abc"
-                                                << "abc" << true << "" << false << "abc" << true;
-        QTest::newRow("first password, confirmation differs")
-            << ""
-            << ""
-            << "abc"
-            << "abd" << false << mismatch << true << "" << false;
-        QTest::newRow("first password, confirmation empty")
-            << ""
-            << ""
-            << "abc"
-            << "" << false << invalid << true << "" << false;
-        QTest::newRow("first password, both empty")
-            << ""
-            << ""
-            << ""
-            << "" << false << invalid << true << "" << false;
-        QTest::newRow("stored, current empty") << "pw"
-                                               << ""
-                                               << "x"
-                                               << "x" << false << invalid << true << "pw" << false;
-        QTest::newRow("stored, current wrong") << "pw"
-                                               << "pW"
-                                               << "x"
-                                               << "x" << false << wrong << true << "pw" << false;
-        QTest::newRow("stored, right, no new password")
-            << "pw"
-            << "pw"
-            << ""
-            << "" << true << "" << false << "pw" << false;
-        QTest::newRow("stored, right, one new field only")
-            << "pw"
-            << "pw"
-            << "x"
-            << "" << true << "" << false << "pw" << false;
-        QTest::newRow("stored, right, changed")
-            << "pw"
-            << "pw"
-            << "n\u00E9w"
-            << "n\u00E9w" << true << "" << false << "n\u00E9w" << true;
-        QTest::newRow("stored, right, new ones differ: opens unchanged")
-            << "pw"
-            << "pw"
-            << "x"
-            << "y" << true << mismatch << false << "pw" << false;
+        // stored, current, fresh, confirmation; opens, message, cleared, stored after, changed
+        dataRow("first password created", "", "", "abc", "abc", true, "", false, "abc", true);
+        dataRow("first password, confirmation differs", "", "", "abc", "abd", false, mismatch, true,
+            "", false);
+        dataRow("first password, confirmation empty", "", "", "abc", "", false, invalid, true, "",
+            false);
+        dataRow("first password, both empty", "", "", "", "", false, invalid, true, "", false);
+        dataRow("stored, current empty", "pw", "", "x", "x", false, invalid, true, "pw", false);
+        dataRow("stored, current wrong", "pw", "pW", "x", "x", false, wrong, true, "pw", false);
+        dataRow("stored, right, no new password", "pw", "pw", "", "", true, "", false, "pw", false);
+        dataRow(
+            "stored, right, one new field only", "pw", "pw", "x", "", true, "", false, "pw", false);
+        dataRow("stored, right, changed", "pw", "pw", "n\u00E9w", "n\u00E9w", true, "", false,
+            "n\u00E9w", true);
+        dataRow("stored, right, new ones differ: opens unchanged", "pw", "pw", "x", "y", true,
+            mismatch, false, "pw", false);
     }
     void validation_outcomes()
     {

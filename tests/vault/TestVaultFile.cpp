@@ -1,4 +1,6 @@
+#include "DataRow.h"
 #include "ReferenceRC4.h"
+#include "TestFiles.h"
 #include "vault/VaultFile.h"
 
 #include <QDir>
@@ -20,16 +22,8 @@ class TestVaultFile : public QObject {
 
     QTemporaryDir m_dir;
     QString path() const { return m_dir.filePath(VaultFile::fileName()); }
-    void put(const QByteArray& bytes)
-    {
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QByteArray onDisk() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void put(const QByteArray& bytes) { writeBytes(path(), bytes); }
+    QByteArray onDisk() const { return readBytes(path()); }
 
 private slots:
     void init() { QFile::remove(path()); }
@@ -38,15 +32,15 @@ private slots:
     {
         QTest::addColumn<VaultRows>("rows");
         QTest::addColumn<QStringList>("plainLines");
-        QTest::newRow("no rows: the password line alone") << VaultRows() << QStringList();
-        QTest::newRow("trailing empty fields keep their separators")
-            << VaultRows { row("Banque", "1234") } << QStringList { "Banque;1234;;;" };
-        QTest::newRow("two rows, one description, list order")
-            << VaultRows { row("Site", "a", "b", "c", "d"), row("Site", "e") }
-            << QStringList { "Site;a;b;c;d", "Site;e;;;" };
-        QTest::newRow("accents and an empty row")
-            << VaultRows { row("\u00E9t\u00E9", "\u00E0 la cl\u00E9"), row({}) }
-            << QStringList { "\u00E9t\u00E9;\u00E0 la cl\u00E9;;;", ";;;;" };
+        dataRow("no rows: the password line alone", VaultRows(), QStringList());
+        dataRow("trailing empty fields keep their separators", VaultRows { row("Banque", "1234") },
+            QStringList { "Banque;1234;;;" });
+        dataRow("two rows, one description, list order",
+            VaultRows { row("Site", "a", "b", "c", "d"), row("Site", "e") },
+            QStringList { "Site;a;b;c;d", "Site;e;;;" });
+        dataRow("accents and an empty row",
+            VaultRows { row("\u00E9t\u00E9", "\u00E0 la cl\u00E9"), row({}) },
+            QStringList { "\u00E9t\u00E9;\u00E0 la cl\u00E9;;;", ";;;;" });
     }
     void written_file_deciphers_line_by_line_with_an_independent_rc4()
     {
@@ -71,27 +65,25 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<VaultRows>("rows");
         const QByteArray pass = ReferenceRC4::encipherFile({ "[PASS];abc" });
-        QTest::newRow("rows, blank lines and LF-only ends")
-            << pass + "\r\n  \r\n"
+        dataRow("rows, blank lines and LF-only ends",
+            pass + "\r\n \r\n"
                 + ReferenceRC4::encipherFile({ "Mail;jo;s3cret", "x;1;2;3;4;5;6" })
-                      .replace("\r", "")
-            << "abc" << int(Status::Read)
-            << VaultRows { row("Mail", "jo", "s3cret"), row("x", "1", "2", "3", "4") };
-        QTest::newRow("malformed hexadecimal line is an empty row")
-            << pass + "1FF;41;\r\n" + ReferenceRC4::encipherFile({ "B" }) << "abc"
-            << int(Status::Read) << VaultRows { row({}), row("B") };
-        QTest::newRow("wrong master password shows no rows")
-            << pass + ReferenceRC4::encipherFile({ "R" }) << "abd" << int(Status::WrongPassword)
-            << VaultRows();
-        QTest::newRow("a prefix of the password is wrong too")
-            << pass + ReferenceRC4::encipherFile({ "R" }) << "ab" << int(Status::WrongPassword)
-            << VaultRows();
-        QTest::newRow("a later [PASS] line is a row")
-            << pass + ReferenceRC4::encipherFile({ "[PASS];autre" }) << "abc" << int(Status::Read)
-            << VaultRows { row("[PASS]", "autre") };
-        QTest::newRow("empty file") << QByteArray() << "abc" << int(Status::Read) << VaultRows();
-        QTest::newRow("no password line") << ReferenceRC4::encipherFile({ "Seul;x" }) << "abc"
-                                          << int(Status::Read) << VaultRows { row("Seul", "x") };
+                      .replace("\r", ""),
+            "abc", int(Status::Read),
+            VaultRows { row("Mail", "jo", "s3cret"), row("x", "1", "2", "3", "4") });
+        dataRow("malformed hexadecimal line is an empty row",
+            pass + "1FF;41;\r\n" + ReferenceRC4::encipherFile({ "B" }), "abc", int(Status::Read),
+            VaultRows { row({}), row("B") });
+        dataRow("wrong master password shows no rows", pass + ReferenceRC4::encipherFile({ "R" }),
+            "abd", int(Status::WrongPassword), VaultRows());
+        dataRow("a prefix of the password is wrong too", pass + ReferenceRC4::encipherFile({ "R" }),
+            "ab", int(Status::WrongPassword), VaultRows());
+        dataRow("a later [PASS] line is a row",
+            pass + ReferenceRC4::encipherFile({ "[PASS];autre" }), "abc", int(Status::Read),
+            VaultRows { row("[PASS]", "autre") });
+        dataRow("empty file", QByteArray(), "abc", int(Status::Read), VaultRows());
+        dataRow("no password line", ReferenceRC4::encipherFile({ "Seul;x" }), "abc",
+            int(Status::Read), VaultRows { row("Seul", "x") });
     }
     void file_built_apart_is_read()
     {

@@ -1,53 +1,24 @@
 #pragma once
 
+#include "Controls.h"
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "vault/VaultFile.h"
 #include "vault/VaultWindows.h"
 #include "vault/frmGetPassword.h"
 #include "vault/frmPasswords.h"
 
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTreeWidget>
 
-// The vault windows as the bar opens them, with helpers to click and type by control name.
+// The vault windows as the bar opens them.
 struct VaultFixture {
     TestApp app { false };
     QWidget owner;
     VaultWindows windows { app.context, &owner };
 
     QString vaultPath() const { return app.context.dataPath(VaultFile::fileName()); }
-    QByteArray fileBytes() const
-    {
-        QFile file(vaultPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    void putFile(const QByteArray& bytes) const
-    {
-        QFile file(vaultPath());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-
-    template <typename T = QWidget> static T* control(const QWidget* window, const char* name)
-    {
-        T* widget = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    static void click(const QWidget* window, const char* name)
-    {
-        QWidget* widget = control(window, name);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-    static void type(const QWidget* window, const char* name, const QString& text)
-    {
-        auto* box = control<QLineEdit>(window, name);
-        box->clear();
-        QTest::keyClicks(box, text);
-    }
+    QByteArray fileBytes() const { return readBytes(vaultPath()); }
+    void putFile(const QByteArray& bytes) const { writeBytes(vaultPath(), bytes); }
 
     // Opens the dialog, gives the passwords and validates; the vault window when it opened.
     frmPasswords* unlock(

@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "TestApp.h"
 #include "app/frmTolvane.h"
 #include "favorites/frmFavoris.h"
@@ -15,21 +16,7 @@
 class TestOptionsOnBar : public QObject {
     Q_OBJECT
 
-    static void clickConfig(frmTolvane& bar)
-    {
-        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictConfig")), Qt::LeftButton);
-    }
-    template <typename T> static T* find(QWidget* window, const char* name)
-    {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    static void click(QWidget* window, const char* name)
-    {
-        QTest::mouseClick(find<QPushButton>(window, name), Qt::LeftButton);
-    }
+    static void clickConfig(frmTolvane& bar) { click(&bar, "pictConfig"); }
 
 private slots:
     void config_picture_opens_one_dialog_and_the_flag_follows_it()
@@ -42,7 +29,7 @@ private slots:
         QPointer<frmOptions> first = bar.options();
         QVERIFY(first);
         QVERIFY(bar.optionsOpen());
-        auto* favoris = find<frmFavoris>(&bar, "frmFavoris");
+        auto* favoris = control<frmFavoris>(&bar, "frmFavoris");
         QVERIFY(favoris->logic().optionsOpen());
         clickConfig(bar);
         QCOMPARE(bar.options(), first.data());
@@ -59,8 +46,8 @@ private slots:
         app.settings->save(Keys::SortModules, QStringLiteral("Photo;Horloge;Favoris"));
         frmTolvane bar(app.context);
         bar.InitBar();
-        QWidget* photo = find<QWidget>(&bar, "frmPhoto");
-        QWidget* clock = find<QWidget>(&bar, "frmHorloge");
+        QWidget* photo = control<QWidget>(&bar, "frmPhoto");
+        QWidget* clock = control<QWidget>(&bar, "frmHorloge");
         QVERIFY(photo->y() < clock->y());
         QCOMPARE(bar.x(), 1280 - 146);
         QVERIFY(app.skin.folder.endsWith(QStringLiteral("/default/")));
@@ -68,28 +55,28 @@ private slots:
         clickConfig(bar);
         frmOptions* dialog = bar.options();
         click(dialog, "cmdModules");
-        find<QAbstractButton>(dialog, "chkEmails")->click();
+        control<QAbstractButton>(dialog, "chkEmails")->click();
         click(dialog, "cmdAffichage");
-        find<QComboBox>(dialog, "cmbPosition")->setCurrentIndex(1);
-        auto* themes = find<QComboBox>(dialog, "cmbTheme");
+        control<QComboBox>(dialog, "cmbPosition")->setCurrentIndex(1);
+        auto* themes = control<QComboBox>(dialog, "cmbTheme");
         themes->setCurrentIndex(themes->findText(QStringLiteral("givre")));
         emit themes->textActivated(themes->currentText());
         click(dialog, "cmdOrderAffichage");
-        auto* order = find<QTreeWidget>(dialog, "lvSortModules");
+        auto* order = control<QTreeWidget>(dialog, "lvSortModules");
         order->topLevelItem(1)->setSelected(true);
         click(dialog, "cmdOrderModUp");
         click(dialog, "cmdEmails");
         click(dialog, "cmdAdd");
-        find<QLineEdit>(dialog, "txtEmailName")->setText(QStringLiteral("Maison"));
+        control<QLineEdit>(dialog, "txtEmailName")->setText(QStringLiteral("Maison"));
         click(dialog, "cmdOK");
         click(dialog, "cmdSave");
 
         QVERIFY(!bar.optionsOpen());
-        QVERIFY(!find<frmFavoris>(&bar, "frmFavoris")->logic().optionsOpen());
+        QVERIFY(!control<frmFavoris>(&bar, "frmFavoris")->logic().optionsOpen());
         QCOMPARE(bar.x(), 0);
         QVERIFY(app.skin.folder.endsWith(QStringLiteral("/givre/")));
         QVERIFY(clock->y() < photo->y());
-        auto* mail = find<frmemail>(&bar, "frmemail");
+        auto* mail = control<frmemail>(&bar, "frmemail");
         QVERIFY(!mail->isHidden());
         QCOMPARE(mail->NbEmailAccounts(), 1);
     }
@@ -104,12 +91,12 @@ private slots:
             nullptr);
         frmTolvane bar(app.context);
         bar.InitBar();
-        auto* shown = find<QTreeWidget>(&bar, "lvWindows");
+        auto* shown = control<QTreeWidget>(&bar, "lvWindows");
         QCOMPARE(shown->topLevelItemCount(), 3);
         clickConfig(bar);
         frmOptions* dialog = bar.options();
         click(dialog, "cmdFavWindows");
-        auto* rows = find<QTreeWidget>(dialog, "lvFavWin");
+        auto* rows = control<QTreeWidget>(dialog, "lvFavWin");
         rows->setCurrentItem(rows->topLevelItem(0));
         click(dialog, "cmdSupprimerFavWin");
         QCOMPARE(shown->topLevelItemCount(), 2);

@@ -1,4 +1,6 @@
+#include "DataRow.h"
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "shell/SettingsKeys.h"
 
 #include <QDir>
@@ -7,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Skins come from the program's skins/ folder and from the user's own skins folder.
-class TestSkinFolders : public QObject {
+// A skin's colours and pictures, from the program's skins/ folder or the user's own.
+class TestSkin : public QObject {
     Q_OBJECT
 
     static void makeSkin(const QString& root, const QString& name)
@@ -24,27 +26,12 @@ private slots:
         QTest::addColumn<QString>("expectedRoot"); // "app" or "user"
         QTest::addColumn<QString>("expectedName");
 
-        QTest::newRow("shipped skin") << "givre"
-                                      << "perso"
-                                      << "app"
-                                      << "givre";
-        QTest::newRow("user's own skin") << "perso"
-                                         << "perso"
-                                         << "user"
-                                         << "perso";
+        dataRow("shipped skin", "givre", "perso", "app", "givre");
+        dataRow("user's own skin", "perso", "perso", "user", "perso");
         // A user's copy of a shipped skin is the one used, so it can be retouched.
-        QTest::newRow("user's copy wins") << "default"
-                                          << "default"
-                                          << "user"
-                                          << "default";
-        QTest::newRow("unknown skin points at the program's folder") << "absent"
-                                                                     << ""
-                                                                     << "app"
-                                                                     << "absent";
-        QTest::newRow("setting unset means default") << ""
-                                                     << ""
-                                                     << "app"
-                                                     << "default";
+        dataRow("user's copy wins", "default", "default", "user", "default");
+        dataRow("unknown skin points at the program's folder", "absent", "", "app", "absent");
+        dataRow("setting unset means default", "", "", "app", "default");
     }
     void folder_of_a_skin()
     {
@@ -107,7 +94,62 @@ private slots:
         // Either way the control keeps the picture's size in the skin's own pixels.
         QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(16, 16));
     }
+
+    void colour_values_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("parsed");
+        QTest::addColumn<quint32>("expected");
+        QTest::newRow("red") << "255|0|0" << true << quint32(255);
+        QTest::newRow("white") << "255|255|255" << true << quint32(0xFFFFFF);
+        QTest::newRow("blue is the high byte") << "0|0|1" << true << quint32(65536);
+        QTest::newRow("component over 255 clamps") << "300|0|0" << true << quint32(255);
+        QTest::newRow("two parts keep the old colour") << "1|2" << false << quint32(0x123456);
+        QTest::newRow("extra parts ignored") << "1|2|3|4" << true << quint32(1 + 512 + 3 * 65536);
+        QTest::newRow("blanks and text") << " 10 | 2x |abc" << true << quint32(10 + 512);
+        QTest::newRow("negative counts as 0") << "-5|0|0" << true << quint32(0);
+    }
+    void colour_values()
+    {
+        QFETCH(QString, text);
+        quint32 colour = 0x123456;
+        QTEST(Skin::ParseSkinColor(text, colour), "parsed");
+        QTEST(colour, "expected");
+    }
+
+    void skin_ini_sets_flag_and_colours_and_missing_keys_turn_black()
+    {
+        QTemporaryDir dir;
+        writeBytes(dir.filePath(QStringLiteral("skin.ini")),
+            "[Skin]\nUseImgMeteoSkin=1\n[COLORS]\nTextDark=255|0|0\nTextError=1|2\n");
+        SkinState state;
+        state.colorTextLight = 77;
+        state.colorTextError = 99;
+        Skin::ReadSkinIni(dir.path() + QLatin1Char('/'), state);
+        QVERIFY(state.useImgMeteoSkin);
+        QCOMPARE(state.textDark(), QColor(255, 0, 0));
+        QCOMPARE(state.colorTextLight, quint32(0)); // missing key: default 0|0|0
+        QCOMPARE(state.colorTextError, quint32(99)); // two parts: kept
+
+        Skin::ReadSkinIni(QStringLiteral("/nonexistent/skin/"), state);
+        QVERIFY(!state.useImgMeteoSkin); // no skin.ini: every key takes its default
+        QCOMPARE(state.colorTextDark, quint32(0));
+    }
+
+    void skin_pictures_are_decoded_once_and_missing_ones_are_null()
+    {
+        QTemporaryDir dir;
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(dir.filePath(QStringLiteral("a.bmp"))));
+        SkinImages images(dir.path() + QLatin1Char('/'));
+        const QPixmap first = images.picture(QStringLiteral("a.bmp"));
+        QVERIFY(!first.isNull());
+        QFile::remove(dir.filePath(QStringLiteral("a.bmp")));
+        QCOMPARE(images.picture(QStringLiteral("a.bmp")).cacheKey(), first.cacheKey());
+        QVERIFY(images.picture(QStringLiteral("missing.bmp")).isNull());
+    }
 };
 
-QTEST_MAIN(TestSkinFolders)
-#include "TestSkinFolders.moc"
+QTEST_MAIN(TestSkin)
+#include "TestSkin.moc"

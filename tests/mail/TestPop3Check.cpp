@@ -1,6 +1,9 @@
+#include "DataRow.h"
 #include "MailModuleFixture.h"
 #include "ScriptedPop3Server.h"
+#include "mail/Pop3Stat.h"
 
+#include <QFile>
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <QTcpServer>
@@ -9,8 +12,9 @@
 using Script = ScriptedPop3Server::Script;
 using State = EmailAccountTable::State;
 
-// The dialogue against a scripted peer: the cases a real server does not produce.
-class TestPop3Dialogue : public QObject {
+// The dialogue against a scripted peer (the cases a real server does not produce), the STAT
+// reply it reads and the status picture it draws.
+class TestPop3Check : public QObject {
     Q_OBJECT
 private slots:
     void one_dialogue_sets_status_colour_and_lines_sent_data()
@@ -21,43 +25,41 @@ private slots:
         QTest::addColumn<QByteArrayList>("sent");
         const QByteArrayList all { "USER jo", "PASS secret", "STAT", "QUIT" };
         const auto normal = ScriptedPop3Server::normalDialogue;
-        QTest::newRow("empty box")
-            << normal("+OK 0 0\r\n") << "Pas de nouveau message" << int(State::NothingNew) << all;
-        QTest::newRow("each reply split over several reads")
-            << Script { { { "+OK rea", "dy\r", "\n" } }, { { "+", "OK\r\n" } },
-                   { { "+OK Logged", " in.\r\n" } }, { { "+OK 3 15", "36\r\n" } },
-                   { { "+OK Bye\r\n" }, true } }
-            << "3 message(s) (1,5 Ko)" << int(State::NewMessages) << all;
-        QTest::newRow("two replies in one read")
-            << Script { { { "+OK ready\r\n+OK\r\n" } }, { {} }, { { "+OK\r\n" } },
-                   { { "+OK 3 1536\r\n+OK Bye\r\n" } }, { {}, true } }
-            << "3 message(s) (1,5 Ko)" << int(State::NewMessages) << all;
-        QTest::newRow("wrong password") << Script { { { "+OK ready\r\n" } }, { { "+OK\r\n" } },
-            { { "-ERR authentication failed\r\n" } } }
-                                        << "-ERR authentication failed" << int(State::Error)
-                                        << QByteArrayList { "USER jo", "PASS secret", "QUIT" };
-        QTest::newRow("greeting without plus")
-            << Script { { { "* busy, try later\r\n" } } } << "* busy, try later"
-            << int(State::Error) << QByteArrayList { "QUIT" };
-        QTest::newRow("garbage greeting")
-            << Script { { { "\x01\xFFgarbage\r\n" } } } << QString::fromLatin1("\x01\xFFgarbage")
-            << int(State::Error) << QByteArrayList { "QUIT" };
-        QTest::newRow("endless line cut at its limit")
-            << Script { { { QByteArray(MailChecker::kMaxReplyLine + 900, 'x') } } }
-            << QString(MailChecker::kMaxReplyLine, u'x') << int(State::Error)
-            << QByteArrayList { "QUIT" };
+        dataRow("empty box", normal("+OK 0 0\r\n"), "Pas de nouveau message",
+            int(State::NothingNew), all);
+        dataRow("each reply split over several reads",
+            Script { { { "+OK rea", "dy\r", "\n" } }, { { "+", "OK\r\n" } },
+                { { "+OK Logged", " in.\r\n" } }, { { "+OK 3 15", "36\r\n" } },
+                { { "+OK Bye\r\n" }, true } },
+            "3 message(s) (1,5 Ko)", int(State::NewMessages), all);
+        dataRow("two replies in one read",
+            Script { { { "+OK ready\r\n+OK\r\n" } }, { {} }, { { "+OK\r\n" } },
+                { { "+OK 3 1536\r\n+OK Bye\r\n" } }, { {}, true } },
+            "3 message(s) (1,5 Ko)", int(State::NewMessages), all);
+        dataRow("wrong password",
+            Script { { { "+OK ready\r\n" } }, { { "+OK\r\n" } },
+                { { "-ERR authentication failed\r\n" } } },
+            "-ERR authentication failed", int(State::Error),
+            QByteArrayList { "USER jo", "PASS secret", "QUIT" });
+        dataRow("greeting without plus", Script { { { "* busy, try later\r\n" } } },
+            "* busy, try later", int(State::Error), QByteArrayList { "QUIT" });
+        dataRow("garbage greeting", Script { { { "\x01\xFFgarbage\r\n" } } },
+            QString::fromLatin1("\x01\xFFgarbage"), int(State::Error), QByteArrayList { "QUIT" });
+        dataRow("endless line cut at its limit",
+            Script { { { QByteArray(MailChecker::kMaxReplyLine + 900, 'x') } } },
+            QString(MailChecker::kMaxReplyLine, u'x'), int(State::Error),
+            QByteArrayList { "QUIT" });
     }
     void one_dialogue_sets_status_colour_and_lines_sent()
     {
         QFETCH(Script, script);
-        QFETCH(QString, status);
         QFETCH(int, state);
         QFETCH(QByteArrayList, sent);
         MailModuleFixture f;
         ScriptedPop3Server server(script);
         f.setAccounts({ makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port()) });
         QVERIFY(f.checkCurrentAccount());
-        QCOMPARE(f.entry(0).EmailStatus, status);
+        QTEST(f.entry(0).EmailStatus, "status");
         QCOMPARE(f.entry(0).EmailState, state);
         QCOMPARE(f.statusColour(0), f.colourOfState(state));
         QCOMPARE(f.lineColour(0), f.app.skin.textTitle());
@@ -72,20 +74,18 @@ private slots:
     {
         QTest::addColumn<QString>("password");
         QTest::addColumn<QByteArray>("wire");
-        QTest::newRow("French") << QStringLiteral("mot de passe \u00e9")
-                                << QByteArray("PASS mot de passe \xC3\xA9\r\n");
-        QTest::newRow("Polish") << QStringLiteral("za\u017C\u00F3\u0142\u0107")
-                                << QByteArray("PASS za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\r\n");
+        dataRow("French", "mot de passe \u00e9", QByteArray("PASS mot de passe \xC3\xA9\r\n"));
+        dataRow("Polish", "za\u017C\u00F3\u0142\u0107",
+            QByteArray("PASS za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\r\n"));
     }
     void login_goes_out_in_utf8()
     {
         QFETCH(QString, password);
-        QFETCH(QByteArray, wire);
         MailModuleFixture f;
         ScriptedPop3Server server(ScriptedPop3Server::normalDialogue("+OK 0 0\r\n"));
         f.setAccounts({ makeAccount("Maison", "jo", password, "127.0.0.1", server.port()) });
         QVERIFY(f.checkCurrentAccount());
-        QCOMPARE(server.receivedLines.value(1), wire);
+        QTEST(server.receivedLines.value(1), "wire");
     }
 
     void reply_to_quit_never_touches_the_next_account()
@@ -106,9 +106,9 @@ private slots:
     void unreachable_or_silent_server_retries_ten_times_then_gives_up_data()
     {
         QTest::addColumn<Script>("script");
-        QTest::newRow("silent server") << Script { { {} } };
-        QTest::newRow("closes in the middle") << Script { { { "+OK ready\r\n" } }, { {}, true } };
-        QTest::newRow("port refused") << Script {};
+        dataRow("silent server", Script { { {} } });
+        dataRow("closes in the middle", Script { { { "+OK ready\r\n" } }, { {}, true } });
+        dataRow("port refused", Script {});
     }
     void unreachable_or_silent_server_retries_ten_times_then_gives_up()
     {
@@ -139,21 +139,20 @@ private slots:
         for (const char* bad :
             { "0", "", "pop", "70000", "-110", "4294967406", "99999999999999999999" })
             QTest::addRow("port '%s'", bad) << QStringList { "jo", "pw", "127.0.0.1", bad } << port;
-        QTest::newRow("port checked first") << QStringList { "", "", "", "0" } << port;
-        QTest::newRow("no user") << QStringList { "", "pw", "127.0.0.1", "*" } << creds;
-        QTest::newRow("no password") << QStringList { "jo", "", "127.0.0.1", "*" } << creds;
-        QTest::newRow("no server") << QStringList { "jo", "pw", "", "*" } << creds;
+        dataRow("port checked first", QStringList { "", "", "", "0" }, port);
+        dataRow("no user", QStringList { "", "pw", "127.0.0.1", "*" }, creds);
+        dataRow("no password", QStringList { "jo", "", "127.0.0.1", "*" }, creds);
+        dataRow("no server", QStringList { "jo", "pw", "", "*" }, creds);
     }
     void account_fields_refused_before_connecting()
     {
         QFETCH(QStringList, fields);
-        QFETCH(QString, status);
         MailModuleFixture f;
         ScriptedPop3Server server(ScriptedPop3Server::normalDialogue("+OK 1 1\r\n"));
         const QString port = fields[3] == QLatin1String("*") ? server.port() : fields[3];
         f.setAccounts({ makeAccount("Maison", fields[0], fields[1], fields[2], port) });
         QVERIFY(f.checkCurrentAccount(100));
-        QCOMPARE(f.entry(0).EmailStatus, status);
+        QTEST(f.entry(0).EmailStatus, "status");
         QCOMPARE(f.statusColour(0), f.app.skin.textError());
         QCOMPARE(f.module->checker().connection(), nullptr);
     }
@@ -181,7 +180,62 @@ private slots:
         QVERIFY(f.checkCurrentAccount(100));
         QCOMPARE(f.module->findChild<QWidget*>("pictEmailStatus")->height(), 0);
     }
+
+    void stat_reply_gives_count_and_size_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("status");
+        const QLocale fr(QLocale::French);
+        dataRow("empty box", "+OK 0 0\r\n", fr, QString());
+        dataRow("1536 bytes", "+OK 3 1536\r\n", fr, "3 message(s) (1,5 Ko)");
+        dataRow("2048 keeps the separator", "+OK 1 2048\r\n", fr, "1 message(s) (2, Ko)");
+        dataRow("1 MiB is still Ko", "+OK 2 1048576\r\n", fr, "2 message(s) (1024, Ko)");
+        dataRow("one byte more is Mo", "+OK 2 1048577\r\n", fr, "2 message(s) (1,00 Mo)");
+        dataRow("3 MiB", "+OK 12 3145728\r\n", fr, "12 message(s) (3,00 Mo)");
+        dataRow("no grouping", "+OK 1 5368709120\r\n", fr, "1 message(s) (5120,00 Mo)");
+        dataRow("one space only", "+OK 5\r\n", fr, QString());
+        dataRow("bare line end", "+OK 3 1536\n", fr, "3 message(s) (1,5 Ko)");
+        dataRow("size not a number", "+OK 3 many\r\n", fr, "3 message(s) (0, Ko)");
+        dataRow("C locale separator", "+OK 3 1536\r\n", QLocale::c(), "3 message(s) (1.5 Ko)");
+    }
+    void stat_reply_gives_count_and_size()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QLocale, locale);
+        QTEST(Pop3Stat::ParsePop3Stat(reply, locale).statusText(), "status");
+    }
+
+    void status_picture_stops_at_the_screen_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("screenHeight");
+        QTest::newRow("three accounts") << 3 << 1024;
+        QTest::newRow("20,000 lines of garbage") << 20000 << 1024;
+        QTest::newRow("100,000 lines, tall screen") << 100000 << 2160;
+    }
+    void status_picture_stops_at_the_screen()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, screenHeight);
+        MailModuleFixture bench;
+        bench.app.fakes.screen.rect = QRect(0, 0, 1920, screenHeight);
+        QFile file(EmailAccountsFile::path(bench.app.dataDir()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int n = 0; n < lines; ++n)
+            file.write(n % 2 ? "zz\r\n" : "0123456789abcdef\r\n");
+        file.close();
+        bench.module->LoadEmailAccounts();
+        const double height = bench.module->layoutHeight();
+        QCOMPARE(bench.module->NbEmailAccounts(), lines); // every one is still checked
+        const int perAccount = 2 * bench.module->lineHeight();
+        QCOMPARE(bench.module->DrawnEmailAccounts(), std::min(lines, screenHeight / perAccount));
+        QVERIFY(height <= screenHeight + 20);
+        QVERIFY(bench.module->statusImage().height() <= screenHeight);
+        QCOMPARE(
+            bench.module->statusImage().height(), bench.module->DrawnEmailAccounts() * perAccount);
+    }
 };
 
-QTEST_MAIN(TestPop3Dialogue)
-#include "TestPop3Dialogue.moc"
+QTEST_MAIN(TestPop3Check)
+#include "TestPop3Check.moc"
