@@ -28,6 +28,12 @@ namespace ClockFace {
 QImage Paint(const QPixmap& dial, const QSize& size, const ClockHands& hands,
     const HandColours& colours, qreal ratio)
 {
+    return AddSecondHand(PaintSlowHands(dial, size, hands, colours, ratio), hands, colours);
+}
+
+QImage PaintSlowHands(const QPixmap& dial, const QSize& size, const ClockHands& hands,
+    const HandColours& colours, qreal ratio)
+{
     QImage face(size * ratio, QImage::Format_ARGB32_Premultiplied);
     face.setDevicePixelRatio(ratio);
     face.fill(Qt::transparent);
@@ -37,11 +43,19 @@ QImage Paint(const QPixmap& dial, const QSize& size, const ClockHands& hands,
     painter.setRenderHint(QPainter::Antialiasing);
     drawHand(painter, hands.hour, colours.hourAndMinute, kHourWidth);
     drawHand(painter, hands.minute, colours.hourAndMinute, kMinuteWidth);
+    return face;
+}
+
+QImage AddSecondHand(QImage slowLayer, const ClockHands& hands, const HandColours& colours)
+{
+    QPainter painter(&slowLayer);
+    painter.setRenderHint(QPainter::Antialiasing);
     drawHand(painter, hands.second, colours.second, kSecondWidth);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours.second);
     painter.drawEllipse(QPointF(hands.second.p1()) + QPointF(0.5, 0.5), kHubRadius, kHubRadius);
-    return face;
+    painter.end();
+    return slowLayer;
 }
 
 } // namespace ClockFace

@@ -12,6 +12,7 @@ namespace ClockFace {
 struct HandColours {
     QColor hourAndMinute;
     QColor second;
+    bool operator==(const HandColours&) const = default;
 };
 
 // A picture of size: dial (transparent when null) with the hands on top; the hour hand is the
@@ -19,5 +20,11 @@ struct HandColours {
 // hands are drawn at the screen's own density.
 QImage Paint(const QPixmap& dial, const QSize& size, const ClockHands& hands,
     const HandColours& colours, qreal ratio = 1.0);
+
+// Paint in two layers, for a clock that ticks every second: the dial with the hour and minute
+// hands, which change a few times a minute, and that layer with the second hand on top.
+QImage PaintSlowHands(const QPixmap& dial, const QSize& size, const ClockHands& hands,
+    const HandColours& colours, qreal ratio = 1.0);
+QImage AddSecondHand(QImage slowLayer, const ClockHands& hands, const HandColours& colours);
 
 } // namespace ClockFace

@@ -70,6 +70,7 @@ void frmHorloge::applySkin(SkinImages& images)
     if (!dial.isNull()) {
         m_dialPicture = dial;
         m_dial->resize(dial.size());
+        m_slowLayer = QImage();
     }
     // An opaque dial hides what lies below it, so a tick repaints the dial alone rather than
     // the backgrounds under it too.
@@ -88,18 +89,32 @@ void frmHorloge::applySkin(SkinImages& images)
 void frmHorloge::DrawClock()
 {
     const QDateTime now = m_context.platform.clock->now();
-    m_day->setText(QString::number(now.date().day()));
+    if (now.date() != m_shownDate) {
+        m_day->setText(QString::number(now.date().day()));
+        setFittingDate(m_date, ClockText::DateText(now.date(), m_context.locale));
+        m_shownDate = now.date();
+    }
     m_hands = ClockGeometry::HandsAt(now.time(), m_dial->size());
     m_time->setText(ClockText::TimeText(now.time()));
-    setFittingDate(m_date, ClockText::DateText(now.date(), m_context.locale));
     m_drawn = true;
     paintDial();
 }
 
+// The dial with the hour and minute hands is kept while they stay put; each second only the
+// second hand is drawn over a copy of it.
 void frmHorloge::paintDial()
 {
     const ClockFace::HandColours colours { skin().textDark(), skin().textError() };
-    m_face = ClockFace::Paint(
-        m_dialPicture, m_dial->size(), m_hands, colours, m_dial->devicePixelRatioF());
+    const qreal ratio = m_dial->devicePixelRatioF();
+    const bool slowHandsMoved = m_slowLayer.isNull() || m_slowLayer.devicePixelRatio() != ratio
+        || m_slowHands.hour != m_hands.hour || m_slowHands.minute != m_hands.minute
+        || m_slowColours != colours;
+    if (slowHandsMoved) {
+        m_slowLayer
+            = ClockFace::PaintSlowHands(m_dialPicture, m_dial->size(), m_hands, colours, ratio);
+        m_slowHands = m_hands;
+        m_slowColours = colours;
+    }
+    m_face = ClockFace::AddSecondHand(m_slowLayer, m_hands, colours);
     m_dial->setPixmap(QPixmap::fromImage(m_face));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "BarModule.h"
+#include "ClockFace.h"
 #include "ClockHands.h"
 
+#include <QDate>
 #include <QImage>
 
 // The clock module: dial with three hands, digital time, date and calendar day.
@@ -30,6 +32,10 @@ private:
     ClockHands m_hands;
     QPixmap m_dialPicture;
     QImage m_face;
+    QImage m_slowLayer; // the dial with the hour and minute hands of m_slowHands
+    ClockHands m_slowHands;
+    ClockFace::HandColours m_slowColours;
+    QDate m_shownDate; // the date the date labels show
     PictureBox* m_separator;
     PictureBox* m_dial;
     PictureBox* m_calendar;

@@ -101,6 +101,29 @@ private slots:
         QCOMPARE(clock.clockImage().pixelColor(65, 50), kHand);
     }
 
+    // The clock keeps the dial with its slow hands between ticks; whatever it kept, each tick
+    // shows what a clock started at that moment shows.
+    void each_tick_matches_a_fresh_clock()
+    {
+        TestApp app(false);
+        app.skin.colorTextDark = kHandSkin;
+        app.skin.colorTextError = kSecondSkin;
+        frmHorloge clock(app.context);
+        const QDateTime start(QDate(2024, 3, 16), QTime(23, 59, 50));
+        for (int seconds : { 0, 1, 9, 10, 11, 70, 3600, 86400 }) {
+            app.fakes.clock.current = start.addSecs(seconds);
+            if (seconds == 1)
+                app.skin.colorTextDark = 0x102030; // a new skin between two ticks
+            clock.DrawClock();
+            frmHorloge fresh(app.context);
+            fresh.DrawClock();
+            QCOMPARE(clock.clockImage(), fresh.clockImage());
+            for (const char* name : { "labHHMMSS", "labDate", "labCalendar" })
+                QCOMPARE(
+                    clock.findChild<QLabel*>(name)->text(), fresh.findChild<QLabel*>(name)->text());
+        }
+    }
+
     void small_form_cuts_below_the_date()
     {
         TestApp app(false);
