@@ -3,6 +3,7 @@
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/MessageDialogs.h"
 #include "platform/linux/SingleInstanceLock.h"
+#include "platform/linux/StartupPages.h"
 #include "shell/AppPaths.h"
 #include "shell/DataMigration.h"
 #include "shell/SettingsStore.h"
@@ -10,10 +11,14 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 
 namespace {
+
+// Long enough for the window to be drawn and every module to have ticked once.
+constexpr int kSettleMs = 5000;
 
 // The process tests run the program without a screen to click on: messages go to stderr.
 void tell(Dialogs::Icon icon, const QString& text)
@@ -75,5 +80,6 @@ int main(int argc, char* argv[])
     frmTolvane bar(context);
     bar.Start();
     bar.show();
+    QTimer::singleShot(kSettleMs, [] { StartupPages::Release(); });
     return app.exec();
 }
