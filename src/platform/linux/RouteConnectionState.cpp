@@ -1,23 +1,17 @@
 #include "RouteConnectionState.h"
 
-#include <QFile>
 #include <QList>
 
 RouteConnectionState::RouteConnectionState(const QString& procNetFolder)
-    : m_procNet(procNetFolder)
+    : m_route(procNetFolder + QStringLiteral("/route"))
+    , m_ipv6Route(procNetFolder + QStringLiteral("/ipv6_route"))
 {
-}
-
-static QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool RouteConnectionState::IsConnected() const
 {
-    return hasIpv4DefaultRoute(readAll(m_procNet + QStringLiteral("/route")))
-        || hasIpv6DefaultRoute(readAll(m_procNet + QStringLiteral("/ipv6_route")));
+    return (m_route.read(m_text) && hasIpv4DefaultRoute(m_text))
+        || (m_ipv6Route.read(m_text) && hasIpv6DefaultRoute(m_text));
 }
 
 // Columns: Iface Destination Gateway Flags ...; a default route has destination 00000000 and

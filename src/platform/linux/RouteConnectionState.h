@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProcFile.h"
 #include "platform/Platform.h"
 
 // Online means a default route exists, for IPv4 or IPv6.
@@ -12,5 +13,8 @@ public:
     static bool hasIpv6DefaultRoute(const QByteArray& routeTable);
 
 private:
-    QString m_procNet;
+    // Asked every second: the files are read into one buffer kept between calls.
+    ProcFile m_route;
+    ProcFile m_ipv6Route;
+    mutable QByteArray m_text;
 };
