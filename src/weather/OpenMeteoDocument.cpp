@@ -22,6 +22,15 @@ std::optional<double> number(const QJsonObject& current, const char* field)
     return value.toDouble();
 }
 
+// A code is a small whole number; anything else (2.5, 1e300) is no code at all.
+std::optional<int> weatherCode(const QJsonObject& current)
+{
+    const auto code = number(current, "weather_code");
+    if (!code || *code < 0 || *code > 255 || *code != std::floor(*code))
+        return std::nullopt;
+    return static_cast<int>(*code);
+}
+
 // Whole numbers as the XML feed gave them; "-0" never shows.
 QString whole(std::optional<double> value)
 {
@@ -115,10 +124,10 @@ XoapDocument::Values Parse(const QByteArray& body)
     values.visibility = oneDecimal(number(current, "visibility"), 1000.0);
     if (const auto direction = number(current, "wind_direction_10m"))
         values.wind = WindText(*direction, number(current, "wind_speed_10m"));
-    const auto code = number(current, "weather_code");
+    const auto code = weatherCode(current);
     const auto isDay = number(current, "is_day");
     if (code) {
-        if (const auto picture = PictureNumber(static_cast<int>(*code), !isDay || *isDay != 0)) {
+        if (const auto picture = PictureNumber(*code, !isDay || *isDay != 0)) {
             values.icon = *picture;
             values.iconTaken = true;
         }

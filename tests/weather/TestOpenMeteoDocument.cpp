@@ -78,6 +78,12 @@ private slots:
             << "7||||||-";
         QTest::newRow("unknown weather code")
             << current("\"temperature_2m\":7,\"weather_code\":42") << "7||||||-";
+        QTest::newRow("fractional weather code")
+            << current("\"temperature_2m\":7,\"weather_code\":2.5") << "7||||||-";
+        QTest::newRow("weather code beyond any integer")
+            << current("\"temperature_2m\":7,\"weather_code\":2.2e92") << "7||||||-";
+        QTest::newRow("weather code below any integer")
+            << current("\"temperature_2m\":7,\"weather_code\":-4294967294") << "7||||||-";
         QTest::newRow("no is_day counts as day")
             << current("\"temperature_2m\":7,\"weather_code\":80") << "7||||||39";
         QTest::newRow("no temperature") << current("\"relative_humidity_2m\":50") << "|50|||||-";
