@@ -30,14 +30,19 @@ public:
     }
     QString authority() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
-    // From now on every request gets this answer; the requests so far are forgotten.
+    // From now on every request gets this answer; the requests and closings so far are
+    // forgotten.
     void answer(int status, const QByteArray& body)
     {
         QFile::remove(m_dir.filePath(QStringLiteral("requests.log")));
+        QFile::remove(m_dir.filePath(QStringLiteral("closed.log")));
         write("status", QByteArray::number(status));
         write("body", body);
+        write("location", {});
         setMode("answer");
     }
+    // Requests outside /moved/ are sent there instead.
+    void redirectTo(const QByteArray& location) { write("location", location); }
     // "answer", "hang", "close" or "dribble"
     void setMode(const QByteArray& mode) { write("mode", mode); }
     // How many dribbled answers ended because the client closed the connection.
@@ -45,6 +50,19 @@ public:
     {
         QFile file(m_dir.filePath(QStringLiteral("closed.log")));
         return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
+    }
+    // The bytes each flooded answer had sent when the client closed its connection.
+    QList<qint64> floodedBytes() const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("closed.log")));
+        QList<qint64> sent;
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : file.readAll().split('\n')) {
+                if (line.startsWith("closed "))
+                    sent.append(line.mid(7).toLongLong());
+            }
+        }
+        return sent;
     }
     QStringList requestLines() const
     {

@@ -2,6 +2,7 @@
 #include "TestApp.h"
 #include "shell/SettingsKeys.h"
 #include "shell/Skin.h"
+#include "weather/FeedDownload.h"
 #include "weather/frmMeteo.h"
 
 #include <QDir>
@@ -22,6 +23,8 @@ const QString kParisRequest
                      "&key=5c0e9b27d1f84a6390be72c4a8d15f03 HTTP/1.1");
 const QString kWaiting = QStringLiteral("NC|NC|<n/a>|<n/a>|<n/a>|<n/a>");
 const QString kNotAvailable = QStringLiteral("N/A|N/A|<n/a>|<n/a>|<n/a>|<n/a>");
+// Far above what a closed connection lets through, far below what an endless read takes in.
+constexpr qint64 kMaxFloodBytes = 24 * 1024 * 1024;
 const char* const kValueLabels[]
     = { "labTemperature", "labHumidite", "labRosee", "labPression", "labVent", "labVisibilite" };
 
@@ -201,6 +204,63 @@ private slots:
         QVERIFY(shown.wait(5000));
         QCOMPARE(m_server.requestLines(), QStringList { kParisRequest });
         QCOMPARE(bench.text("labTemperature"), QStringLiteral("12\u00b0C"));
+    }
+
+    void header_flood_is_cut_at_once_and_every_later_fetch_goes_out()
+    {
+        Bench bench(m_server);
+        bench.meteo.setFetchTimeoutMs(2500);
+        QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
+        // More failed fetches in a row than the connections a client keeps to one host.
+        for (int round = 0; round < 8; ++round) {
+            m_server.answer(200, FeedServer::fixture());
+            m_server.setMode("flood");
+            bench.meteo.ConnectToWeather();
+            QVERIFY(shown.wait(8000));
+            QCOMPARE(bench.values(), kNotAvailable);
+            QCOMPARE(m_server.requestLines(), QStringList { kParisRequest });
+            // The connection is closed, so the server stops sending; it has sent the little the
+            // module read and what the socket buffers of the system held.
+            QTRY_COMPARE_WITH_TIMEOUT(m_server.floodedBytes().size(), 1, 5000);
+            QCOMPARE_LT(m_server.floodedBytes().constFirst(), kMaxFloodBytes);
+        }
+        m_server.answer(200, FeedServer::fixture());
+        bench.meteo.ConnectToWeather();
+        QVERIFY(shown.wait(5000));
+        QCOMPARE(m_server.requestLines(), QStringList { kParisRequest });
+        QCOMPARE(bench.text("labTemperature"), QStringLiteral("12\u00b0C"));
+    }
+
+    void redirection_is_followed_within_limits_data()
+    {
+        QTest::addColumn<QByteArray>("location");
+        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<QString>("values");
+        const QString moved = QStringLiteral("GET /moved/feed?town=paris HTTP/1.1");
+        QTest::newRow("followed") << QByteArray("/moved/feed?town=paris")
+                                  << QStringList { kParisRequest, moved }
+                                  << "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW|10.0 km";
+        QStringList loop;
+        for (int n = 0; n <= FeedDownload::kMaxRedirects; ++n)
+            loop << kParisRequest;
+        QTest::newRow("loop") << kParisRequest.section(u' ', 1, 1).toLatin1() << loop
+                              << kNotAvailable;
+        QTest::newRow("not to http") << QByteArray("ftp://127.0.0.1/moved/feed")
+                                     << QStringList { kParisRequest } << kNotAvailable;
+    }
+    void redirection_is_followed_within_limits()
+    {
+        QFETCH(QByteArray, location);
+        QFETCH(QStringList, requests);
+        QFETCH(QString, values);
+        m_server.answer(200, FeedServer::fixture());
+        m_server.redirectTo(location);
+        Bench bench(m_server);
+        QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
+        bench.meteo.ConnectToWeather();
+        QVERIFY(shown.wait(5000));
+        QCOMPARE(bench.values(), values);
+        QCOMPARE(m_server.requestLines(), requests);
     }
 
     void offline_sends_nothing_and_keeps_the_display()

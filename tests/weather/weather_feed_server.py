@@ -2,11 +2,16 @@
 """A small XOAP-style weather feed on 127.0.0.1 for the tests and for trying the bar.
 
 Every GET is answered from the control folder (--dir), read afresh for each request:
+  location  when set, a request whose path does not start with /moved/ is redirected there
+            (302) instead
   status    the HTTP status (default 200)
   body      the response body (default empty)
-  mode      "answer" (default), "hang" (never answer), "close" (drop the connection) or
+  mode      "answer" (default), "hang" (never answer), "close" (drop the connection),
             "dribble" (a status line, then one byte of a header that never ends per second,
-            until the client goes; each such end is appended to <dir>/closed.log)
+            until the client goes; each such end is appended to <dir>/closed.log) or
+            "flood" (the same header sent as fast as the client takes it, up to 256 MB, then a
+            byte every 0.1 s; when the client goes, "closed <bytes sent>" is appended to
+            <dir>/closed.log)
 and its request line is appended to <dir>/requests.log. With --document FILE every GET is
 answered 200 with that file instead. The port (0 = any free one) is printed on the first line
 of standard output as "PORT <number>".
@@ -14,8 +19,11 @@ of standard output as "PORT <number>".
 
 import argparse
 import os
+import socket
 import threading
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+FLOOD_LIMIT = 256 * 1024 * 1024
 
 
 def read(path, default=b""):
@@ -45,8 +53,17 @@ class FeedHandler(BaseHTTPRequestHandler):
             self.server.stopping.wait(120)
         if mode == b"dribble":
             self.dribble(folder)
+        if mode == b"flood":
+            self.flood(folder)
         if mode != b"answer":
             self.close_connection = True
+            return
+        location = read(os.path.join(folder, "location")).strip()
+        if location and not self.path.startswith("/moved/"):
+            self.send_response(302)
+            self.send_header("Location", location.decode("latin-1"))
+            self.send_header("Content-Length", "0")
+            self.end_headers()
             return
         status = int(read(os.path.join(folder, "status"), b"200").strip() or 200)
         self.answer(status, read(os.path.join(folder, "body")))
@@ -61,6 +78,25 @@ class FeedHandler(BaseHTTPRequestHandler):
         except OSError:
             with self.server.log_lock, open(os.path.join(folder, "closed.log"), "a") as log:
                 log.write("closed\n")
+
+    def flood(self, folder):
+        sent = 0
+        chunk = b"a" * 65536
+        self.connection.settimeout(0.1)
+        try:
+            self.connection.sendall(b"HTTP/1.1 200 OK\r\nX-Padding: ")
+            while not self.server.stopping.is_set():
+                try:
+                    if sent < FLOOD_LIMIT:
+                        sent += self.connection.send(chunk)
+                    else:
+                        sent += self.connection.send(b"a")
+                        self.server.stopping.wait(0.1)
+                except socket.timeout:
+                    pass  # the client is not reading now; it may later, or go
+        except OSError:
+            with self.server.log_lock, open(os.path.join(folder, "closed.log"), "a") as log:
+                log.write("closed %d\n" % sent)
 
     def answer(self, status, body):
         self.send_response(status)
