@@ -51,7 +51,9 @@ bool WriteNoteText(const QString& path, const QString& text)
     if (!QDir().mkpath(QFileInfo(path).path()))
         return false;
     QString body = TrimSpaces(text);
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // A carriage return alone breaks the line too: kept inside a line, it would lose its
+    // pairing with the line end at every save.
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QByteArray content;
     for (const QString& line : body.split(u'\n'))
         content += TextCodec::encodeLine(line) + "\r\n";

@@ -16,8 +16,8 @@ bool WriteLines(const QString& path, const QStringList& lines);
 // A note's text: its lines that are not blank, each followed by a line feed; empty when the
 // file is missing.
 QString ReadNoteText(const QString& path);
-// Writes the text less its leading and trailing spaces, its line breaks as CR LF, and a final
-// CR LF; creates the folder when needed.
+// Writes the text less its leading and trailing spaces, its line breaks (LF, CR LF or a CR
+// alone) as CR LF, and a final CR LF; creates the folder when needed.
 bool WriteNoteText(const QString& path, const QString& text);
 
 // The text without the spaces at either end (other blanks are part of the note).

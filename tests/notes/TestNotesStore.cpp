@@ -25,6 +25,8 @@ private slots:
         dataRow("cyrillic", "\u043c\u043e\u043b\u043e\u043a\u043e",
             QByteArray("\xd0\xbc\xd0\xbe\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe\r\n"),
             "\u043c\u043e\u043b\u043e\u043a\u043e\n");
+        dataRow("carriage_returns_alone_break_lines", "a\rb\r\r\nc\r",
+            QByteArray("a\r\nb\r\n\r\nc\r\n\r\n"), "a\nb\nc\n");
         dataRow("tabs_are_not_trimmed", "\tx ", QByteArray("\tx\r\n"), "\tx\n");
     }
     void note_text_round_trip()
