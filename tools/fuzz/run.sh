@@ -12,7 +12,7 @@ root=$(cd "$here/../.." && pwd)
 build=${TOLVANE_FUZZ_BUILD:-$root/build-fuzz}
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(settings ini hexa_cipher accounts weather_xml pop3 proc favorites notes vault
-    open_meteo)
+    open_meteo http_reply)
 
 if ! command -v clang++ >/dev/null; then
     echo "clang++ is needed (Debian: clang, libclang-rt-14-dev)" >&2
