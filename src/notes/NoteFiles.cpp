@@ -40,8 +40,11 @@ QString ReadNoteText(const QString& path)
         return {};
     QString text;
     for (const QString& line : std::as_const(lines)) {
-        if (!TrimSpaces(line).isEmpty())
-            text += line + u'\n';
+        // A carriage return alone breaks the line, as it does when the text is written.
+        for (const QString& part : line.split(u'\r')) {
+            if (!TrimSpaces(part).isEmpty())
+                text += part + u'\n';
+        }
     }
     return text;
 }

@@ -14,7 +14,7 @@ bool ReadLines(const QString& path, QStringList& lines);
 bool WriteLines(const QString& path, const QStringList& lines);
 
 // A note's text: its lines that are not blank, each followed by a line feed; empty when the
-// file is missing.
+// file is missing. A carriage return alone ends a line.
 QString ReadNoteText(const QString& path);
 // Writes the text less its leading and trailing spaces, its line breaks (LF, CR LF or a CR
 // alone) as CR LF, and a final CR LF; creates the folder when needed.

@@ -41,6 +41,30 @@ private slots:
         QVERIFY(app.fakes.dialogs.messages.isEmpty());
     }
 
+    void note_text_read_from_a_file_edited_elsewhere_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("text");
+        dataRow("blank lines dropped", QByteArray("\r\n   \r\n a\nb  \r\n\r\n"), " a\nb  \n");
+        dataRow("CR CR LF", QByteArray("x\r\r\ny\r\n"), "x\ny\n");
+        dataRow("CR inside a line", QByteArray("x\ry\r\r \rz"), "x\ny\nz\n");
+        dataRow("CRs alone then a space", QByteArray("\r\r\r\n a\r\n"), " a\n");
+    }
+    // Once saved, such a text reads back as it was read.
+    void note_text_read_from_a_file_edited_elsewhere()
+    {
+        QFETCH(QByteArray, file);
+        TestApp app(false);
+        modPenseBete store(app.context);
+        const QString name = QStringLiteral("20050307101030.fic");
+        writeBytes(app.dataDir() + QStringLiteral("/pensebete/") + name, file);
+        QTEST(store.ReadNoteText(name), "text");
+        QVERIFY(store.SaveNoteText(name, store.ReadNoteText(name)));
+        const QString saved = store.ReadNoteText(name);
+        QVERIFY(store.SaveNoteText(name, saved));
+        QCOMPARE(store.ReadNoteText(name), saved);
+    }
+
     void index_file_loads_in_file_order_and_saves_back_whole()
     {
         TestApp app(false);
