@@ -1,6 +1,7 @@
 // The kernel files the monitors read (/proc/net/dev, /proc/meminfo, /proc/stat and an
 // interface's /sys/class/net attributes), with any content: no overflow, no table sized by a
-// number read from the file, and the processor load samples twice without failing.
+// number read from the file, the per-tick byte totals equal to the rows' sums, and the processor
+// load samples twice without failing.
 #include "FuzzSupport.h"
 #include "monitors/cCPULoad.h"
 #include "platform/linux/ProcMemInfo.h"
@@ -23,8 +24,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::writeFile(root + QStringLiteral("/sys/class/net/eth0/address"), part[4]);
 
     ProcNetInterfaces interfaces(root);
-    for (const InterfaceRow& row : interfaces.read())
+    qint64 received = 0;
+    qint64 sent = 0;
+    for (const InterfaceRow& row : interfaces.read()) {
         FUZZ_CHECK(row.inOctets >= 0 && row.outOctets >= 0 && row.speed >= 0);
+        received = saturatingAdd(received, row.inOctets);
+        sent = saturatingAdd(sent, row.outOctets);
+    }
+    // The per-tick totals read the same lines without building rows: they must agree.
+    qint64 tickReceived = -1;
+    qint64 tickSent = -1;
+    interfaces.readTotals(tickReceived, tickSent);
+    FUZZ_CHECK(tickReceived == received && tickSent == sent);
     const MemoryStatus memory = ProcMemInfo(root).read();
     FUZZ_CHECK(memory.totalPhysical >= 0 && memory.availablePhysical >= 0);
 
