@@ -65,6 +65,14 @@ private slots:
         ticks.ReadTotals();
         QCOMPARE(ticks.BytesReceived(), qint64(3277));
         QCOMPARE(ticks.BytesSent(), qint64(3020));
+        // A line whose name is only blanks of any kind is no interface, for either reader.
+        proc.write(QStringLiteral("proc/net/dev"),
+            QStringLiteral("Inter-|\n face |\n\v \u00a0: 4 5 0 0 0 0 0 0 4 5\n  eth0: 10 1 0 0 0 0 "
+                           "0 0 20 2\n"));
+        ticks.ReadTotals();
+        QCOMPARE(proc.interfaces.read().size(), 1);
+        QCOMPARE(ticks.BytesReceived(), qint64(10));
+        QCOMPARE(ticks.BytesSent(), qint64(20));
     }
 
     void meminfo_kilobytes_saturate()

@@ -30,13 +30,19 @@ void readCounters(const char* p, const char* end, InterfaceRow& row)
     row.outDiscards = c[11];
 }
 
+// Whether the text before a colon holds a name once trimmed, as read() trims it; only a text
+// with bytes beyond ASCII is decoded to tell.
 bool hasName(const char* p, const char* colon)
 {
-    for (; p < colon; ++p) {
-        if (*p != ' ' && *p != '\t')
+    bool ascii = true;
+    for (const char* c = p; c < colon; ++c) {
+        const auto byte = static_cast<unsigned char>(*c);
+        if (byte >= 0x80)
+            ascii = false;
+        else if (byte != ' ' && (byte < '\t' || byte > '\r'))
             return true;
     }
-    return false;
+    return !ascii && !QString::fromUtf8(p, colon - p).trimmed().isEmpty();
 }
 
 } // namespace
