@@ -2,7 +2,7 @@
 # Measures the idle bar as a user runs it, each run under its own private Xvfb display, with the
 # clock, system and bandwidth modules shown (as in the usual desktop monitors):
 #   - time from exec to the bar's window being viewable at its final size,
-#   - CPU time the idle bar used over the window, and the X server's,
+#   - CPU time the idle bar used over the window (from 10 s after start), and the X server's,
 #   - proportional memory (PSS) of the idle bar at the end, with a breakdown by mapping.
 # Usage: tools/measure-bar.sh [--runs N] [--smaps] [--conky] [seconds] [build folder...]
 #   Each build folder (default: build/, built first) is measured N times (default 3), in turn,
@@ -14,6 +14,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 runs=3
 smaps=0
 conky=0
+settle=10
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) runs="$2"; shift 2 ;;
@@ -112,6 +113,8 @@ EOF
     fi
     bar=$!
     shown=$(time_to_final_size "$start")
+    # The idle cost is counted once start-up is over (the first ticks, the pages handed back).
+    sleep $((settle - (shown + 2000) / 1000 > 0 ? settle - (shown + 2000) / 1000 : 0))
     cpu_before=$(cpu_ms "$bar")
     x_before=$(cpu_ms "$xvfb")
     sleep "$seconds"
