@@ -21,5 +21,10 @@ xvfb=$!
 trap 'kill "${bar:-}" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 read -r number <"$work/displayfd"
 display=":$number"
+# Seen once: the number came while a client still could not connect; wait until one can.
+for _ in $(seq 50); do
+    xwininfo -root -display "$display" >/dev/null 2>&1 && break
+    sleep 0.1
+done
 export DISPLAY="$display" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work"
 mkdir -p "$XDG_CONFIG_HOME/tolvane"
