@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kSubItemCount = 4;
-
 QString mismatchText()
 {
     return QStringLiteral(
