@@ -4,19 +4,23 @@
 
 // Start-up runs a great deal of library code once (loading the skin, building every window,
 // connecting to the display) and leaves those pages mapped for as long as the bar runs. Once the
-// bar is up, the pages of the files it maps read-only are handed back to the kernel: they stay
-// in the page cache, and the few the idle bar uses come back at their next use.
+// bar is up, it lets go of its mapping of the files it maps read-only: the pages stay in the page
+// cache, so the next start of the bar (or of any program using the same libraries) finds them
+// there, and the few the idle bar uses come back at their next use without a disk read.
 namespace StartupPages {
 
-// The read-only file mappings of a /proc/<pid>/maps text, as address ranges.
 struct Range {
     quintptr start = 0;
     quintptr end = 0;
 };
-QList<Range> ReadOnlyFileRanges(const QByteArray& maps);
 
-// Hands back the pages of this process's read-only file mappings; false when the kernel does
-// not know how (before Linux 5.4) or the maps cannot be read.
+// The mappings of a /proc/<pid>/smaps text that can be let go of: private mappings of a file,
+// without write permission, holding no private copy of a page (the relocated constants of a
+// library are such copies: dropped, they would come back as the file's unrelocated bytes).
+QList<Range> ReleasableRanges(const QByteArray& smaps);
+
+// Lets go of this process's releasable mappings; false when none could be or smaps cannot be
+// read.
 bool Release();
 
 } // namespace StartupPages
