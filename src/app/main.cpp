@@ -1,5 +1,6 @@
 #include "app/frmTolvane.h"
 #include "common/DataFolder.h"
+#include "platform/linux/FontConfigWarmUp.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/MessageDialogs.h"
 #include "platform/linux/SingleInstanceLock.h"
@@ -54,6 +55,7 @@ void prepareDataFolder(const AppPaths& paths)
 
 int main(int argc, char* argv[])
 {
+    const FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
     // Without a desktop session the icon theme is the bare "hicolor", which has almost no file
