@@ -24,6 +24,8 @@ BarWindows::~BarWindows()
 
 void BarWindows::setupTray()
 {
+    if (m_tray)
+        return;
     // Created even when no tray is reported yet: trays often appear after login.
     m_tray = new QSystemTrayIcon(QIcon(m_context.path(QStringLiteral("images/tolvane.ico"))), this);
     m_tray->setObjectName(QStringLiteral("IconTray"));

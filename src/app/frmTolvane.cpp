@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 constexpr int kBottomStripHeight = 12;
@@ -139,7 +140,8 @@ QList<BarModule*> frmTolvane::modules() const
 void frmTolvane::Start()
 {
     m_slidAway = false;
-    m_windows->setupTray();
+    // The tray icon (a D-Bus connection, an icon to decode) need not hold up the bar's window.
+    QTimer::singleShot(0, m_windows, &BarWindows::setupTray);
     m_meteo->ResetWeatherDisplay();
     m_system->StartSampler();
     m_lan->ReadLANCounters();
