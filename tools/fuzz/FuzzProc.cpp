@@ -1,12 +1,14 @@
 // The kernel files the monitors read (/proc/net/dev, /proc/meminfo, /proc/stat and an
 // interface's /sys/class/net attributes), with any content: no overflow, no table sized by a
 // number read from the file, the per-tick byte totals equal to the rows' sums, and the processor
-// load samples twice without failing.
+// load samples twice without failing. Also /proc/self/smaps as read once the bar is up: only
+// non-empty ranges come out of it.
 #include "FuzzSupport.h"
 #include "monitors/cCPULoad.h"
 #include "platform/linux/ProcMemInfo.h"
 #include "platform/linux/ProcNetInterfaces.h"
 #include "platform/linux/ProcStatCounters.h"
+#include "platform/linux/StartupPages.h"
 
 #include <QDir>
 
@@ -16,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const bool made = QDir().mkpath(root + QStringLiteral("/proc/net"))
         && QDir().mkpath(root + QStringLiteral("/sys/class/net/eth0"));
     (void)made;
-    const QList<QByteArray> part = Fuzz::parts(Fuzz::bytes(data, size), 5);
+    const QList<QByteArray> part = Fuzz::parts(Fuzz::bytes(data, size), 6);
     Fuzz::writeFile(root + QStringLiteral("/proc/net/dev"), part[0]);
     Fuzz::writeFile(root + QStringLiteral("/proc/meminfo"), part[1]);
     Fuzz::writeFile(root + QStringLiteral("/proc/stat"), part[2]);
@@ -52,5 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             load.GetCPUUsage(count);
     } catch (const CPULoadError&) {
     }
+    for (const StartupPages::Range& range : StartupPages::ReleasableRanges(part[5]))
+        FUZZ_CHECK(range.end > range.start);
     return 0;
 }
