@@ -12,7 +12,7 @@ FavoriteListView::FavoriteListView(const QString& name, QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setEditTriggers(kRenameTriggers);
     setUniformRowHeights(true);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);

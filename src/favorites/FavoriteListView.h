@@ -11,6 +11,9 @@ class FavoriteListView : public QTreeWidget {
 public:
     // Rows whose data under this role is their entry's index in its list.
     static constexpr int kIndexRole = Qt::UserRole;
+    // How the user starts renaming a row in place.
+    static constexpr QAbstractItemView::EditTriggers kRenameTriggers
+        = QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked;
 
     FavoriteListView(const QString& name, QWidget* parent = nullptr);
 

@@ -24,7 +24,8 @@ int FavoritesList::Add(const FavoriteEntry& entry)
 
 bool FavoritesList::RenameFavorite(int index, const QString& label)
 {
-    if (index < 0 || index >= count() || label.trimmed().isEmpty())
+    if (index < 0 || index >= count() || label.trimmed().isEmpty()
+        || m_entries[index].label == label)
         return false;
     m_entries[index].label = label;
     return true;

@@ -20,7 +20,7 @@ public:
     // Appends an entry and returns its index.
     int Add(const FavoriteEntry& entry);
     // Gives the entry at index a new display text; false, with nothing changed, for an index
-    // out of range or a blank text.
+    // out of range, a blank text or the text it has already.
     bool RenameFavorite(int index, const QString& label);
     // Whether an entry has exactly this target, letter case included.
     bool containsTarget(const QString& target) const;

@@ -1,5 +1,6 @@
 #include "FavoritesLogic.h"
 
+#include "FavoriteAddress.h"
 #include "ShellOpen.h"
 #include "platform/Platform.h"
 
@@ -56,14 +57,17 @@ int FavoritesLogic::DropFiles(const QList<QUrl>& urls)
     return static_cast<int>(m_pending.size());
 }
 
-// Addresses differ only in letter case are the same favorite.
 bool FavoritesLogic::isListedAddress(const QString& text) const
 {
     for (const FavoriteEntry& entry : m_internet.entries()) {
-        if (entry.target.compare(text, Qt::CaseInsensitive) == 0)
+        if (FavoriteAddress::same(entry.target, text))
             return true;
     }
-    return m_pending.contains(text, Qt::CaseInsensitive);
+    for (const QString& pending : m_pending) {
+        if (FavoriteAddress::same(pending, text))
+            return true;
+    }
+    return false;
 }
 
 bool FavoritesLogic::DropAddress(const QString& dropped)
@@ -93,6 +97,11 @@ int FavoritesLogic::ConfirmAdd(int selectedTab, const QString& target, const QSt
     else if (target.contains(QLatin1Char(';')))
         problem = QStringLiteral("Le favoris \u00e0 ajouter ne peut pas contenir le caract\u00e8re "
                                  "\u00ab ; \u00bb.");
+    // The options dialog holds its own copy of both lists and writes it back: an entry added
+    // meanwhile would be lost, so the add dialog keeps it until the options are closed.
+    else if (m_optionsOpen)
+        problem = QStringLiteral("Les options de la Tolvane sont ouvertes : fermez-les (Sauver ou "
+                                 "Annuler) puis ajoutez ce favori.");
     if (!problem.isEmpty()) {
         if (m_platform.dialogs)
             m_platform.dialogs->message(Dialogs::Icon::Critical, kTitle, problem);
@@ -109,7 +118,7 @@ int FavoritesLogic::ConfirmAdd(int selectedTab, const QString& target, const QSt
 bool FavoritesLogic::RenameFavorite(FavoriteKind kind, int index, const QString& label)
 {
     FavoritesList& chosen = list(kind);
-    if (!chosen.RenameFavorite(index, label))
+    if (m_optionsOpen || !chosen.RenameFavorite(index, label))
         return false;
     chosen.Save(m_platform.dialogs);
     return true;

@@ -17,7 +17,8 @@ public:
     FavoritesList& list(FavoriteKind kind);
     const FavoritesList& list(FavoriteKind kind) const;
 
-    // Drops are ignored while the options dialog is open.
+    // While the options dialog is open nothing is added or renamed: drops are ignored and the
+    // add dialog is told to wait, since the dialog writes its own copy of the lists back.
     void setOptionsOpen(bool open) { m_optionsOpen = open; }
     bool optionsOpen() const { return m_optionsOpen; }
 
@@ -25,7 +26,7 @@ public:
     // dialog; a listed one is told in a message. Returns how many now wait.
     int DropFiles(const QList<QUrl>& urls);
     // A web or FTP address dropped on the Internet list waits for the add dialog unless it is
-    // listed already. Returns whether it was taken.
+    // listed already (FavoriteAddress::same). Returns whether it was taken.
     bool DropAddress(const QString& text);
 
     bool hasPending() const { return !m_pending.isEmpty(); }
@@ -36,7 +37,8 @@ public:
     // A bad entry is told in a message and gives -1 (the dialog stays open); otherwise returns
     // the index of the new entry, or -2 when the tab takes none.
     int ConfirmAdd(int selectedTab, const QString& target, const QString& label);
-    // Renames the entry at index and saves its list; false when nothing changed.
+    // Renames the entry at index and saves its list; false when nothing changed, which is
+    // always the case while the options dialog is open.
     bool RenameFavorite(FavoriteKind kind, int index, const QString& label);
 
     // Opens the entry at index with ShellOpen; returns its result code, 0 for no entry.

@@ -149,8 +149,11 @@ void frmFavoris::applySkin(SkinImages& images)
     setBackgroundColour(m_urlLabel, skin().background());
     setTextColour(m_urlLabel, skin().textDark());
     FillSystemList();
+    // A new picture is a change of the row, not a rename: nothing may be written for it.
+    m_filling = true;
     for (int row = 0; row < m_internet->topLevelItemCount(); ++row)
         m_internet->topLevelItem(row)->setIcon(0, m_internetPicture);
+    m_filling = false;
 }
 
 static void applySort(QTreeWidget* list, int mode)
@@ -294,6 +297,14 @@ void frmFavoris::dropAddress(const QMimeData* mime)
         text = mime->urls().constFirst().toString();
     if (m_logic.DropAddress(text))
         offerNextPending();
+}
+
+void frmFavoris::setOptionsOpen(bool open)
+{
+    m_logic.setOptionsOpen(open);
+    for (FavoriteListView* list : { m_windows, m_internet })
+        list->setEditTriggers(
+            open ? QAbstractItemView::NoEditTriggers : FavoriteListView::kRenameTriggers);
 }
 
 frmAddShortCut* frmFavoris::addDialog() const

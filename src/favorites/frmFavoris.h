@@ -33,8 +33,8 @@ public:
     void LoadWindowsFavorites();
     void LoadInternetFavorites();
     void FillSystemList();
-    // Drops are ignored while the options dialog is open.
-    void setOptionsOpen(bool open) { m_logic.setOptionsOpen(open); }
+    // While the options dialog is open drops are ignored and the rows cannot be renamed.
+    void setOptionsOpen(bool open);
 
     FavoritesLogic& logic() { return m_logic; }
     // The add dialog on screen, if any.

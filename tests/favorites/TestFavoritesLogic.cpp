@@ -1,6 +1,7 @@
 #include "DataRow.h"
 #include "FakePlatform.h"
 #include "TestFiles.h"
+#include "favorites/FavoriteAddress.h"
 #include "favorites/FavoritesLogic.h"
 #include "favorites/SystemItems.h"
 
@@ -70,6 +71,8 @@ private slots:
         dataRow("bare host name", "www.a.fr", "");
         dataRow("listed", "http://listed.fr/", "");
         dataRow("listed, in capitals", "HTTP://LISTED.FR/", "");
+        dataRow("listed page, host in capitals", "Http://Listed.FR/doc", "");
+        dataRow("path in capitals is another page", "http://listed.fr/Doc", "http://listed.fr/Doc");
         dataRow("two lines", "http://a.fr/\nhttp://b.fr/", "");
     }
     void dropped_addresses()
@@ -79,14 +82,35 @@ private slots:
         Bench bench;
         FavoritesLogic& logic = bench.logic;
         logic.list(FavoriteKind::Internet).Add({ "http://listed.fr/", "L" });
+        logic.list(FavoriteKind::Internet).Add({ "http://listed.fr/doc", "D" });
         QCOMPARE(logic.DropAddress(text), !waiting.isEmpty());
         QCOMPARE(logic.takePending(), waiting);
         QVERIFY(bench.fakes.dialogs.messages.isEmpty());
         // The same address again while it waits is not offered twice.
         if (!waiting.isEmpty()) {
             QVERIFY(logic.DropAddress(waiting));
-            QVERIFY(!logic.DropAddress(waiting.toLower()));
+            QVERIFY(!logic.DropAddress(waiting));
         }
+    }
+
+    void same_address_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("same");
+        dataRow("scheme and host without case", "HTTP://WWW.A.fr/p", "http://www.a.FR/p", true);
+        dataRow("path with its case", "http://a.fr/Doc", "http://a.fr/doc", false);
+        dataRow("query and fragment with their case", "http://A.fr?Q#F", "http://a.fr?q#f", false);
+        dataRow("user part with its case", "ftp://Ana@F.fr/", "ftp://ana@f.fr/", false);
+        dataRow("host before a port", "http://A.fr:8080/", "http://a.fr:8080/", true);
+        dataRow("IPv6 host", "http://[FE80::1]:80/X", "http://[fe80::1]:80/X", true);
+        dataRow("no scheme: as it is", "A.fr", "a.fr", false);
+    }
+    void same_address()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QTEST(FavoriteAddress::same(first, second), "same");
     }
 
     void add_dialog_confirmation_data()
@@ -138,6 +162,12 @@ private slots:
         QVERIFY(!logic.RenameFavorite(FavoriteKind::Windows, 2, "Hors liste"));
         QCOMPARE(bench.file("tolvane_FavWindows.dat"), QByteArray("/a;Premier\r\n/a;Nouveau\r\n"));
         QVERIFY(logic.Open(FavoriteKind::Windows, 5) == 0);
+        // The same text again, or any rename while the options dialog is open, writes nothing.
+        QVERIFY(QFile::remove(bench.data.filePath("tolvane_FavWindows.dat")));
+        QVERIFY(!logic.RenameFavorite(FavoriteKind::Windows, 1, "Nouveau"));
+        logic.setOptionsOpen(true);
+        QVERIFY(!logic.RenameFavorite(FavoriteKind::Windows, 0, "Autre"));
+        QCOMPARE(bench.file("tolvane_FavWindows.dat"), QByteArray("<missing>"));
     }
 
     void system_rows_open_the_first_thing_the_machine_has_data()

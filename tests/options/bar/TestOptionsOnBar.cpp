@@ -80,32 +80,6 @@ private slots:
         QVERIFY(!mail->isHidden());
         QCOMPARE(mail->NbEmailAccounts(), 1);
     }
-
-    void favorites_deleted_or_moved_in_the_dialog_show_on_the_bar()
-    {
-        TestApp app;
-        FavoritesFile::save(app.dataDir(), FavoriteKind::Windows,
-            { { QStringLiteral("/tmp/a"), QStringLiteral("A") },
-                { QStringLiteral("/tmp/b"), QStringLiteral("B") },
-                { QStringLiteral("/tmp/c"), QStringLiteral("C") } },
-            nullptr);
-        frmTolvane bar(app.context);
-        bar.InitBar();
-        auto* shown = control<QTreeWidget>(&bar, "lvWindows");
-        QCOMPARE(shown->topLevelItemCount(), 3);
-        clickConfig(bar);
-        frmOptions* dialog = bar.options();
-        click(dialog, "cmdFavWindows");
-        auto* rows = control<QTreeWidget>(dialog, "lvFavWin");
-        rows->setCurrentItem(rows->topLevelItem(0));
-        click(dialog, "cmdSupprimerFavWin");
-        QCOMPARE(shown->topLevelItemCount(), 2);
-        QCOMPARE(shown->topLevelItem(0)->text(0), QStringLiteral("B"));
-        rows->setCurrentItem(rows->topLevelItem(1));
-        click(dialog, "cmdFavWinUp");
-        click(dialog, "cmdSave");
-        QCOMPARE(shown->topLevelItem(0)->text(0), QStringLiteral("C"));
-    }
 };
 
 QTEST_MAIN(TestOptionsOnBar)
