@@ -5,8 +5,6 @@
 #include "shell/SettingsStore.h"
 #include "weather/WeatherCities.h"
 
-#include <QDir>
-
 #include <array>
 
 namespace {
@@ -71,7 +69,7 @@ std::span<const SettingKey* const> OptionsForm::savedKeys()
     return kSavedKeys;
 }
 
-void OptionsForm::load(const SettingsStore& settings, const QString& appDir)
+void OptionsForm::load(const SettingsStore& settings, const QStringList& themes)
 {
     m_values.clear();
     for (const SettingKey* key : kSavedKeys) {
@@ -83,7 +81,7 @@ void OptionsForm::load(const SettingsStore& settings, const QString& appDir)
         else
             m_values.insert(key->key(), controlValue(*key, stored));
     }
-    m_themes = ThemeNames(appDir);
+    m_themes = themes;
 }
 
 bool OptionsForm::save(SettingsStore& settings) const
@@ -128,12 +126,6 @@ QString OptionsForm::text(const SettingKey& key) const
 void OptionsForm::setText(const SettingKey& key, const QString& text)
 {
     m_values.insert(key.key(), text);
-}
-
-QStringList OptionsForm::ThemeNames(const QString& appDir)
-{
-    QDir skins(appDir + QStringLiteral("/skins"));
-    return skins.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::LocaleAware);
 }
 
 namespace TransparencyPreview {

@@ -16,7 +16,8 @@ class SettingsStore;
 // back whole by "Sauver".
 class OptionsForm {
 public:
-    void load(const SettingsStore& settings, const QString& appDir);
+    // themes: the skin names the theme list offers.
+    void load(const SettingsStore& settings, const QStringList& themes);
     // Writes every key in the dialog's order; false when one of them could not be written.
     bool save(SettingsStore& settings) const;
 
@@ -29,7 +30,7 @@ public:
 
     QString selectedSkin() const { return m_selectedSkin; }
     void setSelectedSkin(const QString& name) { m_selectedSkin = name; }
-    // The skin folders of AppDir/skins, in alphabetical order.
+    // The skin names given at load.
     const QStringList& themes() const { return m_themes; }
     // The theme list's row of the selected skin, -1 when it is not listed.
     int selectedTheme() const { return m_themes.indexOf(m_selectedSkin); }
@@ -39,7 +40,6 @@ public:
 
     // The keys "Sauver" writes, in the order it writes them.
     static std::span<const SettingKey* const> savedKeys();
-    static QStringList ThemeNames(const QString& appDir);
 
 private:
     QHash<QString, QString> m_values; // by key name: the text each control stands for

@@ -9,6 +9,7 @@
 #include "shell/AppVersion.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
+#include "shell/Skin.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -35,7 +36,8 @@ frmOptions::frmOptions(AppContext& context, OptionsHost host, QWidget* parent)
     setFont(small);
     if (m_host.opacity)
         m_openingOpacity = m_host.opacity();
-    m_form.load(*context.settings, context.appDir);
+    // The user's own skins are offered beside the shipped ones, as the bar loads both.
+    m_form.load(*context.settings, Skin::SkinNames(context));
     m_accounts.load(EmailAccountsFile::ReadEmailAccount(context.dataDir));
     m_favorites.load();
     buildPages();
@@ -145,13 +147,21 @@ bool frmOptions::Save()
     const bool favoritesSaved = m_favorites.StoreFavoritesOrder();
     const bool accountsSaved = EmailAccountsFile::SaveEmailAccounts(
         m_context.dataDir, m_accounts.rows().rows(), m_context.platform.dialogs);
-    // A write that failed keeps the window open, so what the user typed is not lost.
-    if (!settingsSaved || !favoritesSaved || !accountsSaved)
-        return false;
-    m_saved = true;
-    finish();
+    const bool allSaved = settingsSaved && favoritesSaved && accountsSaved;
+    if (allSaved) {
+        m_saved = true;
+        finish();
+    }
+    // The bar shows what the files now hold, whatever part of them could be written.
     if (m_host.applySettings)
         m_host.applySettings();
+    if (!allSaved) {
+        // The window stays open with what the user typed; "Annuler" now keeps the bar as it
+        // was just applied.
+        if (m_host.opacity)
+            m_openingOpacity = m_host.opacity();
+        return false;
+    }
     close();
     return true;
 }

@@ -38,7 +38,9 @@ public:
     // Enables the move buttons of both favorites pages from their sort modes.
     void UpdateFavSortButtons();
 
-    // "Sauver": true when everything was written and the window closes.
+    // "Sauver": writes the settings, the favorites and the accounts, and has the bar apply what
+    // was written even when a write failed. True when everything was written and the window
+    // closes; after a failure (told by the writer) it stays open.
     bool Save();
     // "Annuler": closes without writing; the bar gets its opacity back.
     void Cancel();
