@@ -268,7 +268,7 @@ private slots:
     {
         TestApp app(false);
         const QDateTime start = app.fakes.clock.current;
-        for (int round = 0; round < 40; ++round) {
+        for (int round = 0; round < 60; ++round) {
             const pid_t child = fork();
             if (child == 0) {
                 modPenseBete store(app.context);
@@ -281,13 +281,15 @@ private slots:
                 }
                 _exit(0);
             }
-            QTest::qSleep(int(QRandomGenerator::global()->bounded(1, 20)));
+            QTest::qSleep(int(QRandomGenerator::global()->bounded(1, 40)));
             ::kill(child, SIGKILL);
             QCOMPARE(::waitpid(child, nullptr, 0), child);
 
             QStringList lines;
             modPenseBete store(app.context);
-            QVERIFY(NoteFiles::ReadLines(store.indexPath(), lines) || round == 0);
+            // Missing until the first save got through.
+            QVERIFY(NoteFiles::ReadLines(store.indexPath(), lines)
+                || !QFile::exists(store.indexPath()));
             store.LoadNotes();
             QCOMPARE(store.noteCount(), lines.size());
             for (int index = 1; index <= store.lastIndex(); ++index) {
