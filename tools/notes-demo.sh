@@ -8,14 +8,14 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(cd "$1" && pwd)"
 EXTRA_PACKAGES="imagemagick xdotool" . "$root/tools/private-display.sh"
 
-# A private AppDir, so the notes written here never mix with those beside the build.
+# A private AppDir beside the private data folder.
 app="$work/app"
 mkdir -p "$app"
 cp -r "$build/src/app/tolvane" "$build/src/app/images" "$build/src/app/skins" \
     "$build/src/app/sounds" "$app/"
 printf '[Options]\nSplashScreen=0\nDisplayPenseBete=1\nDisplayMeteo=0\nDisplayPhoto=0\nSortModules=Horloge;Pense-B\xc3\xaate;\n' \
     > "$XDG_CONFIG_HOME/tolvane/tolvane.ini"
-index="$app/tolvane_pensebete.dat"
+index="$XDG_DATA_HOME/tolvane/tolvane_pensebete.dat"
 
 start_bar() {
     "$app/tolvane" >"$work/bar.log" 2>&1 &
@@ -84,4 +84,4 @@ xwininfo -root -tree | grep -c '"Pense-B[^"]*": ("tolvane"' | sed 's/^/note wind
 shot "$work/restart.png" "220x80+$((note_x - 10))+$((note_y - 10))"
 cp "$work/restart.png" "$out/notes-restart.png"
 echo "note text file (first line Windows-1252, second UTF-8):"
-od -c "$app"/pensebete/*.fic | sed 's/^/  /'
+od -c "$XDG_DATA_HOME"/tolvane/pensebete/*.fic | sed 's/^/  /'

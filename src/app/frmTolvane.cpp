@@ -16,6 +16,7 @@
 #include "shell/ModuleLayout.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
+#include "shell/SettingsWriteError.h"
 #include "shell/Skin.h"
 #include "shell/SkinWidgets.h"
 #include "shell/SplashPreference.h"
@@ -49,6 +50,22 @@ frmTolvane::frmTolvane(AppContext& context, QWidget* parent)
         [this] { return m_slidAway; }, this);
     m_slide = new BarSlide([this](int leftTwips) { return moveToLeftTwips(leftTwips); }, this);
     m_windows = new BarWindows(m_context, this);
+    keepNotesAtTheEnd();
+}
+
+// However the program ends (the close button, a quit asked by a signal) or the session closes,
+// the notes are written first.
+void frmTolvane::keepNotesAtTheEnd()
+{
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &frmTolvane::KeepNotes);
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &frmTolvane::KeepNotes);
+#endif
+}
+
+void frmTolvane::KeepNotes()
+{
+    m_noteWindows->KeepAllNotes();
 }
 
 frmTolvane::~frmTolvane() = default;
@@ -310,8 +327,10 @@ void frmTolvane::toggleSmallForm(const ModuleEntry& entry)
 {
     const bool small = !m_settings.isSmall(entry.id);
     m_settings.small.insert(entry.id, small);
-    m_context.settings->save(*entry.smallKey, small ? QStringLiteral("1") : QStringLiteral("0"));
     ArrangeModules();
+    if (!m_context.settings->save(
+            *entry.smallKey, small ? QStringLiteral("1") : QStringLiteral("0")))
+        SettingsWriteError::Tell(m_context);
 }
 
 void frmTolvane::hideBar()
@@ -377,6 +396,7 @@ void frmTolvane::applySavedOptions()
 
 void frmTolvane::quitBar()
 {
+    KeepNotes();
     m_windows->hideTray();
     QApplication::quit();
 }

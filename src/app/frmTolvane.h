@@ -51,6 +51,8 @@ public:
 
     void hideBar();
     void showBarAgain();
+    // What the user typed in the notes goes to disk: the program ends or the session closes.
+    void KeepNotes();
 
     // Slid away to the screen edge (the window itself stays shown).
     bool isSlidAway() const { return m_slidAway; }
@@ -84,6 +86,7 @@ private:
     void toggleSmallForm(const ModuleEntry& module);
     void selectFavoritesTab(int tab);
     void quitBar();
+    void keepNotesAtTheEnd();
     void openOptions();
     void setOptionsOpen(bool open);
     void applySavedOptions();

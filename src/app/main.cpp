@@ -1,10 +1,10 @@
 #include "app/frmTolvane.h"
-#include "common/DataFolder.h"
 #include "platform/linux/FontConfigWarmUp.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/MessageDialogs.h"
 #include "platform/linux/SingleInstanceLock.h"
 #include "platform/linux/StartupPages.h"
+#include "platform/linux/TerminationSignals.h"
 #include "shell/AppPaths.h"
 #include "shell/DataMigration.h"
 #include "shell/SettingsStore.h"
@@ -34,14 +34,11 @@ void tell(Dialogs::Icon icon, const QString& text)
 // program are brought into it.
 void prepareDataFolder(const AppPaths& paths)
 {
-    if (!AppPaths::makePrivateFolder(paths.dataDir)) {
-        tell(Dialogs::Icon::Exclamation,
-            QStringLiteral("Le dossier des donn\u00e9es \u00ab %1 \u00bb n'a pas pu \u00eatre "
-                           "cr\u00e9\u00e9 : vos modifications ne pourront pas \u00eatre "
-                           "enregistr\u00e9es.")
-                .arg(paths.dataDir));
+    const AppPaths::FolderState state = AppPaths::prepareDataFolder(paths.dataDir);
+    if (state != AppPaths::FolderState::Ready)
+        tell(Dialogs::Icon::Exclamation, AppPaths::dataFolderWarning(state, paths.dataDir));
+    if (state == AppPaths::FolderState::NotCreated || state == AppPaths::FolderState::ReadOnly)
         return;
-    }
     const DataMigration::Result moved
         = DataMigration::MoveOldDataFiles(QCoreApplication::applicationDirPath(), paths.dataDir);
     if (!moved.failed.isEmpty())
@@ -49,6 +46,12 @@ void prepareDataFolder(const AppPaths& paths)
             QStringLiteral("Ces fichiers n'ont pas pu \u00eatre d\u00e9plac\u00e9s vers \u00ab %1 "
                            "\u00bb et restent \u00e0 leur place : %2")
                 .arg(paths.dataDir, moved.failed.join(QStringLiteral(", "))));
+}
+
+void tellAlreadyRunning()
+{
+    tell(Dialogs::Icon::Critical,
+        QStringLiteral("La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)"));
 }
 
 } // namespace
@@ -63,25 +66,39 @@ int main(int argc, char* argv[])
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // A signal is read by the first event loop that runs: a start-up message's, or the
+    // program's own, which it ends.
+    TerminationSignals termination;
+    bool terminated = false;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, [&terminated] {
+        terminated = true;
+        QCoreApplication::quit();
+    });
 
     SingleInstanceLock lock(QStringLiteral("tolvane"));
     if (!lock.tryAcquire()) {
-        tell(Dialogs::Icon::Critical,
-            QStringLiteral("La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)"));
+        tellAlreadyRunning();
         return 0;
     }
 
     const AppPaths paths = AppPaths::resolve(AppPaths::Environment::current());
     prepareDataFolder(paths);
+    // Two bars may share a data folder without sharing a runtime folder (a home shared by two
+    // machines): the folder itself is locked too, or each would write over the other's notes.
+    SingleInstanceLock dataLock(QStringLiteral("tolvane"), paths.dataDir);
+    if (!dataLock.tryAcquire()) {
+        tellAlreadyRunning();
+        return 0;
+    }
+    paths.removeStaleCopies();
     LinuxPlatform platform(paths.autostartDir());
     SettingsStore settings;
     SkinState skin;
     AppContext context { paths.appDir, paths.dataDir, &settings, &skin, platform.services(),
         QLocale::system() };
-    DataFolder::removeStaleCopies(context.dataDir, { QStringLiteral("tolvane_*.dat") });
     frmTolvane bar(context);
     bar.Start();
     bar.show();
     QTimer::singleShot(kSettleMs, [] { StartupPages::Release(); });
-    return app.exec();
+    return terminated ? 0 : app.exec();
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimeEdit>
 
@@ -60,6 +61,18 @@ void RefreshNoteDetails(const modPenseBete& store, int index, QWidget* window)
 QString DisplayedText(const QString& noteText)
 {
     return noteText.endsWith(u'\n') ? noteText.chopped(1) : noteText;
+}
+
+QString TypedText(const QTextEdit* box)
+{
+    QString text = box->document()->toRawText();
+    for (QChar& c : text) {
+        // Paragraph and line separators, and the frame marks a plain text box never holds.
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\ufdd0'
+            || c == u'\ufdd1')
+            c = u'\n';
+    }
+    return text;
 }
 
 } // namespace NoteDetails

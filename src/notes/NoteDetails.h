@@ -3,6 +3,7 @@
 #include <QString>
 
 class QComboBox;
+class QTextEdit;
 class QWidget;
 class modPenseBete;
 
@@ -17,5 +18,8 @@ void ShowReminder(QWidget* window, const QString& line);
 void RefreshNoteDetails(const modPenseBete& store, int index, QWidget* window);
 // The text as a text box shows it: the final line break of the file dropped.
 QString DisplayedText(const QString& noteText);
+// The text as typed in the box, line breaks as line feeds; unlike toPlainText(), a
+// non-breaking space stays one.
+QString TypedText(const QTextEdit* box);
 
 } // namespace NoteDetails

@@ -14,7 +14,10 @@ bool ReadLines(const QString& path, QStringList& lines)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QList<QByteArray> raw = file.readAll().split('\n');
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    QList<QByteArray> raw = bytes.split('\n');
     if (!raw.isEmpty() && raw.last().isEmpty())
         raw.removeLast();
     for (QByteArray& line : raw) {

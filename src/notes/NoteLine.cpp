@@ -41,6 +41,16 @@ QString withState(const QString& line, int state)
     return QString::number(state) + u';' + rest;
 }
 
+QString withPosition(const QString& line, double left, double top)
+{
+    QStringList fields = line.split(u';');
+    if (fields.size() <= Top)
+        return line;
+    fields[Left] = twipsText(left);
+    fields[Top] = twipsText(top);
+    return fields.join(u';');
+}
+
 QString twipsText(double twips)
 {
     char buffer[64];

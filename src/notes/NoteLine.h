@@ -33,6 +33,8 @@ DueParts dueParts(const QString& dateField, const QString& timeField);
 
 // The same line with its first field replaced by state.
 QString withState(const QString& line, int state);
+// The same line at another position; a line without its position fields stays as it is.
+QString withPosition(const QString& line, double left, double top);
 
 // A position in twips as the file keeps it: the shortest text of the single-precision value,
 // with the locale's decimal separator.

@@ -86,6 +86,12 @@ void NoteWindows::CloseAllNoteWindows()
         CloseNoteWindow(index);
 }
 
+void NoteWindows::KeepAllNotes()
+{
+    for (frmPenseBete* note : windows())
+        note->KeepNote();
+}
+
 void NoteWindows::AddNoteClicked()
 {
     if (!m_store.NotesListOpen()) {

@@ -31,6 +31,9 @@ public:
     QList<frmPenseBete*> windows() const;
     frmPenseBete_List* notesList() const { return m_list; }
 
+    // Every note's typed text and dragged position written, as the program is about to end.
+    void KeepAllNotes();
+
     // The bar's new-note picture: refused while the list is open.
     void AddNoteClicked();
     // The bar's notes-list picture: one list window at a time.

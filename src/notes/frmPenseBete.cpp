@@ -20,6 +20,7 @@
 #include <QSignalBlocker>
 #include <QTextEdit>
 #include <QTimeEdit>
+#include <QTimer>
 
 using namespace NoteWindowRules;
 
@@ -28,6 +29,8 @@ namespace {
 constexpr int kTitleHeight = 18;
 constexpr int kTextTop = kTitleHeight + 2;
 constexpr int kEcheanceHeight = 136;
+// A note is kept this long after the last key, so a pause in typing never loses a word.
+constexpr int kTypingPauseMs = 1000;
 
 template <typename T> T* named(T* widget, const char* name)
 {
@@ -49,11 +52,15 @@ frmPenseBete::frmPenseBete(modPenseBete& store, AppContext& context, int index, 
     , m_store(store)
     , m_context(context)
     , m_index(index)
+    , m_typingPause(new QTimer(this))
     , m_frmBG(named(new QFrame(this), "frmBG"))
     , m_txtPenseBete(named(new QTextEdit(m_frmBG), "txtPenseBete"))
     , m_txtIndice(named(new QLineEdit(this), "txtIndice"))
     , m_txtFileName(named(new QLineEdit(this), "txtFileName"))
 {
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(kTypingPauseMs);
+    connect(m_typingPause, &QTimer::timeout, this, &frmPenseBete::KeepNote);
     setObjectName(QStringLiteral("frmPenseBete"));
     setWindowTitle(QStringLiteral("Pense-B\u00eate"));
     QFont small = font();
@@ -141,6 +148,7 @@ void frmPenseBete::OpenNoteWindow()
         const QSignalBlocker quiet(m_txtPenseBete);
         m_txtPenseBete->setPlainText(
             NoteDetails::DisplayedText(m_store.ReadNoteText(m_txtFileName->text())));
+        m_keptText = NoteDetails::TypedText(m_txtPenseBete);
     }
     FitNoteText();
     CollapseNote();
@@ -231,19 +239,45 @@ void frmPenseBete::SaveNote()
         && IsLaterThanNow(date, time, now))
         NoteColours::SetNoteColours(this, false);
     const QPoint at = positionTwips();
-    m_store.setEntry(index,
-        NoteLine::makeLine(m_chkShow->isChecked() ? 1 : 0, m_cmbType->currentIndex(), date, time,
-            m_txtFileName->text(), at.x(), at.y()));
-    m_store.SaveNoteIndex();
-    m_store.SaveNoteText(m_txtFileName->text(), m_txtPenseBete->toPlainText());
+    const QString line = NoteLine::makeLine(m_chkShow->isChecked() ? 1 : 0,
+        m_cmbType->currentIndex(), date, time, m_txtFileName->text(), at.x(), at.y());
+    const QString text = NoteDetails::TypedText(m_txtPenseBete);
+    if (m_store.SaveNote(index, line, text))
+        keptAsSaved(text);
     if (!m_chkShow->isChecked())
         ShowNote(false);
 }
 
+void frmPenseBete::KeepNote()
+{
+    m_typingPause->stop();
+    const QString line = m_store.entry(m_index);
+    if (line.isEmpty() || m_store.NotesListOpen())
+        return;
+    QString kept = line;
+    if (m_dragged) {
+        const QPoint at = positionTwips();
+        kept = NoteLine::withPosition(line, at.x(), at.y());
+    }
+    const QString text = NoteDetails::TypedText(m_txtPenseBete);
+    if (kept == line && text == m_keptText)
+        return;
+    if (m_store.SaveNote(m_index, kept, text, false))
+        keptAsSaved(text);
+}
+
+void frmPenseBete::keptAsSaved(const QString& text)
+{
+    m_keptText = text;
+    m_dragged = false;
+}
+
 void frmPenseBete::onTextChanged()
 {
-    if (!refuseWhileListOpen())
-        FitNoteText();
+    if (refuseWhileListOpen())
+        return;
+    FitNoteText();
+    m_typingPause->start();
 }
 
 void frmPenseBete::onTextClicked()
@@ -315,6 +349,8 @@ bool frmPenseBete::dragTitle(QEvent* event)
             return false;
         m_imgTitleBar->unsetCursor();
         m_dragging = false;
+        m_dragged = true;
+        KeepNote();
         return true;
     default:
         return false;
@@ -324,8 +360,11 @@ bool frmPenseBete::dragTitle(QEvent* event)
 void frmPenseBete::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
+    if (event->type() != QEvent::ActivationChange || isActiveWindow())
+        return;
+    if (isVisible())
         CollapseNote();
+    KeepNote();
 }
 
 QSize frmPenseBete::screenTwips() const

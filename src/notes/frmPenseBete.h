@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QTextEdit;
 class QTimeEdit;
+class QTimer;
 class modPenseBete;
 
 // One sticky note on the desktop: a frameless tool window with a title bar to drag it by, the
@@ -40,6 +41,9 @@ public:
     void ExpandNote();
     void CollapseNote();
     void SaveNote();
+    // Writes the text typed and the position the note was dragged to, when either changed since
+    // the last save; the kind, due date and shown box wait for "OK".
+    void KeepNote();
     bool isExpanded() const;
 
 signals:
@@ -55,6 +59,7 @@ private:
     void buildEcheance();
     void onTextChanged();
     void onTextClicked();
+    void keptAsSaved(const QString& text);
     void deleteNote();
     bool refuseWhileListOpen();
     void ShowListOpenMessage();
@@ -67,7 +72,10 @@ private:
     AppContext& m_context;
     int m_index;
     bool m_dragging = false;
+    bool m_dragged = false; // since the last save
     QPoint m_dragStart;
+    QString m_keptText; // as last read or written
+    QTimer* m_typingPause;
 
     QFrame* m_frmBG;
     QLabel* m_imgTitleBar = nullptr;

@@ -46,7 +46,9 @@ void modPenseBete::LoadNotes()
     m_noteCount = 0;
     m_reminders.forget();
     QStringList lines;
-    NoteFiles::ReadLines(indexPath(), lines);
+    m_indexUnreadable = !NoteFiles::ReadLines(indexPath(), lines) && QFile::exists(indexPath());
+    if (m_indexUnreadable)
+        tell(QStringLiteral("Probl\u00e8me d'acc\u00e8s en lecture : ") + indexPath());
     for (const QString& line : std::as_const(lines)) {
         m_table.append(line);
         ++m_noteCount;
@@ -58,7 +60,7 @@ void modPenseBete::LoadNotes()
     m_reminderTimer.start();
 }
 
-bool modPenseBete::SaveNoteIndex()
+bool modPenseBete::SaveNoteIndex(bool tellAgain)
 {
     if (m_noteCount == 0)
         return true;
@@ -68,11 +70,23 @@ bool modPenseBete::SaveNoteIndex()
             lines.append(m_table.at(i));
     }
     m_noteCount = int(lines.size());
-    const bool written = NoteFiles::WriteLines(indexPath(), lines);
-    if (!written)
-        reportWriteFailure(indexPath());
+    // The notes of an index that could not be read are in no table: writing would lose them.
+    const bool written = !m_indexUnreadable && NoteFiles::WriteLines(indexPath(), lines);
+    if (written)
+        writeSucceeded(indexPath());
+    else
+        reportWriteFailure(indexPath(), tellAgain);
     UpdateNotesCaption();
     return written;
+}
+
+bool modPenseBete::SaveNote(int index, const QString& line, const QString& text, bool tellAgain)
+{
+    const QString fileName = NoteLine::field(line, NoteLine::FileName);
+    if (!SaveNoteText(fileName, text, tellAgain))
+        return false;
+    setEntry(index, line);
+    return SaveNoteIndex(tellAgain);
 }
 
 QString modPenseBete::newTextFileName(const QString& stamp) const
@@ -143,12 +157,14 @@ QString modPenseBete::ReadNoteText(const QString& fileName) const
     return NoteFiles::ReadNoteText(textPath(fileName));
 }
 
-bool modPenseBete::SaveNoteText(const QString& fileName, const QString& text)
+bool modPenseBete::SaveNoteText(const QString& fileName, const QString& text, bool tellAgain)
 {
     const QString path = textPath(fileName);
     const bool written = !fileName.isEmpty() && NoteFiles::WriteNoteText(path, text);
-    if (!written)
-        reportWriteFailure(path);
+    if (written)
+        writeSucceeded(path);
+    else
+        reportWriteFailure(path, tellAgain);
     return written;
 }
 
@@ -183,12 +199,21 @@ bool modPenseBete::SetNoteShown(int index, bool show)
     return true;
 }
 
-void modPenseBete::reportWriteFailure(const QString& path)
+// The notes are also saved while the user types: a disk that stays full is told once, not at
+// every pause, until a save of that file works again.
+void modPenseBete::reportWriteFailure(const QString& path, bool tellAgain)
 {
-    if (m_context.platform.dialogs) {
-        m_context.platform.dialogs->message(Dialogs::Icon::Critical, QStringLiteral("Tolvane"),
-            QStringLiteral("Impossible d'enregistrer le Pense-B\u00eate : ") + path);
-    }
+    if (!tellAgain && m_toldFailures.contains(path))
+        return;
+    m_toldFailures.insert(path);
+    tell(QStringLiteral("Impossible d'enregistrer le Pense-B\u00eate : ") + path);
+}
+
+void modPenseBete::tell(const QString& text)
+{
+    if (m_context.platform.dialogs)
+        m_context.platform.dialogs->message(
+            Dialogs::Icon::Critical, QStringLiteral("Tolvane"), text);
 }
 
 void modPenseBete::CheckReminders()

@@ -4,6 +4,7 @@
 #include "shell/AppContext.h"
 
 #include <QObject>
+#include <QSet>
 #include <QSize>
 #include <QStringList>
 #include <QTimer>
@@ -20,10 +21,17 @@ public:
 
     void setWindowHost(NoteWindowHost* host) { m_host = host; }
 
-    // Reads the index file, opens a window per note and starts the reminder timer.
+    // Reads the index file, opens a window per note and starts the reminder timer. An index
+    // file that is there but cannot be read is told and never written over afterwards.
     void LoadNotes();
     // Writes every note's line; false (after telling the user) when the file cannot be written.
-    bool SaveNoteIndex();
+    bool SaveNoteIndex(bool tellAgain = true);
+    // A note's text, then its line in the index: killed between the two, the program leaves an
+    // index that never names a text not yet written. Nothing goes to the index when the text
+    // could not be written. A failure already told since the last good save of that file is
+    // told again only when tellAgain is set.
+    bool SaveNote(int index, const QString& line, const QString& text, bool tellAgain = true);
+    bool indexUnreadable() const { return m_indexUnreadable; }
     // Adds a shown note without reminder, due now, centred for a window of that size in twips;
     // returns its index.
     int AddNewNote(const QSize& windowTwips);
@@ -33,7 +41,7 @@ public:
 
     QString ReadNoteText(const QString& fileName) const;
     // Writes a note's text; false (after telling the user) when it cannot be written.
-    bool SaveNoteText(const QString& fileName, const QString& text);
+    bool SaveNoteText(const QString& fileName, const QString& text, bool tellAgain = true);
     void KillPBFile(const QString& fileName);
 
     // Once a second: fires every reminder that has become due.
@@ -63,7 +71,9 @@ signals:
 private:
     void FireReminder(int index, int state);
     void PlayReminderSound();
-    void reportWriteFailure(const QString& path);
+    void reportWriteFailure(const QString& path, bool tellAgain = true);
+    void writeSucceeded(const QString& path) { m_toldFailures.remove(path); }
+    void tell(const QString& text);
     QString newTextFileName(const QString& stamp) const;
 
     AppContext& m_context;
@@ -71,6 +81,8 @@ private:
     QStringList m_table { QString() };
     int m_noteCount = 0;
     bool m_notesListOpen = false;
+    bool m_indexUnreadable = false;
+    QSet<QString> m_toldFailures;
     QString m_caption;
     ReminderCheck m_reminders;
     QTimer m_reminderTimer;

@@ -1,9 +1,13 @@
 #include "AppPaths.h"
 
+#include "common/DataFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 #ifndef TOLVANE_INSTALLED_DATA
 #define TOLVANE_INSTALLED_DATA "../share/tolvane"
@@ -69,4 +73,46 @@ bool AppPaths::makePrivateFolder(const QString& path)
     if (!QFileInfo(clean).isDir() && !QDir().mkdir(clean))
         return false;
     return QFile::setPermissions(clean, kOwnerOnly) && QFileInfo(clean).isDir();
+}
+
+AppPaths::FolderState AppPaths::prepareDataFolder(const QString& path)
+{
+    const bool made = makePrivateFolder(path);
+    if (!QFileInfo(path).isDir())
+        return FolderState::NotCreated;
+    // access() also sees a read-only mount, which the folder's mode does not show.
+    if (::access(QFile::encodeName(path).constData(), W_OK | X_OK) != 0)
+        return FolderState::ReadOnly;
+    return made ? FolderState::Ready : FolderState::NotPrivate;
+}
+
+QString AppPaths::dataFolderWarning(FolderState state, const QString& path)
+{
+    switch (state) {
+    case FolderState::Ready:
+        break;
+    case FolderState::NotCreated:
+        return QStringLiteral("Le dossier des donn\u00e9es \u00ab %1 \u00bb n'a pas pu \u00eatre "
+                              "cr\u00e9\u00e9 : vos modifications ne pourront pas \u00eatre "
+                              "enregistr\u00e9es.")
+            .arg(path);
+    case FolderState::ReadOnly:
+        return QStringLiteral("Le dossier des donn\u00e9es \u00ab %1 \u00bb est en lecture seule : "
+                              "vos modifications ne pourront pas \u00eatre enregistr\u00e9es.")
+            .arg(path);
+    case FolderState::NotPrivate:
+        return QStringLiteral(
+            "Les droits du dossier des donn\u00e9es \u00ab %1 \u00bb n'ont pas pu "
+            "\u00eatre r\u00e9serv\u00e9s \u00e0 votre seul compte.")
+            .arg(path);
+    }
+    return {};
+}
+
+int AppPaths::removeStaleCopies() const
+{
+    return DataFolder::removeStaleCopies(dataDir, { QStringLiteral("tolvane_*.dat") })
+        + DataFolder::removeStaleCopies(
+            dataDir + QStringLiteral("/pensebete"), { QStringLiteral("*.fic") })
+        + DataFolder::removeStaleCopies(autostartDir(), { QStringLiteral("tolvane.desktop") });
 }

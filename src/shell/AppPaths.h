@@ -13,6 +13,11 @@ struct AppPaths {
 
     QString autostartDir() const { return configDir + QStringLiteral("/autostart"); }
 
+    // Removes the temporary copies that saves cut short by a crash or a kill left beside the data
+    // files, the notes' texts and the autostart entry (the settings clean their own folder);
+    // returns how many went.
+    int removeStaleCopies() const;
+
     // What the paths are worked out from; current() reads the running program and environment.
     struct Environment {
         QString programDir;
@@ -30,4 +35,12 @@ struct AppPaths {
     // Creates the folder and any missing parent with mode 0700 whatever the umask, and narrows
     // an existing one to 0700: the data files hold passwords. False when that fails.
     static bool makePrivateFolder(const QString& path);
+
+    // What making the data folder private found: ready, missing and not creatable, there but
+    // not writable, or writable but its mode could not be narrowed (not the user's own folder).
+    enum class FolderState { Ready, NotCreated, ReadOnly, NotPrivate };
+    static FolderState prepareDataFolder(const QString& path);
+    // The start-up warning for a data folder in that state, saying what failed; empty when it
+    // is ready.
+    static QString dataFolderWarning(FolderState state, const QString& path);
 };

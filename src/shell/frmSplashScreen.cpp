@@ -1,6 +1,7 @@
 #include "frmSplashScreen.h"
 
 #include "SettingsStore.h"
+#include "SettingsWriteError.h"
 #include "Skin.h"
 #include "SplashPreference.h"
 
@@ -56,8 +57,10 @@ frmSplashScreen::frmSplashScreen(AppContext& context, QWidget* parent)
     auto* doNotDisplay = new QCheckBox(QStringLiteral("Ne plus afficher cette fen\u00eatre"), this);
     doNotDisplay->setObjectName(QStringLiteral("chkDoNotDisplay"));
     doNotDisplay->setChecked(!SplashPreference::ShowAtStartUp(*m_context.settings));
-    connect(doNotDisplay, &QCheckBox::toggled, this,
-        [this](bool ticked) { SplashPreference::Remember(*m_context.settings, ticked); });
+    connect(doNotDisplay, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (!SplashPreference::Remember(*m_context.settings, ticked))
+            SettingsWriteError::Tell(m_context);
+    });
     auto* close = new QPushButton(QStringLiteral("Fermer"), this);
     close->setObjectName(QStringLiteral("cmdFerme"));
     close->setDefault(true);

@@ -1,3 +1,4 @@
+#include "ChildLimits.h"
 #include "DataRow.h"
 #include "TestApp.h"
 #include "TestFiles.h"
@@ -163,6 +164,27 @@ private slots:
         QCOMPARE(clock->height(), large);
         QCOMPARE(app.settings->value(Keys::DisplayClockSmall), QStringLiteral("0"));
         QCOMPARE(bar.height(), barHeight);
+    }
+
+    // As with the settings folder full: the look changes, and the user learns it is not kept.
+    void separator_click_that_cannot_be_saved_is_told()
+    {
+        TestApp app;
+        frmTolvane bar(app.context);
+        bar.InitBar();
+        QWidget* clock = child(bar, "frmHorloge");
+        const int large = clock->height();
+        const int result = runWithFileSizeLimit(8, [&] {
+            QTest::mouseClick(child(bar, "pictHorlogeSeparator"), Qt::LeftButton);
+            const auto& messages = app.fakes.dialogs.messages;
+            return clock->height() < large && messages.size() == 1
+                && messages[0].icon == Dialogs::Icon::Critical
+                && messages[0].text
+                == QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ")
+                    + app.settings->filePath(QStringLiteral("Tolvane"));
+        });
+        QCOMPARE(result, 1);
+        QCOMPARE(app.settings->value(Keys::DisplayClockSmall), QStringLiteral("0"));
     }
 
     void modules_absent_from_the_order_keep_their_visibility()

@@ -11,13 +11,13 @@
 class TestSingleInstance : public QObject {
     Q_OBJECT
 
-    static QProcessEnvironment environment(const QTemporaryDir& home)
+    static QProcessEnvironment environment(const QTemporaryDir& home, const QString& runtime)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         env.insert(QStringLiteral("TOLVANE_NO_DIALOGS"), QStringLiteral("1"));
         return env;
     }
@@ -43,17 +43,28 @@ class TestSingleInstance : public QObject {
     }
 
 private slots:
+    void second_copy_says_so_and_ends_while_the_first_keeps_running_data()
+    {
+        QTest::addColumn<bool>("ownRuntimeFolder");
+        QTest::newRow("same session") << false;
+        // A home shared by two machines, or a session without XDG_RUNTIME_DIR: the data
+        // folder is shared all the same.
+        QTest::newRow("same data folder, another runtime folder") << true;
+    }
     void second_copy_says_so_and_ends_while_the_first_keeps_running()
     {
+        QFETCH(bool, ownRuntimeFolder);
         QTemporaryDir home;
+        QTemporaryDir otherRuntime;
         QProcess first;
-        first.setProcessEnvironment(environment(home));
+        first.setProcessEnvironment(environment(home, home.path()));
         first.start(QStringLiteral(TOLVANE_BINARY), {});
         QVERIFY(first.waitForStarted());
         QTRY_COMPARE_WITH_TIMEOUT(lockHolder(home.path()), first.processId(), 20000);
 
         QProcess second;
-        second.setProcessEnvironment(environment(home));
+        second.setProcessEnvironment(
+            environment(home, ownRuntimeFolder ? otherRuntime.path() : home.path()));
         second.start(QStringLiteral(TOLVANE_BINARY), {});
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);

@@ -167,21 +167,54 @@ private slots:
         QVERIFY(desk.store.entry(1).startsWith(QStringLiteral("1;1;")));
     }
 
-    void deactivation_collapses_without_saving()
+    void typed_text_is_kept_without_ok_data()
     {
+        QTest::addColumn<QString>("how");
+        dataRow("window_deactivated", QStringLiteral("deactivated"));
+        dataRow("pause_in_typing", QStringLiteral("pause"));
+        dataRow("ok_clicked", QStringLiteral("ok"));
+    }
+    // Without "OK" the kind and due date chosen in the panel are not taken; the text is, with its
+    // non-breaking space.
+    void typed_text_is_kept_without_ok()
+    {
+        QFETCH(QString, how);
         NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
         frmPenseBete* note = desk.windows.window(1);
-        note->activateWindow();
-        QTest::mouseClick(desk.control<QTextEdit>(1, "txtPenseBete")->viewport(), Qt::LeftButton);
-        QVERIFY(note->isExpanded());
-        desk.control<QTextEdit>(1, "txtPenseBete")->setPlainText(QStringLiteral("pas sauv\u00e9"));
+        auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
+        const QString textFile = desk.store.textPath(QStringLiteral("a.fic"));
         QWidget other;
-        other.show();
-        other.activateWindow();
-        QEvent deactivate(QEvent::ActivationChange);
-        QApplication::sendEvent(note, &deactivate);
-        QVERIFY(!note->isExpanded());
-        QVERIFY(!QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
+        const auto deactivate = [&] {
+            other.show();
+            note->activateWindow();
+            other.activateWindow();
+            QEvent deactivation(QEvent::ActivationChange);
+            QApplication::sendEvent(note, &deactivation);
+        };
+        if (how == QLatin1String("deactivated")) {
+            deactivate();
+            QVERIFY(!QFile::exists(textFile)); // nothing typed, nothing written
+        }
+
+        note->activateWindow();
+        QTest::mouseClick(text->viewport(), Qt::LeftButton);
+        QVERIFY(note->isExpanded());
+        QTest::keyClicks(text, QStringLiteral("12\u00a0rue"));
+        desk.control<QComboBox>(1, "cmbType")->setCurrentIndex(2);
+        if (how == QLatin1String("deactivated")) {
+            deactivate();
+            QVERIFY(!note->isExpanded());
+        } else if (how == QLatin1String("pause")) {
+            QTest::qWait(300);
+            QVERIFY(!QFile::exists(textFile)); // a timer runs late, never early
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(textFile), 3000);
+        } else {
+            desk.control<QPushButton>(1, "cmdOK")->click();
+        }
+        QCOMPARE(readBytes(textFile), QByteArray("12\xa0rue\r\n"));
+        QCOMPARE(readBytes(desk.store.indexPath()),
+            how == QLatin1String("ok") ? indexBytes({ "1;2;20050307;1010;a.fic;1500;3000" })
+                                       : indexBytes({ "1;0;20050307;1010;a.fic;1500;3000" }));
     }
 
     void delete_from_the_window_asks_first_data()
@@ -289,9 +322,10 @@ private slots:
         QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(80, 25));
         QCOMPARE(note->pos(), QPoint(130, 220));
         QCOMPARE(title->cursor().shape(), Qt::ArrowCursor);
-        note->SaveNote();
-        QCOMPARE(desk.store.GetNoteField(1, 5), QStringLiteral("1950"));
-        QCOMPARE(desk.store.GetNoteField(1, 6), QStringLiteral("3300"));
+        // Kept at once, the text with it.
+        QCOMPARE(
+            readBytes(desk.store.indexPath()), indexBytes({ "1;0;20050307;1010;a.fic;1950;3300" }));
+        QVERIFY(QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
     }
 };
 

@@ -3,6 +3,10 @@
 #include "NotesFixture.h"
 #include "notes/NoteFiles.h"
 #include "notes/NoteLine.h"
+#include "shell/AppPaths.h"
+
+#include <QDir>
+#include <QRandomGenerator>
 
 #include <QTest>
 
@@ -231,6 +235,77 @@ private slots:
         QCOMPARE(readBytes(store.indexPath()), old);
         QCOMPARE(readBytes(app.dataDir() + QStringLiteral("/pensebete/a.fic")),
             QByteArray("ancien\r\n"));
+    }
+
+    // As when a run under another user left the file behind: the notes it holds are in no
+    // table, so a save would wipe them.
+    void unreadable_index_is_told_and_never_written_over()
+    {
+        TestApp app(false);
+        const QByteArray old = indexBytes({ "1;0;20050307;1010;a.fic;0;0" });
+        const QString path = app.dataDir() + QStringLiteral("/tolvane_pensebete.dat");
+        writeBytes(path, old);
+        QVERIFY(QFile::setPermissions(path, {}));
+        QVERIFY(QFile::setPermissions(app.dataDir(), QFileDevice::Permissions(0x7777)));
+        const int result = runAsAnotherUser([&] {
+            modPenseBete store(app.context);
+            store.LoadNotes();
+            const int added = store.AddNewNote(QSize(2700, 1800));
+            const bool saved = store.SaveNote(added, store.entry(added), QStringLiteral("neuf"));
+            store.DeleteNote(added);
+            const auto& messages = app.fakes.dialogs.messages;
+            return !saved && !messages.isEmpty() && messages[0].icon == Dialogs::Icon::Critical
+                && messages[0].text
+                == QStringLiteral("Probl\u00e8me d'acc\u00e8s en lecture : ") + path;
+        });
+        QCOMPARE(result, 1);
+        QCOMPARE(readBytes(path), old);
+    }
+
+    // A save is a note's text, then the index; a bar killed at any moment of it leaves notes
+    // that all open with their whole text, and copies that the next start clears away.
+    void notes_survive_a_kill_at_any_moment_of_saving()
+    {
+        TestApp app(false);
+        const QDateTime start = app.fakes.clock.current;
+        for (int round = 0; round < 60; ++round) {
+            const pid_t child = fork();
+            if (child == 0) {
+                modPenseBete store(app.context);
+                store.LoadNotes();
+                for (int i = 0; i < 1000; ++i) {
+                    app.fakes.clock.current = start.addSecs(round * 1000 + i);
+                    const int index = store.AddNewNote(QSize(2700, 1800));
+                    const QString name = store.GetNoteField(index, NoteLine::FileName);
+                    store.SaveNote(index, store.entry(index), QStringLiteral("texte de ") + name);
+                }
+                _exit(0);
+            }
+            QTest::qSleep(int(QRandomGenerator::global()->bounded(1, 40)));
+            ::kill(child, SIGKILL);
+            QCOMPARE(::waitpid(child, nullptr, 0), child);
+
+            QStringList lines;
+            modPenseBete store(app.context);
+            // Missing until the first save got through.
+            QVERIFY(NoteFiles::ReadLines(store.indexPath(), lines)
+                || !QFile::exists(store.indexPath()));
+            store.LoadNotes();
+            QCOMPARE(store.noteCount(), lines.size());
+            for (int index = 1; index <= store.lastIndex(); ++index) {
+                QCOMPARE(NoteLine::field(store.entry(index), NoteLine::Top).isEmpty(), false);
+                const QString name = store.GetNoteField(index, NoteLine::FileName);
+                QCOMPARE(store.ReadNoteText(name), QStringLiteral("texte de %1\n").arg(name));
+            }
+        }
+        AppPaths paths;
+        paths.dataDir = app.dataDir();
+        paths.configDir = app.configDir();
+        paths.removeStaleCopies();
+        const QStringList left = QDir(app.dataDir() + QStringLiteral("/pensebete"))
+                                     .entryList({ QStringLiteral("*.fic.*") }, QDir::Files);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
+        QVERIFY(app.fakes.dialogs.messages.isEmpty());
     }
 
     void deleting_removes_the_line_and_the_text_file()

@@ -1,4 +1,6 @@
+#include "ChildLimits.h"
 #include "DataRow.h"
+#include "TestFiles.h"
 #include "shell/AppPaths.h"
 #include "shell/SettingsStore.h"
 
@@ -151,6 +153,50 @@ private slots:
         file.close();
         QVERIFY(!AppPaths::makePrivateFolder(blocker + QStringLiteral("/tolvane")));
         QVERIFY(!AppPaths::makePrivateFolder(blocker));
+    }
+
+    // A folder that is there but cannot be written is not said to be missing.
+    void data_folder_warning_says_what_failed_data()
+    {
+        QTest::addColumn<QString>("place"); // where the data folder is, under a fresh home
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("warning"); // %1 stands for the folder
+        dataRow("own folder", QStringLiteral("home/tolvane"), int(AppPaths::FolderState::Ready),
+            QString());
+        dataRow("a file in the way", QStringLiteral("file/tolvane"),
+            int(AppPaths::FolderState::NotCreated),
+            QStringLiteral("Le dossier des donn\u00e9es \u00ab %1 \u00bb n'a pas pu \u00eatre "
+                           "cr\u00e9\u00e9 : vos modifications ne pourront pas \u00eatre "
+                           "enregistr\u00e9es."));
+        dataRow("another user's folder", QStringLiteral("theirs/tolvane"),
+            int(AppPaths::FolderState::ReadOnly),
+            QStringLiteral("Le dossier des donn\u00e9es \u00ab %1 \u00bb est en lecture seule : "
+                           "vos modifications ne pourront pas \u00eatre enregistr\u00e9es."));
+    }
+    void data_folder_warning_says_what_failed()
+    {
+        QFETCH(QString, place);
+        QFETCH(int, state);
+        QFETCH(QString, warning);
+        const bool theirs = place.startsWith(QLatin1String("theirs"));
+        if (theirs && ::geteuid() != 0)
+            QSKIP("a folder of another user is made by root only");
+        QTemporaryDir home;
+        QVERIFY(QFile::setPermissions(home.path(), QFileDevice::Permissions(0x7755)));
+        const QString folder = home.filePath(place);
+        if (place.startsWith(QLatin1String("file")))
+            writeBytes(home.filePath(QStringLiteral("file")), "x");
+        if (theirs) {
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7755)));
+        }
+        const auto check = [&] {
+            const AppPaths::FolderState found = AppPaths::prepareDataFolder(folder);
+            return int(found) == state
+                && AppPaths::dataFolderWarning(found, folder)
+                == (warning.isEmpty() ? warning : warning.arg(folder));
+        };
+        QCOMPARE(theirs ? runAsAnotherUser(check) : int(check()), 1);
     }
 };
 

@@ -44,3 +44,22 @@ inline int runWithMemoryHeadroom(rlim_t headroom, const std::function<bool()>& b
     const rlim_t pages = statm.readAll().split(' ').value(0).toULongLong();
     return runInLimitedChild(RLIMIT_AS, pages * rlim_t(sysconf(_SC_PAGESIZE)) + headroom, body);
 }
+
+// Runs body in a child process of another user than the owner of the test's files, so that a
+// file of mode 0 cannot be read there: as root the child becomes "nobody" (who can neither read
+// nor change root's files), any other user already is such a user.
+inline int runAsAnotherUser(const std::function<bool()>& body)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0 || geteuid() == 0))
+            _exit(3);
+        _exit(body() ? 1 : 0);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    const int code = WEXITSTATUS(status);
+    return code <= 1 ? code : -1;
+}
