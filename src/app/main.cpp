@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/frmTolvane.h"
 #include "common/DataFolder.h"
 #include "platform/linux/FontConfigWarmUp.h"
@@ -51,12 +52,42 @@ void prepareDataFolder(const AppPaths& paths)
                 .arg(paths.dataDir, moved.failed.join(QStringLiteral(", "))));
 }
 
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    switch (CommandLine::Read(argumentsOf(argc, argv))) {
+    case CommandLine::Action::PrintHelp:
+        print(stdout, CommandLine::HelpText());
+        return 0;
+    case CommandLine::Action::PrintVersion:
+        print(stdout, CommandLine::VersionText());
+        return 0;
+    case CommandLine::Action::StartBar:
+        break;
+    }
+
     const FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    // Qt has taken its own options out of argv: anything left is a mistake.
+    const QString refusal = CommandLine::Refusal(argumentsOf(argc, argv));
+    if (!refusal.isEmpty()) {
+        print(stderr, refusal);
+        return CommandLine::kRefusedExitCode;
+    }
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
     // Without a desktop session the icon theme is the bare "hicolor", which has almost no file
     // type icons; the favorites then look them up in Adwaita when it is installed.
