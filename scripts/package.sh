@@ -7,6 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 install_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 build="$root/build-package"
 
+cd "$root" # dpkg-buildflags maps the current folder's paths out of the program
 # The changelog is dated by the last commit, so the same sources give the same package.
 if commit_time="$(git -C "$root" log -1 --format=%ct 2>/dev/null)" && [ -n "$commit_time" ]; then
     export SOURCE_DATE_EPOCH="$commit_time"
