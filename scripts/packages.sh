@@ -15,3 +15,7 @@ install_packages() {
 
 # The packages every build needs.
 BUILD_PACKAGES=(qt6-base-dev libxcb1-dev libfontconfig-dev cmake g++ ninja-build)
+
+# What making the Debian package needs beyond the build: dpkg-shlibdeps and dpkg-buildflags,
+# and file, through which CPack finds the programs whose libraries it lists.
+PACKAGE_PACKAGES=(dpkg-dev file)

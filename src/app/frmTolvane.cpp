@@ -5,7 +5,6 @@
 #include "BarTimers.h"
 #include "BarWindows.h"
 #include "ModuleTable.h"
-#include "favorites/ShellOpen.h"
 #include "favorites/frmFavoris.h"
 #include "mail/frmemail.h"
 #include "monitors/frmCPUUsage.h"
@@ -26,7 +25,6 @@
 #include "weather/frmMeteo.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QTimer>
 
 namespace {
@@ -134,16 +132,6 @@ void frmTolvane::connectModules()
 {
     connect(m_imgBG, &BackgroundImage::clicked, this, &frmTolvane::showBarAgain);
     connect(m_favoris, &frmFavoris::tabClicked, this, &frmTolvane::selectFavoritesTab);
-    connect(m_lan, &frmLAN::networkToolsRequested, this,
-        [this] { ShellOpen(m_context.platform, networkToolsProgram()); });
-}
-
-// The network tools are looked for beside the bar's program first, then on the PATH.
-QString frmTolvane::networkToolsProgram() const
-{
-    const QString name = QStringLiteral("Pelnorix");
-    const QString beside = m_context.path(name);
-    return QFileInfo(beside).isExecutable() ? beside : name;
 }
 
 QList<BarModule*> frmTolvane::modules() const

@@ -90,7 +90,6 @@ private:
     void openOptions();
     void setOptionsOpen(bool open);
     void applySavedOptions();
-    QString networkToolsProgram() const;
     BarDock dock() const;
     int moveToLeftTwips(int leftTwips); // returns the new x in pixels
     template <typename T> T* module() const;

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/frmTolvane.h"
 #include "platform/linux/FontConfigWarmUp.h"
 #include "platform/linux/LinuxPlatform.h"
@@ -54,12 +55,42 @@ void tellAlreadyRunning()
         QStringLiteral("La Tolvane est d\u00e9j\u00e0 pr\u00e9sente en m\u00e9moire ;-)"));
 }
 
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    switch (CommandLine::Read(argumentsOf(argc, argv))) {
+    case CommandLine::Action::PrintHelp:
+        print(stdout, CommandLine::HelpText());
+        return 0;
+    case CommandLine::Action::PrintVersion:
+        print(stdout, CommandLine::VersionText());
+        return 0;
+    case CommandLine::Action::StartBar:
+        break;
+    }
+
     const FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    // Qt has taken its own options out of argv: anything left is a mistake.
+    const QString refusal = CommandLine::Refusal(argumentsOf(argc, argv));
+    if (!refusal.isEmpty()) {
+        print(stderr, refusal);
+        return CommandLine::kRefusedExitCode;
+    }
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
     // Without a desktop session the icon theme is the bare "hicolor", which has almost no file
     // type icons; the favorites then look them up in Adwaita when it is installed.

@@ -92,10 +92,10 @@ int FavoritesLogic::ConfirmAdd(int selectedTab, const QString& target, const QSt
     if (label.trimmed().isEmpty())
         problem = QStringLiteral("Veuillez indiquer le texte \u00e0 afficher");
     else if (target.trimmed().isEmpty())
-        problem = QStringLiteral("Veuillez indiquer le favoris \u00e0 ajouter");
+        problem = QStringLiteral("Veuillez indiquer le favori \u00e0 ajouter");
     // The files keep the target before the first ";", so one inside it would be cut.
     else if (target.contains(QLatin1Char(';')))
-        problem = QStringLiteral("Le favoris \u00e0 ajouter ne peut pas contenir le caract\u00e8re "
+        problem = QStringLiteral("Le favori \u00e0 ajouter ne peut pas contenir le caract\u00e8re "
                                  "\u00ab ; \u00bb.");
     // The options dialog holds its own copy of both lists and writes it back: an entry added
     // meanwhile would be lost, so the add dialog keeps it until the options are closed.

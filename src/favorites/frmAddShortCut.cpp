@@ -26,22 +26,20 @@ frmAddShortCut::frmAddShortCut(const QString& droppedTarget, QWidget* parent)
     , m_text(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("frmAddShortCut"));
-    setWindowTitle(QStringLiteral("Ajouter un favoris"));
+    setWindowTitle(QStringLiteral("Ajouter un favori"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     m_target->setObjectName(QStringLiteral("txtPathURL"));
     m_text->setObjectName(QStringLiteral("txtText"));
-    auto* confirm
-        = button(QStringLiteral("cmdConfirm"), QStringLiteral("Ajouter le favoris"), this);
+    auto* confirm = button(QStringLiteral("cmdConfirm"), QStringLiteral("Ajouter le favori"), this);
     auto* cancel = button(QStringLiteral("cmdCancel"), QStringLiteral("Annuler"), this);
     confirm->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption(QStringLiteral("Label1"),
-        QStringLiteral("Favoris \u00e0 ajouter (Emplacement / URL)"), this));
+        QStringLiteral("Favori \u00e0 ajouter (Emplacement / URL)"), this));
     layout->addWidget(m_target);
-    layout->addWidget(
-        caption(QStringLiteral("labTextAff"), QStringLiteral("Nom du favoris"), this));
+    layout->addWidget(caption(QStringLiteral("labTextAff"), QStringLiteral("Nom du favori"), this));
     layout->addWidget(m_text);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

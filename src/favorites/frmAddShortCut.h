@@ -4,7 +4,7 @@
 
 class QLineEdit;
 
-// "Ajouter un favoris": shows one dropped target, lets the user name it and asks for it to be
+// "Ajouter un favori": shows one dropped target, lets the user name it and asks for it to be
 // added. It does not block the bar and closes itself once the entry is taken.
 class frmAddShortCut : public QDialog {
     Q_OBJECT

@@ -20,6 +20,7 @@ frmLAN::frmLAN(AppContext& context, QWidget* parent)
     : BarModule(QStringLiteral("frmLAN"), QStringLiteral("imgBgLAN"), 140, context, parent)
     , m_title(addPicture(QStringLiteral("pictLANSeparator"), { 0, 0, kWidth, 18 }))
     , m_reader(context.platform.interfaces)
+    , m_networkSettings(context.platform.launcher)
     , m_locale(context.locale)
 {
     QFont small = font();
@@ -51,7 +52,8 @@ frmLAN::frmLAN(AppContext& context, QWidget* parent)
     m_cmdPelnorix->setObjectName(QStringLiteral("cmdPelnorix"));
     m_cmdPelnorix->setGeometry(kLeft, 119, kInnerWidth, 19);
     m_cmdPelnorix->setCursor(Qt::PointingHandCursor);
-    connect(m_cmdPelnorix, &QPushButton::clicked, this, &frmLAN::networkToolsRequested);
+    connect(m_cmdPelnorix, &QPushButton::clicked, this, &frmLAN::openNetworkSettings);
+    showNetworkToolsAvailability();
     for (QLabel* rate : { m_labDownloadSec, m_labUploadSec }) {
         rate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rate->setText(Bandwidth::FormatRate(0, m_locale));
@@ -73,6 +75,32 @@ void frmLAN::applySkin(SkinImages& images)
         setTextColour(label, skin().textDark());
     setBackgroundColour(m_lineLAN, skin().textTitle());
     drawGraphs();
+    // The bar is being rebuilt: a tool installed since the last time is seen now.
+    showNetworkToolsAvailability();
+}
+
+void frmLAN::showNetworkToolsAvailability()
+{
+    const bool available = m_networkSettings.Find().has_value();
+    m_cmdPelnorix->setEnabled(available);
+    m_cmdPelnorix->setToolTip(available
+            ? QStringLiteral("Ouvrir les param\u00e8tres r\u00e9seau du bureau")
+            : QStringLiteral("Aucun outil de param\u00e9trage du r\u00e9seau n'est install\u00e9 "
+                             "(nm-connection-editor, par exemple)"));
+}
+
+void frmLAN::openNetworkSettings()
+{
+    const std::optional<NetworkSettings::Command> tool = m_networkSettings.Find();
+    if (!tool) {
+        showNetworkToolsAvailability();
+        return;
+    }
+    const bool started = m_context.platform.launcher->startProgram(tool->program, tool->arguments);
+    if (!started && m_context.platform.dialogs)
+        m_context.platform.dialogs->message(Dialogs::Icon::Critical, QStringLiteral("Tolvane"),
+            QStringLiteral("Les param\u00e8tres r\u00e9seau n'ont pas pu \u00eatre ouverts :\n")
+                + tool->program);
 }
 
 void frmLAN::ReadLANCounters()

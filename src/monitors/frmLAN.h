@@ -2,6 +2,7 @@
 
 #include "BandwidthHistory.h"
 #include "CIpHelper.h"
+#include "NetworkSettings.h"
 #include "shell/BarModule.h"
 
 #include <QLocale>
@@ -30,11 +31,11 @@ public:
     const BandwidthHistory& downloadHistory() const { return m_downloadHistory; }
     const BandwidthHistory& uploadHistory() const { return m_uploadHistory; }
 
-signals:
-    // The "Outils Réseau" button: the bar opens the network tools program.
-    void networkToolsRequested();
-
 private:
+    // The "Outils Réseau" button opens the desktop's network settings, and is disabled when this
+    // machine has no tool for them.
+    void showNetworkToolsAvailability();
+    void openNetworkSettings();
     QLabel* addText(const QString& name, const QRect& geometry, const QString& text = {});
     void drawGraphs();
     void showRate(QLabel* label, double& shown, double rate);
@@ -50,6 +51,7 @@ private:
     QList<QLabel*> m_texts;
 
     CIpHelper m_reader;
+    NetworkSettings m_networkSettings;
     qint64 m_received = 0;
     qint64 m_sent = 0;
     qint64 m_previousReceived = 0;

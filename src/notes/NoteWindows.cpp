@@ -108,7 +108,7 @@ void NoteWindows::AddNoteClicked()
     if (m_context.platform.dialogs) {
         m_context.platform.dialogs->message(Dialogs::Icon::Information, QStringLiteral("Tolvane"),
             QStringLiteral("Vous ne pouvez pas ajouter de Pense-B\u00eate tant que\n"
-                           "la fen\u00eatre de gestion des Pense-B\u00eate est ouverte !"));
+                           "la fen\u00eatre de gestion des Pense-B\u00eates est ouverte !"));
     }
 }
 

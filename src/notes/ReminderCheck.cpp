@@ -117,8 +117,8 @@ const QStringList& ReminderCheck::KindTexts()
 {
     static const QStringList texts {
         QStringLiteral("Pas d'\u00e9ch\u00e9ance"),
-        QStringLiteral("Rappeler un fois \u00e0 Date et Heure fixes"),
-        QStringLiteral("Rappeler toutes les jours \u00e0 Heure fixe"),
+        QStringLiteral("Rappeler une fois \u00e0 Date et Heure fixes"),
+        QStringLiteral("Rappeler tous les jours \u00e0 Heure fixe"),
         QStringLiteral("Rappeler tous les mois \u00e0 Date et Heure fixes"),
         QStringLiteral("Rappeler tous les ans \u00e0 Date et Heure fixes"),
     };

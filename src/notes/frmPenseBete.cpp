@@ -109,7 +109,8 @@ void frmPenseBete::buildTitleBar()
 
 void frmPenseBete::buildEcheance()
 {
-    m_frmEcheance = named(new QGroupBox(QStringLiteral("Ech\u00e9ance"), m_frmBG), "frmEcheance");
+    m_frmEcheance
+        = named(new QGroupBox(QStringLiteral("\u00c9ch\u00e9ance"), m_frmBG), "frmEcheance");
     m_frmEcheance->setGeometry(4, 0, kWidth - 8, kEcheanceHeight);
     const int inner = kWidth - 20;
     label(m_frmEcheance, "lblType", QStringLiteral("Type :"), { 6, 16, inner, 14 });
@@ -291,7 +292,7 @@ void frmPenseBete::deleteNote()
     if (refuseWhileListOpen() || !m_context.platform.dialogs)
         return;
     if (!m_context.platform.dialogs->askYesNo(Dialogs::Icon::Question, QStringLiteral("Tolvane"),
-            QStringLiteral("\u00cates-vous sur de vouloir supprimer ce Pense-B\u00eate?")))
+            QStringLiteral("\u00cates-vous s\u00fbr de vouloir supprimer ce Pense-B\u00eate ?")))
         return;
     m_store.DeleteNote(m_index);
 }
@@ -308,8 +309,8 @@ void frmPenseBete::ShowListOpenMessage()
 {
     if (m_context.platform.dialogs) {
         m_context.platform.dialogs->message(Dialogs::Icon::Information, QStringLiteral("Tolvane"),
-            QStringLiteral("Les Pense-B\u00eate ne sont pas modifiables lorsque la fen\u00eatre\n"
-                           " de gestion des Pense-B\u00eate est ouverte !"));
+            QStringLiteral("Les Pense-B\u00eates ne sont pas modifiables lorsque la fen\u00eatre\n"
+                           "de gestion des Pense-B\u00eates est ouverte !"));
     }
     emit listFocusWanted();
 }

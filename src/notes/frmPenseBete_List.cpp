@@ -46,7 +46,7 @@ frmPenseBete_List::frmPenseBete_List(modPenseBete& store, AppContext& context, Q
     m_lvPB->setAllColumnsShowFocus(true);
     m_lvPB->installEventFilter(this);
     buildDetails();
-    auto* info = named(new QLabel(QStringLiteral("Vous pouvez modifier le texte, la date, et "
+    auto* info = named(new QLabel(QStringLiteral("Vous pouvez modifier le texte, la date et "
                                                  "l'heure du pense-b\u00eate directement \u00e0 "
                                                  "partir du pense-b\u00eate lui-m\u00eame."),
                            this),
@@ -81,7 +81,8 @@ void frmPenseBete_List::buildDetails()
     named(new QLabel(QStringLiteral("Type"), m_frmPB), "lblType", { 272, 20, 250, 16 });
     m_cmbType = named(new QComboBox(m_frmPB), "cmbType", { 272, 38, 256, 22 });
     NoteDetails::FillReminderKinds(m_cmbType);
-    named(new QLabel(QStringLiteral("Ech\u00e9ance"), m_frmPB), "labEchance", { 272, 66, 250, 16 });
+    named(new QLabel(QStringLiteral("\u00c9ch\u00e9ance"), m_frmPB), "labEchance",
+        { 272, 66, 250, 16 });
     m_DTDate = named(new QDateEdit(m_frmPB), "DTDate", { 272, 84, 110, 22 });
     m_DTDate->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     named(new QLabel(QStringLiteral("\u00e0"), m_frmPB), "labA", { 388, 84, 16, 22 });
@@ -102,7 +103,7 @@ void frmPenseBete_List::FillNotesList()
 {
     m_lvPB->clear();
     m_lvPB->setHeaderLabels({ QStringLiteral("#"), QStringLiteral("Affich\u00e9"),
-        QStringLiteral("Texte"), QStringLiteral("Ech\u00e9ance"), QStringLiteral("Type") });
+        QStringLiteral("Texte"), QStringLiteral("\u00c9ch\u00e9ance"), QStringLiteral("Type") });
     for (const NotesListRows::Row& row : NotesListRows::Rows(m_store)) {
         new QTreeWidgetItem(
             m_lvPB, { QString::number(row.index), row.shown, row.text, row.due, row.type });
@@ -153,7 +154,7 @@ void frmPenseBete_List::deleteSelectedNote()
     if (index < 1 || !m_context.platform.dialogs)
         return;
     if (!m_context.platform.dialogs->askYesNo(Dialogs::Icon::Question, QStringLiteral("Tolvane"),
-            QStringLiteral("\u00cates-vous sur de vouloir supprimer ce Pense-B\u00eate?")))
+            QStringLiteral("\u00cates-vous s\u00fbr de vouloir supprimer ce Pense-B\u00eate ?")))
         return;
     ListView::LVRemoveItem(m_lvPB, row);
     m_store.DeleteNote(index);

@@ -26,7 +26,7 @@ std::optional<EmailAccount> EmailAccountsEditor::modify(int row)
         m_mode = NotEditing;
         if (m_dialogs) {
             m_dialogs->message(Dialogs::Icon::Exclamation, AppVersion::Title(),
-                QStringLiteral("Il n'y a pas de compte email \u00e0 modifier (table vide)"));
+                QStringLiteral("Il n'y a pas de compte e-mail \u00e0 modifier (table vide)"));
         }
         return std::nullopt;
     }
@@ -60,7 +60,7 @@ bool EmailAccountsEditor::remove(int row)
         return false;
     if (m_dialogs
         && !m_dialogs->askYesNo(Dialogs::Icon::None, AppVersion::Title(),
-            QStringLiteral("\u00cates-vous sur de vouloir supprimer cette ligne?")))
+            QStringLiteral("\u00cates-vous s\u00fbr de vouloir supprimer cette ligne ?")))
         return false;
     m_rows.remove(row);
     return true;

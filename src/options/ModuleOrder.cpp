@@ -9,7 +9,7 @@ namespace {
 const std::pair<QString, QString> kDescriptions[] = {
     { ModuleLayout::kPhoto, QStringLiteral("Photo personnalis\u00e9e") },
     { ModuleLayout::kHorloge, QStringLiteral("Horloge et Date") },
-    { ModuleLayout::kFavoris, QStringLiteral("Favoris windows et internet (raccourcis)") },
+    { ModuleLayout::kFavoris, QStringLiteral("Favoris Windows et Internet (raccourcis)") },
     { ModuleLayout::kMeteo, QStringLiteral("Temp\u00e9rature, taux d'humidit\u00e9, vent, ...") },
     { ModuleLayout::kInfosSysteme,
         QStringLiteral("M\u00e9moire (RAM, virtuelle), taux d'occupation processeur") },
@@ -17,9 +17,9 @@ const std::pair<QString, QString> kDescriptions[] = {
         QStringLiteral("Octets envoy\u00e9s/re\u00e7us par seconde sur le r\u00e9seau "
                        "(local/internet)") },
     { ModuleLayout::kEmails,
-        QStringLiteral("Teste l'arriv\u00e9e de nouveaux e-Mails (les emails ne sont pas lus).") },
+        QStringLiteral("Teste l'arriv\u00e9e de nouveaux e-mails (les e-mails ne sont pas lus).") },
     { ModuleLayout::kPenseBete,
-        QStringLiteral("Offre la possibiliter de g\u00e9rer des Pense-B\u00eate") },
+        QStringLiteral("Offre la possibilit\u00e9 de g\u00e9rer des pense-b\u00eates") },
 };
 
 } // namespace

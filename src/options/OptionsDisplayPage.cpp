@@ -50,7 +50,7 @@ OptionsDisplayPage::OptionsDisplayPage(
 
     QCheckBox* transparent = checkBox(this, "chkTransparence",
         QStringLiteral("Afficher la fen\u00eatre avec un effet de transparence (permet de voir le "
-                       "bureau Windows au travers de l'application)"),
+                       "bureau au travers de l'application)"),
         form, Keys::DisplayTransparency);
     page->addWidget(transparent);
     auto* slider = new QSlider(Qt::Horizontal, this);
@@ -70,9 +70,9 @@ OptionsDisplayPage::OptionsDisplayPage(
     connect(transparent, &QCheckBox::clicked, this, &OptionsDisplayPage::showTransparency);
     page->addWidget(label(this, "labTransparenceInfo",
         QStringLiteral("Important : si votre carte graphique et/ou votre processeur ne sont pas "
-                       "assez rapide, l'effet de transparence peut provoquer des ralentissements "
+                       "assez rapides, l'effet de transparence peut provoquer des ralentissements "
                        "lors de l'affichage de la fen\u00eatre de l'application. Dans ce cas, "
-                       "r\u00e9gler l'effet de transparence sur 0%.")));
+                       "r\u00e9glez l'effet de transparence sur 0 %.")));
 
     QHBoxLayout* space = line(page);
     space->addWidget(new QLabel(QStringLiteral("Espacement vertical entre les modules"), this));
@@ -88,7 +88,7 @@ OptionsDisplayPage::OptionsDisplayPage(
         upDown(this, "UpDownFavHeight", "txtFavHeight", form, Keys::FavModuleNbElem));
     favorites->addStretch();
     page->addWidget(label(this, "labFavHeightInfo",
-        QStringLiteral("Note: s'il existe plus de favoris que d'\u00e9l\u00e9ments affichables, "
+        QStringLiteral("Note : s'il existe plus de favoris que d'\u00e9l\u00e9ments affichables, "
                        "une barre de d\u00e9filement sera automatiquement ajout\u00e9e au module "
                        "pour que vous puissiez faire appara\u00eetre les favoris masqu\u00e9s.")));
     page->addWidget(checkBox(this, "chkAutoStart",

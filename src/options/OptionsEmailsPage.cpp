@@ -22,30 +22,30 @@ struct FieldText {
 // In field order: name, address, user name, password, server, port.
 const FieldText kFields[EmailAccount::FieldCount] = {
     { "txtEmailName", "Nom affich\u00e9 dans la Tolvane",
-        "(Choisissez un cours descritif, ex: Cpt Dupont)" },
+        "(Choisissez un nom court et descriptif, ex. : Cpt Dupont)" },
     { "txtEmail", "Adresse e-mail", "" },
     { "txtAccount", "Nom d'utilisateur", "(Nom du compte, Login)" },
     { "txtPwd", "Mot de passe", "(Le mot de passe est sauvegard\u00e9 sous forme crypt\u00e9e)" },
     { "txtPOP", "Serveur de courrier entrant (POP)", "" },
-    { "txtPort", "Num\u00e9ro du port de serveur entrant (POP)",
+    { "txtPort", "Num\u00e9ro de port du serveur entrant (POP)",
         "(La valeur par d\u00e9faut est 110)" },
 };
 
 } // namespace
 
 OptionsEmailsPage::OptionsEmailsPage(EmailAccountsEditor& editor, QWidget* parent)
-    : QGroupBox(QStringLiteral("Param\u00e8trage de vos comptes emails"), parent)
+    : QGroupBox(QStringLiteral("Param\u00e9trage de vos comptes e-mail"), parent)
     , m_editor(editor)
 {
     setObjectName(QStringLiteral("frmEmails"));
     auto* page = new QVBoxLayout(this);
     page->setSpacing(4);
     page->addWidget(label(this, "labEmailsInfo",
-        QStringLiteral("Veuillez entrez les param\u00e8tres de vos comptes emails. Si vous avez "
-                       "activ\u00e9 le Module \"e-mails\", la Tolvane testera a intervalles "
-                       "r\u00e9guliers si de nouveaux emails sont disponibles. Les emails ne sont "
-                       "pas t\u00e9l\u00e9charg\u00e9s, il vous faudra utiliser votre lecteur "
-                       "d'e-mails habituel.")));
+        QStringLiteral("Veuillez entrer les param\u00e8tres de vos comptes e-mail. Si vous avez "
+                       "activ\u00e9 le Module \"e-mails\", la Tolvane testera \u00e0 "
+                       "intervalles r\u00e9guliers si de nouveaux e-mails sont disponibles. Les "
+                       "e-mails ne sont pas t\u00e9l\u00e9charg\u00e9s, il vous faudra utiliser "
+                       "votre lecteur d'e-mails habituel.")));
     m_list = reportList(this, "lvEmails", EmailAccount::columnHeadings());
     page->addWidget(m_list, 1);
 

@@ -39,7 +39,7 @@ QHBoxLayout* indented(QVBoxLayout* page)
 } // namespace
 
 OptionsModulesPage::OptionsModulesPage(OptionsForm& form, Dialogs* dialogs, QWidget* parent)
-    : QGroupBox(QStringLiteral("Param\u00e8trage des Modules"), parent)
+    : QGroupBox(QStringLiteral("Param\u00e9trage des Modules"), parent)
     , m_form(form)
     , m_dialogs(dialogs)
 {
@@ -79,15 +79,15 @@ OptionsModulesPage::OptionsModulesPage(OptionsForm& form, Dialogs* dialogs, QWid
     meteoTimer->addWidget(new QLabel(QStringLiteral("minutes"), this));
     meteoTimer->addStretch();
     page->addWidget(checkBox(this, "chkInfoSys",
-        QStringLiteral("Afficher les informations syst\u00e8me temps r\u00e9el (CPU, m\u00e9moire "
-                       "RAM et m\u00e9moire virtuelle)"),
+        QStringLiteral("Afficher les informations syst\u00e8me en temps r\u00e9el (CPU, "
+                       "m\u00e9moire RAM et m\u00e9moire virtuelle)"),
         form, Keys::DisplaySysInfo));
     page->addWidget(checkBox(this, "chkReseau",
         QStringLiteral("Afficher les informations r\u00e9seau en temps r\u00e9el (Octets "
                        "envoy\u00e9s/re\u00e7us)"),
         form, Keys::DisplayLAN));
     page->addWidget(checkBox(this, "chkPhoto",
-        QStringLiteral("Afficher une images personnalis\u00e9e (photo, dessin, ...)"), form,
+        QStringLiteral("Afficher une image personnalis\u00e9e (photo, dessin, ...)"), form,
         Keys::DisplayPhoto));
     QHBoxLayout* photo = indented(page);
     photo->addWidget(new QLabel(

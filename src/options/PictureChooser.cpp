@@ -11,7 +11,7 @@ namespace PictureChooser {
 
 QString Title()
 {
-    return QStringLiteral("Choisissez un une image ...");
+    return QStringLiteral("Choisissez une image...");
 }
 
 QString Filter()

@@ -61,6 +61,9 @@ public:
     virtual bool isProgram(const QString& path) const = 0;
     // Whether the desktop can show a location such as "trash:///" in its file manager.
     virtual bool canBrowse(const QString& location) const = 0;
+    // The names of the running desktop, most specific first ("ubuntu", "GNOME"); empty when the
+    // session does not say.
+    virtual QStringList currentDesktops() const = 0;
 };
 
 class Sound {

@@ -100,7 +100,7 @@ QString VaultEditor::emptyListWarning()
 
 QString VaultEditor::deleteQuestion()
 {
-    return QStringLiteral("\u00CAtes-vous sur de vouloir supprimer cette ligne?");
+    return QStringLiteral("\u00CAtes-vous s\u00FBr de vouloir supprimer cette ligne ?");
 }
 
 QString VaultEditor::fieldLabel(int field)

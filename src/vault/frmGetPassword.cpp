@@ -14,9 +14,9 @@ namespace {
 constexpr int kTextWidth = 380;
 
 const char* const kIntroduction
-    = "Vous allez pouvoir enregistrer tous vos mot de passes, code d'acc\u00E8s, et autres "
-      "donn\u00E9es confidentielles. L'ensemble de donn\u00E9es stock\u00E9es par la Tolvane "
-      "sont crypt\u00E9es. Cet outil vous permet de retenir un code unique pour acc\u00E9der "
+    = "Vous allez pouvoir enregistrer tous vos mots de passe, codes d'acc\u00E8s et autres "
+      "donn\u00E9es confidentielles. L'ensemble des donn\u00E9es stock\u00E9es par la Tolvane "
+      "est crypt\u00E9. Cet outil vous permet de retenir un code unique pour acc\u00E9der "
       "\u00E0 l'ensemble de vos donn\u00E9es confidentielles.";
 
 } // namespace
@@ -35,7 +35,7 @@ frmGetPassword::frmGetPassword(AppContext& context, QWidget* parent)
 
     layout->addWidget(addLabel("labPasswordOK",
         QStringLiteral("Vous avez d\u00E9j\u00E0 entr\u00E9 un mot de passe ? "
-                       "veuillez le saisir :")));
+                       "Veuillez le saisir :")));
     auto* current = new QFormLayout;
     m_txtPassword = addPasswordBox("txtPassword");
     current->addRow(addLabel("labMotdePasse", QStringLiteral("Mot de passe")), m_txtPassword);
@@ -49,7 +49,7 @@ frmGetPassword::frmGetPassword(AppContext& context, QWidget* parent)
     m_txtConfirmNewPassword = addPasswordBox("txtConfirmNewPassword");
     fresh->addRow(
         addLabel("lanNewPaswword", QStringLiteral("Nouveau mot de passe")), m_txtNewPassword);
-    fresh->addRow(addLabel("labConfirmNewPassword", QStringLiteral("Confimez le mot de passe")),
+    fresh->addRow(addLabel("labConfirmNewPassword", QStringLiteral("Confirmez le mot de passe")),
         m_txtConfirmNewPassword);
     layout->addLayout(fresh);
 

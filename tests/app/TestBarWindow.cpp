@@ -228,8 +228,8 @@ private slots:
         bar.InitBar();
         // The network tools button keeps the style's text colour on the style's button.
         const QWidget* button = child(bar, "cmdPelnorix");
-        QCOMPARE(button->palette().color(QPalette::ButtonText),
-            QApplication::palette().color(QPalette::ButtonText));
+        QCOMPARE(button->palette().color(QPalette::Active, QPalette::ButtonText),
+            QApplication::palette().color(QPalette::Active, QPalette::ButtonText));
         QVERIFY(bar.palette().color(QPalette::WindowText) != app.skin.textDark()
             || app.skin.textDark() == QApplication::palette().color(QPalette::WindowText));
     }

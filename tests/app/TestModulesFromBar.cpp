@@ -14,7 +14,6 @@
 #include "vault/frmGetPassword.h"
 #include "vault/frmPasswords.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -107,28 +106,6 @@ private slots:
         frmTolvane nextStart(app.context);
         nextStart.Start();
         QVERIFY(!nextStart.findChild<frmSplashScreen*>());
-    }
-
-    void network_tools_beside_the_program_come_before_the_path()
-    {
-        TestApp app;
-        app.settings->save(Keys::DisplayLAN, QStringLiteral("1"));
-        app.fakes.launcher.available = { QStringLiteral("Pelnorix") };
-        const QString beside = app.appDir() + QStringLiteral("/Pelnorix");
-        app.fakes.launcher.programs = { beside };
-        QFile tools(beside);
-        QVERIFY(tools.open(QIODevice::WriteOnly));
-        tools.write("#!/bin/sh\n");
-        tools.close();
-        tools.setPermissions(tools.permissions() | QFileDevice::ExeOwner);
-        frmTolvane bar(app.context);
-        bar.InitBar();
-        click(&bar, "cmdPelnorix");
-        QCOMPARE(app.fakes.launcher.started.value(0).value(0), beside);
-
-        QVERIFY(tools.remove());
-        click(&bar, "cmdPelnorix");
-        QCOMPARE(app.fakes.launcher.started.value(1).value(0), QStringLiteral("/usr/bin/Pelnorix"));
     }
 
     void vault_button_opens_one_password_dialog_then_the_vault()

@@ -1,3 +1,4 @@
+#include "InstalledProgram.h"
 #include "TestFiles.h"
 #include "XvfbServer.h"
 
@@ -5,10 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,44 +33,11 @@ class TestInstall : public QObject {
         return files;
     }
 
-    static QString run(const QString& program, const QStringList& arguments, int* exitCode)
-    {
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(program, arguments);
-        process.waitForFinished(120000);
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        return QString::fromUtf8(process.readAll());
-    }
-
-    // The bar's window on the root window: its geometry from xwininfo.
-    static QRect barGeometry()
-    {
-        QProcess process;
-        process.start(
-            QStringLiteral("xwininfo"), { QStringLiteral("-root"), QStringLiteral("-tree") });
-        process.waitForFinished(10000);
-        static const QRegularExpression line(QStringLiteral(
-            "\"Tolvane\": \\(\"tolvane\" \"Tolvane\"\\)\\s+146x(\\d+)\\+(-?\\d+)\\+(-?\\d+)"));
-        const auto match = line.match(QString::fromUtf8(process.readAllStandardOutput()));
-        if (!match.hasMatch())
-            return {};
-        return QRect(
-            match.captured(2).toInt(), match.captured(3).toInt(), 146, match.captured(1).toInt());
-    }
-
-    static QColor pixelOnScreen(const QPoint& at)
-    {
-        const QImage shot
-            = QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), 1, 1).toImage();
-        return shot.isNull() ? QColor() : shot.pixelColor(0, 0);
-    }
-
 private slots:
     void initTestCase()
     {
         int code = 0;
-        const QString output = run(QStringLiteral(TOLVANE_CMAKE),
+        const QString output = InstalledProgram::run(QStringLiteral(TOLVANE_CMAKE),
             { QStringLiteral("--install"), QStringLiteral(TOLVANE_BUILD_DIR),
                 QStringLiteral("--prefix"), m_prefix.path() },
             &code);
@@ -121,7 +86,7 @@ private slots:
         if (QStandardPaths::findExecutable(tool).isEmpty())
             QSKIP(qPrintable(tool + QStringLiteral(" is not installed")));
         int code = 0;
-        const QString output = run(tool, arguments << installed(file), &code);
+        const QString output = InstalledProgram::run(tool, arguments << installed(file), &code);
         QVERIFY2(code == 0, qPrintable(output));
     }
 
@@ -142,11 +107,8 @@ private slots:
             QSKIP("xwininfo is not installed (Debian package x11-utils)");
 
         QTemporaryDir home;
-        const QString dataHome = home.filePath(QStringLiteral("data"));
-        const QString dataDir = dataHome + QStringLiteral("/tolvane");
-        writeBytes(home.filePath(QStringLiteral("config/tolvane/tolvane.ini")),
-            "[Options]\r\nSplashScreen=0\r\nDisplayTransparency=0\r\nSkin=" + skin.toUtf8()
-                + "\r\n");
+        const QProcessEnvironment env = InstalledProgram::freshUser(home, skin);
+        const QString dataDir = home.filePath(QStringLiteral("data/tolvane"));
 
         QColor expected;
         if (usersOwn) {
@@ -166,12 +128,6 @@ private slots:
         writeBytes(old.fileName(), "Tolvane;https://example.org/\r\n");
         const QStringList before = filesUnder(m_prefix.path());
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-        env.insert(QStringLiteral("TOLVANE_NO_DIALOGS"), QStringLiteral("1"));
         QProcess bar;
         bar.setProcessEnvironment(env);
         bar.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -179,10 +135,10 @@ private slots:
         QVERIFY(bar.waitForStarted());
 
         QRect geometry;
-        QTRY_VERIFY_WITH_TIMEOUT(!(geometry = barGeometry()).isNull(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!(geometry = InstalledProgram::barGeometry()).isNull(), 30000);
         QCOMPARE(geometry.x() + geometry.width(), 1280);
         QTRY_COMPARE_WITH_TIMEOUT(
-            pixelOnScreen(geometry.topLeft() + QPoint(2, 1)), expected, 10000);
+            InstalledProgram::pixelOnScreen(geometry.topLeft() + QPoint(2, 1)), expected, 10000);
 
         struct stat info { };
         QCOMPARE(::stat(QFile::encodeName(dataDir).constData(), &info), 0);

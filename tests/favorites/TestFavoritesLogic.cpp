@@ -131,7 +131,7 @@ private slots:
         dataRow("blank name", 1, "/x", "   ", -1, "Veuillez indiquer le texte \u00e0 afficher",
             listed, none);
         dataRow("; in the target", 1, "/a;b", "X", -1,
-            "Le favoris \u00e0 ajouter ne peut pas contenir le caract\u00e8re \u00ab ; \u00bb.",
+            "Le favori \u00e0 ajouter ne peut pas contenir le caract\u00e8re \u00ab ; \u00bb.",
             listed, none);
     }
     void add_dialog_confirmation()

@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 
 namespace {
 
@@ -148,16 +147,42 @@ private slots:
         QVERIFY(graph() != quiet);
     }
 
-    void address_label_and_tools_button()
+    void address_label()
     {
         LanBench bench;
         bench.app.fakes.hosts.resolved
             = { QStringLiteral("10.0.0.1"), QStringLiteral("192.168.1.7") };
         bench.module->ShowIPAddress();
         QCOMPARE(bench.text("labIPPublic"), QStringLiteral("192.168.1.7"));
-        QSignalSpy spy(bench.module.get(), &frmLAN::networkToolsRequested);
+    }
+
+    // The button opens the desktop's network settings, and is disabled while there is no tool.
+    void tools_button_opens_the_network_settings()
+    {
+        LanBench bench;
+        RecordingLauncher& launcher = bench.app.fakes.launcher;
+        QVERIFY(!bench.button()->isEnabled());
+        QVERIFY(!bench.button()->toolTip().isEmpty());
+
+        launcher.available = { QStringLiteral("nm-connection-editor") };
+        SkinImages images(bench.app.appDir() + QLatin1Char('/'));
+        bench.module->applySkin(images); // the bar rebuilt after the options were saved
+        QVERIFY(bench.button()->isEnabled());
         QTest::mouseClick(bench.button(), Qt::LeftButton);
-        QCOMPARE(spy.count(), 1);
+        QCOMPARE(launcher.started, { QStringList { "/usr/bin/nm-connection-editor" } });
+
+        launcher.succeed = false;
+        QTest::mouseClick(bench.button(), Qt::LeftButton);
+        QCOMPARE(bench.app.fakes.dialogs.messages.size(), 1);
+        QCOMPARE(bench.app.fakes.dialogs.messages[0].text,
+            QStringLiteral("Les param\u00e8tres r\u00e9seau n'ont pas pu \u00eatre ouverts :\n"
+                           "/usr/bin/nm-connection-editor"));
+
+        // Removed while the bar runs: the click finds nothing and the button turns off.
+        launcher.available.clear();
+        QTest::mouseClick(bench.button(), Qt::LeftButton);
+        QVERIFY(!bench.button()->isEnabled());
+        QCOMPARE(launcher.started.size(), 2);
     }
 };
 

@@ -19,8 +19,8 @@
 namespace {
 
 const QString kListOpenText
-    = QStringLiteral("Les Pense-B\u00eate ne sont pas modifiables lorsque la fen\u00eatre\n"
-                     " de gestion des Pense-B\u00eate est ouverte !");
+    = QStringLiteral("Les Pense-B\u00eates ne sont pas modifiables lorsque la fen\u00eatre\n"
+                     "de gestion des Pense-B\u00eates est ouverte !");
 
 // A store with notes loaded from the given index lines, and the real note windows.
 struct NotesOnDesktop {
@@ -232,7 +232,7 @@ private slots:
         QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
         QCOMPARE(desk.app.fakes.dialogs.messages.size(), 1);
         QCOMPARE(desk.app.fakes.dialogs.messages[0].text,
-            QStringLiteral("\u00cates-vous sur de vouloir supprimer ce Pense-B\u00eate?"));
+            QStringLiteral("\u00cates-vous s\u00fbr de vouloir supprimer ce Pense-B\u00eate ?"));
         QCOMPARE(desk.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Question);
         QCOMPARE(desk.store.entry(1).isEmpty(), answer);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -264,7 +264,7 @@ private slots:
         desk.windows.AddNoteClicked();
         QCOMPARE(messages.last().text,
             QStringLiteral("Vous ne pouvez pas ajouter de Pense-B\u00eate tant que\n"
-                           "la fen\u00eatre de gestion des Pense-B\u00eate est ouverte !"));
+                           "la fen\u00eatre de gestion des Pense-B\u00eates est ouverte !"));
         QCOMPARE(desk.store.lastIndex(), 1);
 
         desk.windows.notesList()->close();

@@ -66,7 +66,7 @@ private slots:
         dataRow("first_line_of_12_whole", QByteArray("0;2;20050307;0905;a.fic;0;0"),
             QByteArray("acheter pain\r\n"),
             QStringList {
-                "1", "Non", "acheter pain", due, "Rappeler toutes les jours \u00e0 Heure fixe" });
+                "1", "Non", "acheter pain", due, "Rappeler tous les jours \u00e0 Heure fixe" });
         dataRow("first_line_of_13_cut", QByteArray("2;4;20050307;0905;a.fic;0;0"),
             QByteArray("acheter pains\r\n"),
             QStringList { "1", "Oui", "acheter pain ...", due,
@@ -76,7 +76,7 @@ private slots:
         dataRow("greek_text", QByteArray("1;1;20050307;0905;a.fic;0;0"),
             QByteArray("\xce\xb3\xce\xac\xce\xbb\xce\xb1\r\n"),
             QStringList { "1", "Oui", "\u03b3\u03ac\u03bb\u03b1", due,
-                "Rappeler un fois \u00e0 Date et Heure fixes" });
+                "Rappeler une fois \u00e0 Date et Heure fixes" });
     }
     void columns()
     {

@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
         QCOMPARE(dialogs.messages[0].text,
-            QStringLiteral("Il n'y a pas de compte email \u00e0 modifier (table vide)"));
+            QStringLiteral("Il n'y a pas de compte e-mail \u00e0 modifier (table vide)"));
     }
 
     void edits_data()
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(dialogs.messages.size(), questions);
         if (questions) {
             QCOMPARE(dialogs.messages[0].text,
-                QStringLiteral("\u00cates-vous sur de vouloir supprimer cette ligne?"));
+                QStringLiteral("\u00cates-vous s\u00fbr de vouloir supprimer cette ligne ?"));
             QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::None);
         }
     }

@@ -66,6 +66,7 @@ public:
     QStringList available; // program names findProgram knows
     QStringList programs; // paths isProgram takes for programs
     QStringList browsable; // locations canBrowse accepts
+    QStringList desktops; // what currentDesktops answers
     bool succeed = true;
 
     bool openTarget(const QString& target) override
@@ -84,6 +85,7 @@ public:
     }
     bool isProgram(const QString& path) const override { return programs.contains(path); }
     bool canBrowse(const QString& location) const override { return browsable.contains(location); }
+    QStringList currentDesktops() const override { return desktops; }
 };
 
 class RecordingSound : public Sound {

@@ -157,7 +157,7 @@ private slots:
         click(vault, "cmdDel"); // answered No
         QCOMPARE(F::shownRows(vault).size(), 2);
         QCOMPARE(f.app.fakes.dialogs.messages.last().text,
-            QStringLiteral("\u00CAtes-vous sur de vouloir supprimer cette ligne?"));
+            QStringLiteral("\u00CAtes-vous s\u00FBr de vouloir supprimer cette ligne ?"));
         QCOMPARE(f.app.fakes.dialogs.messages.last().icon, Dialogs::Icon::Question);
         click(vault, "cmdDel");
         F::selectRow(vault, 0);

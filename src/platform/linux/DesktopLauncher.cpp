@@ -50,3 +50,8 @@ bool DesktopLauncher::canBrowse(const QString& location) const
     return QFileInfo::exists(
         m_virtualFileSystemMounts + QLatin1Char('/') + scheme + QStringLiteral(".mount"));
 }
+
+QStringList DesktopLauncher::currentDesktops() const
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+}

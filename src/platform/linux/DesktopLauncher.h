@@ -17,6 +17,8 @@ public:
     // A location is browsable when the desktop's virtual file system has a back end for its
     // scheme.
     bool canBrowse(const QString& location) const override;
+    // From XDG_CURRENT_DESKTOP.
+    QStringList currentDesktops() const override;
 
 private:
     QString m_virtualFileSystemMounts;

@@ -1,0 +1,6 @@
+#include "AppVersion.h"
+
+QString AppVersion::Number()
+{
+    return QStringLiteral(TOLVANE_VERSION);
+}
