@@ -14,4 +14,5 @@ install_packages() {
 }
 
 # The packages every build needs.
-BUILD_PACKAGES=(qt6-base-dev libxcb1-dev libfontconfig-dev cmake g++ ninja-build)
+BUILD_PACKAGES=(qt6-base-dev libxcb1-dev libfontconfig-dev cmake g++ ninja-build
+    libsodium-dev pkg-config)

@@ -3,10 +3,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/packages.sh"
-# Test peers: a POP3 server for the mail check, Python for the local weather feed; a private X
+# Test peers: a POP3 server for the mail check, Python for the local weather feed and, with
+# PyNaCl, for reading and writing a vault apart from the program; a private X
 # display with xprop and xwininfo for the window properties and the installed program; the
 # validators of the menu entry and the AppStream file; clang-format for the format check.
-install_packages "${BUILD_PACKAGES[@]}" dovecot-core dovecot-pop3d python3 openssl \
+install_packages "${BUILD_PACKAGES[@]}" dovecot-core dovecot-pop3d python3 python3-nacl openssl \
     xvfb x11-utils appstream desktop-file-utils clang-format
 "$root/scripts/check-format.sh"
 build="$root/build-tests"
