@@ -203,7 +203,7 @@ private slots:
         for (int round = 0; round < 30; ++round) {
             TestApp app(false);
             prepare(app);
-            const qint64 delay = QRandomGenerator::global()->bounded(whole + whole / 5 + 1);
+            const qint64 delay = QRandomGenerator::global()->bounded(whole + 1);
             runKilledAfter(delay, changePassword(app));
             const std::optional<VaultRows> fresh = opensWith(app, kdf, "neuf");
             const std::optional<VaultRows> old = fresh ? fresh : opensWith(app, kdf, "ancien");
