@@ -129,7 +129,7 @@ PasswordCheck::Outcome PasswordCheck::Vault::create(const SecretBytes& password)
 PasswordCheck::Outcome PasswordCheck::Vault::open(
     const SecretBytes& current, const SecretBytes& target, const QString& mismatch) const
 {
-    const bool changing = !(target == current);
+    const bool changing = target != current;
     VaultStore::Result result;
     if (!hasFile)
         result = store.convert(oldPassword, target);
