@@ -14,7 +14,8 @@ install_packages() {
 }
 
 # The packages every build needs.
-BUILD_PACKAGES=(qt6-base-dev libxcb1-dev libfontconfig-dev cmake g++ ninja-build)
+BUILD_PACKAGES=(qt6-base-dev libxcb1-dev libfontconfig-dev cmake g++ ninja-build
+    libsodium-dev pkg-config)
 
 # What making the Debian package needs beyond the build: dpkg-shlibdeps and dpkg-buildflags,
 # and file, through which CPack finds the programs whose libraries it lists.

@@ -238,3 +238,24 @@ bool SettingsStore::save(const SettingKey& key, const QString& value)
     return SaveSetting(QLatin1String(SettingsKeys::kApplication),
         QLatin1String(SettingsKeys::kSection), key.key(), value);
 }
+
+bool SettingsStore::remove(const SettingKey& key)
+{
+    const QString application = QLatin1String(SettingsKeys::kApplication);
+    QList<Section> sections;
+    if (!load(application, sections))
+        return false;
+    qsizetype removed = 0;
+    for (Section& section : sections) {
+        if (section.name.compare(QLatin1String(SettingsKeys::kSection), Qt::CaseInsensitive) == 0)
+            removed += section.entries.removeIf([&key](const Entry& entry) {
+                return entry.key.compare(key.key(), Qt::CaseInsensitive) == 0;
+            });
+    }
+    if (removed == 0)
+        return true;
+    if (!CheckedSaveFile::saveWhole(filePath(application), serialize(sections).toUtf8()))
+        return false;
+    m_cachedPath.clear();
+    return true;
+}

@@ -38,6 +38,8 @@ public:
     bool save(const SettingKey& key, const QString& value);
     // Several keys in one rewrite of the file, in the order given for keys not yet there.
     bool save(const QList<std::pair<const SettingKey*, QString>>& values);
+    // Takes the key out of the file; true when it is no longer there.
+    bool remove(const SettingKey& key);
 
     static QString escape(const QString& value);
     static QString unescape(const QString& stored);

@@ -8,37 +8,22 @@
 
 namespace MasterPassword {
 
-static QByteArray cryptFromStart(const QByteArray& bytes)
+QString Decipher(const QString& stored)
 {
     cCryptRC4 rc4;
     rc4.Key(cCryptRC4::kFixedKey);
-    return rc4.CryptBytes(bytes);
-}
-
-QString Encipher(const QString& password)
-{
-    return Cp1252::decode(cryptFromStart(TextCodec::encodeLine(password)));
-}
-
-QString Decipher(const QString& stored)
-{
-    return TextCodec::decodeLine(cryptFromStart(Cp1252::encode(stored)));
-}
-
-QString Stored(const SettingsStore& settings)
-{
-    return settings.value(Keys::Password);
+    return TextCodec::decodeLine(rc4.CryptBytes(Cp1252::encode(stored)));
 }
 
 QString Current(const SettingsStore& settings)
 {
-    const QString stored = Stored(settings);
+    const QString stored = settings.value(Keys::Password);
     return stored.isEmpty() ? QString() : Decipher(stored);
 }
 
-bool Store(SettingsStore& settings, const QString& password)
+bool Forget(SettingsStore& settings)
 {
-    return settings.save(Keys::Password, Encipher(password));
+    return settings.remove(Keys::Password);
 }
 
 } // namespace MasterPassword

@@ -4,27 +4,16 @@
 
 class SettingsStore;
 
-// The master password as the settings keep it: the bytes of the password (through the data
-// files' codec) enciphered with the fixed key, one character per byte. A password of
-// Windows-1252 characters thus keeps its length; any other character survives as its UTF-8 bytes.
+// The master password as the earlier versions kept it in the settings: the bytes of the password
+// (through the data files' codec) enciphered with the fixed key, one character per byte. It is
+// only read, to open an old vault once, and then forgotten.
 namespace MasterPassword {
 
-QString Encipher(const QString& password);
 QString Decipher(const QString& stored);
 
-// The stored form, empty when no master password exists yet.
-QString Stored(const SettingsStore& settings);
-// The master password in clear, empty when none exists.
+// The old master password in clear, empty when the settings hold none.
 QString Current(const SettingsStore& settings);
-// False when the settings file could not be written; the previous value then stays.
-bool Store(SettingsStore& settings, const QString& password);
+// Takes it out of the settings; false when the settings file could not be written.
+bool Forget(SettingsStore& settings);
 
 } // namespace MasterPassword
-
-// What the master password dialog hands to the vault window: whether it has just stored a new
-// master password, and what was typed as the current one (empty for a first password). The
-// vault file still carries that previous password until the window writes it again.
-struct VaultUnlock {
-    bool PasswordChanged = false;
-    QString PreviousPassword;
-};

@@ -1,5 +1,7 @@
 #include "VaultEditor.h"
 
+#include <QRegularExpression>
+
 #include <utility>
 
 void VaultEditor::setRows(const VaultRows& rows)
@@ -83,12 +85,15 @@ void VaultEditor::swapSelectedWith(int other)
 
 QString VaultEditor::rowProblem(const VaultRow& row)
 {
+    // The file separates fields with ";" and rows with line breaks.
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    const QString refusal = QStringLiteral("Le champ \u00AB %1 \u00BB ne peut pas contenir %2.");
     for (int field = 0; field < VaultRow::kFieldCount; ++field) {
-        if (row.fields[field].contains(QLatin1Char(';'))) {
-            return QStringLiteral("Le champ \u00AB %1 \u00BB ne peut pas contenir le "
-                                  "caract\u00E8re \u00AB ; \u00BB.")
-                .arg(fieldLabel(field));
-        }
+        if (row.fields[field].contains(QLatin1Char(';')))
+            return refusal.arg(
+                fieldLabel(field), QStringLiteral("le caract\u00E8re \u00AB ; \u00BB"));
+        if (row.fields[field].contains(lineBreak))
+            return refusal.arg(fieldLabel(field), QStringLiteral("de retour \u00E0 la ligne"));
     }
     return QString();
 }

@@ -20,6 +20,11 @@ frmPasswords* VaultWindows::vaultWindow() const
     return m_vault;
 }
 
+VaultStore VaultWindows::store() const
+{
+    return VaultStore(m_context.dataDir, m_parameters);
+}
+
 void VaultWindows::open()
 {
     // A window that has closed is only waiting to be deleted: it no longer counts.
@@ -28,7 +33,7 @@ void VaultWindows::open()
         : open(m_dialog)              ? static_cast<QWidget*>(m_dialog)
                                       : nullptr;
     if (!existing) {
-        m_dialog = new frmGetPassword(m_context, m_owner);
+        m_dialog = new frmGetPassword(m_context, store(), m_owner);
         connect(m_dialog, &frmGetPassword::unlocked, this, &VaultWindows::openVault);
         showCentred(m_dialog);
         existing = m_dialog;
@@ -40,7 +45,7 @@ void VaultWindows::open()
 
 void VaultWindows::openVault(const VaultUnlock& unlock)
 {
-    m_vault = new frmPasswords(m_context, unlock, m_clipboard, m_owner);
+    m_vault = new frmPasswords(m_context, store(), unlock, m_clipboard, m_owner);
     showCentred(m_vault);
     m_vault->raise();
     m_vault->activateWindow();

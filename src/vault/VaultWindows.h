@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ClipboardGuard.h"
-#include "MasterPassword.h"
+#include "VaultCrypto.h"
+#include "VaultStore.h"
+#include "VaultUnlock.h"
 #include "shell/AppContext.h"
 
 #include <QObject>
@@ -25,14 +27,18 @@ public:
     frmGetPassword* passwordDialog() const;
     frmPasswords* vaultWindow() const;
     ClipboardGuard& clipboard() { return m_clipboard; }
+    // How hard new vault files make the key derivation; tests make it cheap.
+    void setKdfParameters(const KdfParameters& parameters) { m_parameters = parameters; }
 
 private:
+    VaultStore store() const;
     void openVault(const VaultUnlock& unlock);
     void showCentred(QWidget* window);
 
     AppContext& m_context;
     QWidget* m_owner;
     ClipboardGuard m_clipboard;
+    KdfParameters m_parameters = KdfParameters::defaults();
     QPointer<frmGetPassword> m_dialog;
     QPointer<frmPasswords> m_vault;
 };

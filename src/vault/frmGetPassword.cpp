@@ -1,11 +1,14 @@
 #include "frmGetPassword.h"
 
+#include "BackgroundTask.h"
 #include "shell/AppVersion.h"
 
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,10 +24,10 @@ const char* const kIntroduction
 
 } // namespace
 
-frmGetPassword::frmGetPassword(AppContext& context, QWidget* parent)
+frmGetPassword::frmGetPassword(AppContext& context, const VaultStore& store, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
-    , m_check(*context.settings)
+    , m_check(*context.settings, store)
 {
     setObjectName(QStringLiteral("frmGetPassword"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,6 +56,19 @@ frmGetPassword::frmGetPassword(AppContext& context, QWidget* parent)
         m_txtConfirmNewPassword);
     layout->addLayout(fresh);
 
+    m_labWorking = addLabel(
+        "labWorking", QStringLiteral("V\u00E9rification du mot de passe en cours\u2026"));
+    m_pbWorking = new QProgressBar(this);
+    m_pbWorking->setObjectName(QStringLiteral("pbWorking"));
+    m_pbWorking->setRange(0, 0); // busy, no end known
+    m_pbWorking->setTextVisible(false);
+    auto* working = new QHBoxLayout;
+    working->addWidget(m_labWorking);
+    working->addWidget(m_pbWorking, 1);
+    layout->addLayout(working);
+    m_labWorking->hide();
+    m_pbWorking->hide();
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     auto* valide = new QPushButton(QStringLiteral("Valider"), this);
@@ -65,6 +81,7 @@ frmGetPassword::frmGetPassword(AppContext& context, QWidget* parent)
     layout->addLayout(buttons);
     connect(valide, &QPushButton::clicked, this, &frmGetPassword::validate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    m_inputs = { m_txtNewPassword, m_txtConfirmNewPassword, valide, cancel };
 
     // Without a master password only a new one can be given.
     const bool stored = m_check.hasStoredPassword();
@@ -96,13 +113,31 @@ QLineEdit* frmGetPassword::addPasswordBox(const char* name)
 
 void frmGetPassword::validate()
 {
-    const PasswordCheck::Outcome outcome = m_check.Validate(
+    if (m_working)
+        return;
+    PasswordCheck::Plan plan = m_check.plan(
         m_txtPassword->text(), m_txtNewPassword->text(), m_txtConfirmNewPassword->text());
-    if (!outcome.message.isEmpty() && m_context.platform.dialogs) {
-        m_context.platform.dialogs->message(
-            Dialogs::Icon::Critical, AppVersion::Title(), outcome.message);
+    if (plan.now) {
+        conclude(*plan.now);
+        return;
     }
-    if (outcome.clearFields) {
+    setWorking(true);
+    BackgroundTask::run<PasswordCheck::Outcome>(
+        this, std::move(plan.work), [this](PasswordCheck::Outcome& outcome) {
+            setWorking(false);
+            m_check.finish(outcome);
+            conclude(outcome);
+        });
+}
+
+void frmGetPassword::conclude(PasswordCheck::Outcome& outcome)
+{
+    Dialogs* dialogs = m_context.platform.dialogs;
+    if (!outcome.message.isEmpty() && dialogs)
+        dialogs->message(Dialogs::Icon::Critical, AppVersion::Title(), outcome.message);
+    if (!outcome.notice.isEmpty() && dialogs)
+        dialogs->message(Dialogs::Icon::Information, AppVersion::Title(), outcome.notice);
+    if (outcome.clearFields || outcome.opensVault) {
         m_txtPassword->clear();
         m_txtNewPassword->clear();
         m_txtConfirmNewPassword->clear();
@@ -111,4 +146,30 @@ void frmGetPassword::validate()
         emit unlocked(outcome.unlock);
         close();
     }
+}
+
+void frmGetPassword::setWorking(bool working)
+{
+    m_working = working;
+    m_labWorking->setVisible(working);
+    m_pbWorking->setVisible(working);
+    for (QWidget* input : std::as_const(m_inputs))
+        input->setEnabled(!working);
+    m_txtPassword->setEnabled(!working && m_check.hasStoredPassword());
+    if (!working)
+        (m_txtPassword->isEnabled() ? m_txtPassword : m_txtNewPassword)->setFocus();
+}
+
+void frmGetPassword::closeEvent(QCloseEvent* event)
+{
+    if (m_working)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void frmGetPassword::reject()
+{
+    if (!m_working)
+        QDialog::reject();
 }

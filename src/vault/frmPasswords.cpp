@@ -1,9 +1,12 @@
 #include "frmPasswords.h"
 
+#include "BackgroundTask.h"
 #include "ClipboardGuard.h"
+#include "PasswordCheck.h"
 #include "common/ListView.h"
 #include "shell/AppVersion.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,23 +18,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-QString mismatchText()
-{
-    return QStringLiteral(
-        "Le mot de passe que vous avez entr\u00E9 ne correspond pas au mot de passe\n"
-        "utilis\u00E9 pour crypter le fichier contenant vos donn\u00E9es "
-        "confidentielles.\n\nD\u00E9codage du fichier annul\u00E9.");
-}
-
-} // namespace
-
-frmPasswords::frmPasswords(
-    AppContext& context, const VaultUnlock& unlock, ClipboardGuard& clipboard, QWidget* parent)
+frmPasswords::frmPasswords(AppContext& context, const VaultStore& store, const VaultUnlock& unlock,
+    ClipboardGuard& clipboard, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
     , m_clipboard(clipboard)
+    , m_store(store)
     , m_unlock(unlock)
 {
     setObjectName(QStringLiteral("frmPasswords"));
@@ -43,6 +35,10 @@ frmPasswords::frmPasswords(
     top->addWidget(m_lvPasswords, 1);
     top->addWidget(buildCommands());
     auto* bottom = new QHBoxLayout;
+    m_labSaving = new QLabel(QStringLiteral("Enregistrement en cours\u2026"), this);
+    m_labSaving->setObjectName(QStringLiteral("labSaving"));
+    m_labSaving->hide();
+    bottom->addWidget(m_labSaving);
     bottom->addStretch();
     bottom->addWidget(addButton("cmdValide", QStringLiteral("Valider")));
     bottom->addWidget(addButton("cmdCancel", QStringLiteral("Annuler")));
@@ -59,8 +55,6 @@ frmPasswords::frmPasswords(
 
     SetupVaultColumns();
     LoadVault();
-    if (m_unlock.PasswordChanged)
-        saveAfterPasswordChange();
     EndEdit();
 }
 
@@ -145,11 +139,6 @@ QPushButton* frmPasswords::addButton(const char* name, const QString& text)
     return button;
 }
 
-QString frmPasswords::vaultPath() const
-{
-    return m_context.dataPath(VaultFile::fileName());
-}
-
 void frmPasswords::SetupVaultColumns()
 {
     QStringList headings;
@@ -161,42 +150,42 @@ void frmPasswords::SetupVaultColumns()
 
 void frmPasswords::LoadVault()
 {
-    // Right after a change the file still carries the password typed as the current one.
-    const QString expected = m_unlock.PasswordChanged
-        ? m_unlock.PreviousPassword
-        : MasterPassword::Current(*m_context.settings);
-    const VaultFile::Reading reading = VaultFile::read(vaultPath(), expected);
-    m_mayOverwrite = reading.mayOverwrite();
-    if (reading.status == VaultFile::Reading::Status::WrongPassword)
-        warn(Dialogs::Icon::Critical, mismatchText());
-    else if (reading.status == VaultFile::Reading::Status::Unreadable)
-        warn(Dialogs::Icon::Critical,
-            QStringLiteral("Probl\u00E8me d'acc\u00E8s en lecture : ") + vaultPath());
-    m_editor.setRows(reading.rows);
+    m_editor.setRows(m_unlock.rows);
+    m_unlock.rows.clear();
     showRows();
 }
 
-bool frmPasswords::SaveVault()
+void frmPasswords::SaveVault()
 {
-    if (!m_mayOverwrite)
-        return false;
-    const QByteArray content
-        = VaultFile::content(MasterPassword::Current(*m_context.settings), m_editor.rows());
-    if (VaultFile::write(vaultPath(), content))
-        return true;
-    warn(Dialogs::Icon::Critical,
-        QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ") + vaultPath());
-    return false;
+    if (m_saving)
+        return;
+    setSaving(true);
+    BackgroundTask::run<VaultStore::Result>(
+        this,
+        [store = m_store, password = m_unlock.password, rows = m_editor.rows()] {
+            return store.save(password, rows);
+        },
+        [this](VaultStore::Result& result) {
+            setSaving(false);
+            if (result.done()) {
+                close();
+                return;
+            }
+            warn(Dialogs::Icon::Critical,
+                result.status == VaultStore::Result::Status::NoMemory
+                    ? PasswordCheck::noMemoryText(m_store.parameters())
+                    : PasswordCheck::writeProblemText(vaultPath()));
+        });
 }
 
-void frmPasswords::saveAfterPasswordChange()
+void frmPasswords::setSaving(bool saving)
 {
-    if (!m_mayOverwrite)
-        return;
-    // The file still carries the previous password: if it cannot be rewritten, the previous
-    // password goes back into the settings so that the two keep matching.
-    if (!SaveVault())
-        MasterPassword::Store(*m_context.settings, m_unlock.PreviousPassword);
+    m_saving = saving;
+    m_labSaving->setVisible(saving);
+    setEditing(false);
+    m_lvPasswords->setEnabled(!saving);
+    for (QPushButton* button : std::as_const(m_browseButtons))
+        button->setEnabled(!saving);
 }
 
 void frmPasswords::showRows()
@@ -323,17 +312,25 @@ void frmPasswords::onMoveDown()
 
 void frmPasswords::onValide()
 {
-    // A file that was not shown is never replaced; the window then closes without writing.
-    if (!m_mayOverwrite || SaveVault())
-        close();
+    SaveVault();
 }
 
 void frmPasswords::reject()
 {
+    if (m_saving)
+        return;
     if (m_editor.isEditing())
         onCancelItem();
     else
         QDialog::reject();
+}
+
+void frmPasswords::closeEvent(QCloseEvent* event)
+{
+    if (m_saving)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void frmPasswords::copyCell(int row, int column)

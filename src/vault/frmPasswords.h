@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MasterPassword.h"
 #include "VaultEditor.h"
-#include "VaultFile.h"
+#include "VaultStore.h"
+#include "VaultUnlock.h"
 #include "shell/AppContext.h"
 
 #include <QDialog>
@@ -21,16 +21,16 @@ class QTreeWidgetItem;
 class frmPasswords : public QDialog {
     Q_OBJECT
 public:
-    frmPasswords(AppContext& context, const VaultUnlock& unlock, ClipboardGuard& clipboard,
-        QWidget* parent = nullptr);
+    frmPasswords(AppContext& context, const VaultStore& store, const VaultUnlock& unlock,
+        ClipboardGuard& clipboard, QWidget* parent = nullptr);
 
-    QString vaultPath() const;
-    // Reads the file into the list; a file under another password or unreadable shows why,
-    // leaves the list empty and is never written over.
+    QString vaultPath() const { return m_store.vaultPath(); }
+    // Shows the rows the master password dialog deciphered.
     void LoadVault();
-    // Writes the list under the current master password; false, with the reason shown, when
-    // nothing was written.
-    bool SaveVault();
+    // Writes the list under the master password on a thread of its own (a key derivation) and
+    // closes the window once it is written; a failure is shown and the window stays.
+    void SaveVault();
+    bool isSaving() const { return m_saving; }
 
     const VaultEditor& editor() const { return m_editor; }
     // Copies one cell's text to the clipboard for a short while (rows and columns from 0).
@@ -39,6 +39,7 @@ public:
 protected:
     // Escape while a row is being edited abandons that edit, not the whole window.
     void reject() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildList();
@@ -47,7 +48,7 @@ private:
     QPushButton* addButton(const char* name, const QString& text);
 
     void SetupVaultColumns();
-    void saveAfterPasswordChange();
+    void setSaving(bool saving);
     void showRows();
     void syncSelection();
     void BeginEdit();
@@ -69,9 +70,11 @@ private:
 
     AppContext& m_context;
     ClipboardGuard& m_clipboard;
-    const VaultUnlock m_unlock;
+    const VaultStore m_store;
+    VaultUnlock m_unlock;
     VaultEditor m_editor;
-    bool m_mayOverwrite = true;
+    bool m_saving = false;
+    QLabel* m_labSaving = nullptr;
 
     QTreeWidget* m_lvPasswords = nullptr;
     QList<QPushButton*> m_browseButtons;

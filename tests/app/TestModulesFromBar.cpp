@@ -127,8 +127,9 @@ private slots:
         for (const char* box : { "txtNewPassword", "txtConfirmNewPassword" })
             dialog->findChild<QLineEdit*>(QLatin1String(box))->setText(QStringLiteral("abc"));
         click(dialog, "cmdValide");
+        QTRY_VERIFY_WITH_TIMEOUT(bar.findChild<frmPasswords*>(), 20000); // after the key derivation
         QPointer<frmPasswords> vault = bar.findChild<frmPasswords*>();
-        QVERIFY(vault && vault->isVisible());
+        QVERIFY(vault->isVisible());
         click(&bar, "pictPassword"); // the open vault comes forward, no new dialog
         QTRY_VERIFY(!bar.findChild<frmGetPassword*>());
         QCOMPARE(bar.findChildren<frmPasswords*>().size(), 1);

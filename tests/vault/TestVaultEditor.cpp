@@ -81,30 +81,41 @@ private slots:
         QCOMPARE(editor.rows(), VaultRows({ row("Poste", "x"), row("Banque", "42") }));
     }
 
-    void semicolon_in_any_field_is_refused_naming_it_data()
+    void separator_in_any_field_is_refused_naming_it_data()
     {
         QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("label");
-        QTest::newRow("description") << 0 << "Description";
-        QTest::newRow("first data") << 1 << "Donn\u00E9e personnelle #1";
-        QTest::newRow("last data") << 4 << "Donn\u00E9e personnelle #4";
+        QTest::addColumn<QString>("what");
+        const QString semicolon = QStringLiteral("le caract\u00E8re \u00AB ; \u00BB");
+        const QString lineBreak = QStringLiteral("de retour \u00E0 la ligne");
+        QTest::newRow("description") << 0 << "a;b"
+                                     << "Description" << semicolon;
+        QTest::newRow("first data") << 1 << "a;b"
+                                    << "Donn\u00E9e personnelle #1" << semicolon;
+        QTest::newRow("last data") << 4 << "a;b"
+                                   << "Donn\u00E9e personnelle #4" << semicolon;
+        QTest::newRow("line feed") << 2 << "a\nb"
+                                   << "Donn\u00E9e personnelle #2" << lineBreak;
+        QTest::newRow("carriage return") << 0 << "a\rb"
+                                         << "Description" << lineBreak;
     }
-    void semicolon_in_any_field_is_refused_naming_it()
+    void separator_in_any_field_is_refused_naming_it()
     {
         QFETCH(int, field);
+        QFETCH(QString, typed);
         QFETCH(QString, label);
+        QFETCH(QString, what);
         VaultEditor editor;
         editor.setRows({ row("A") });
         editor.select(0);
         editor.beginModify(nullptr);
-        VaultRow typed = row("B");
-        typed.fields[field] = QStringLiteral("a;b");
+        VaultRow edited = row("B");
+        edited.fields[field] = typed;
         QString problem;
-        QVERIFY(!editor.confirm(typed, &problem));
+        QVERIFY(!editor.confirm(edited, &problem));
         QCOMPARE(problem,
-            QStringLiteral("Le champ \u00AB %1 \u00BB ne peut pas contenir le caract\u00E8re "
-                           "\u00AB ; \u00BB.")
-                .arg(label));
+            QStringLiteral("Le champ \u00AB %1 \u00BB ne peut pas contenir %2.").arg(label, what));
         QCOMPARE(editor.editMode(), VaultEditor::Modifying); // the panel stays open
         QCOMPARE(editor.rows(), VaultRows({ row("A") }));
     }

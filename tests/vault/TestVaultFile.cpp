@@ -1,129 +1,148 @@
 #include "DataRow.h"
-#include "ReferenceRC4.h"
 #include "TestFiles.h"
+#include "VaultFixture.h"
 #include "vault/VaultFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using Status = VaultFile::Reading::Status;
 Q_DECLARE_METATYPE(VaultRows)
-
-static VaultRow row(const QString& a, const QString& b = {}, const QString& c = {},
-    const QString& d = {}, const QString& e = {})
-{
-    return { { a, b, c, d, e } };
-}
 
 class TestVaultFile : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     QString path() const { return m_dir.filePath(VaultFile::fileName()); }
-    void put(const QByteArray& bytes) { writeBytes(path(), bytes); }
     QByteArray onDisk() const { return readBytes(path()); }
+    static SecretBytes secret(const QString& text) { return SecretBytes::fromText(text); }
+    QByteArray written(const VaultRows& rows, const KdfParameters& kdf = cheapKdf()) const
+    {
+        return VaultFile::content(secret("M\u00F4t"), rows, kdf);
+    }
 
 private slots:
     void init() { QFile::remove(path()); }
 
-    void written_file_deciphers_line_by_line_with_an_independent_rc4_data()
+    void rows_come_back_under_the_password_only_data()
     {
         QTest::addColumn<VaultRows>("rows");
-        QTest::addColumn<QStringList>("plainLines");
-        dataRow("no rows: the password line alone", VaultRows(), QStringList());
-        dataRow("trailing empty fields keep their separators", VaultRows { row("Banque", "1234") },
-            QStringList { "Banque;1234;;;" });
+        dataRow("no rows", VaultRows());
+        dataRow("trailing empty fields", VaultRows { vaultRow("Banque", "1234") });
         dataRow("two rows, one description, list order",
-            VaultRows { row("Site", "a", "b", "c", "d"), row("Site", "e") },
-            QStringList { "Site;a;b;c;d", "Site;e;;;" });
-        dataRow("accents and an empty row",
-            VaultRows { row("\u00E9t\u00E9", "\u00E0 la cl\u00E9"), row({}) },
-            QStringList { "\u00E9t\u00E9;\u00E0 la cl\u00E9;;;", ";;;;" });
+            VaultRows { vaultRow("Site", "a", "b", "c", "d"), vaultRow("Site", "e") });
+        dataRow("accents, other scripts and an empty row",
+            VaultRows {
+                vaultRow("\u00E9t\u00E9", "\u043A\u043B\u044E\u0447 \u2713"), vaultRow({}) });
+        dataRow(
+            "a description [PASS] is a row like any", VaultRows { vaultRow("[PASS]", "autre") });
     }
-    void written_file_deciphers_line_by_line_with_an_independent_rc4()
+    void rows_come_back_under_the_password_only()
     {
         QFETCH(VaultRows, rows);
-        QFETCH(QStringList, plainLines);
-        QVERIFY(VaultFile::write(path(), VaultFile::content("M\u00F4t", rows)));
-        const QByteArray bytes = onDisk();
-        QVERIFY(bytes.endsWith("\r\n"));
-        QCOMPARE(bytes.count("\r\n"), plainLines.size() + 1);
-        QCOMPARE(ReferenceRC4::decipherFile(bytes), QStringList("[PASS];M\u00F4t") + plainLines);
+        QVERIFY(VaultFile::write(path(), written(rows)));
         QCOMPARE(
             QFile::permissions(path()) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const VaultFile::Reading back = VaultFile::read(path(), "M\u00F4t");
+        const VaultFile::Reading back = VaultFile::read(path(), secret("M\u00F4t"));
         QCOMPARE(back.status, Status::Read);
         QCOMPARE(back.rows, rows);
+        const VaultFile::Reading wrong = VaultFile::read(path(), secret("Mot"));
+        QCOMPARE(wrong.status, Status::WrongPassword);
+        QVERIFY(wrong.rows.isEmpty());
     }
 
-    void file_built_apart_is_read_data()
+    void header_names_the_format_and_the_cost_and_salt_and_nonce_are_fresh()
+    {
+        const QByteArray first = written({ vaultRow("A", "1") }, { 2, 16 });
+        const QByteArray second = written({ vaultRow("A", "1") }, { 2, 16 });
+        QVERIFY(first.startsWith(QByteArray("TolvaneVault\x01\x02", 14)));
+        QCOMPARE(qFromLittleEndian<quint32>(first.constData() + 14), 2u);
+        QCOMPARE(qFromLittleEndian<quint32>(first.constData() + 18), 16u);
+        // "A;1;;;\n" sealed: its length and a 16-byte tag.
+        QCOMPARE(first.size(), VaultFile::Header::kSize + 7 + 16);
+        QVERIFY(first.mid(22, 16) != second.mid(22, 16));
+        QVERIFY(first.mid(38, 24) != second.mid(38, 24));
+        QVERIFY(!first.contains("A;1"));
+    }
+
+    void one_flipped_byte_anywhere_is_refused()
+    {
+        const QByteArray file
+            = written({ vaultRow("Banque", "1234"), vaultRow("Wifi", "cl\u00E9") });
+        for (qsizetype at = 0; at < file.size(); ++at) {
+            for (const char bit : { '\x01', '\x80' }) {
+                QByteArray altered = file;
+                altered[at] = char(altered[at] ^ bit);
+                const VaultFile::Reading reading
+                    = VaultFile::decipher(altered, secret("M\u00F4t"), { 4, 64 });
+                QVERIFY2(
+                    reading.status == Status::WrongPassword || reading.status == Status::Damaged,
+                    qPrintable(QStringLiteral("byte %1").arg(at)));
+                QVERIFY(reading.rows.isEmpty());
+            }
+        }
+    }
+
+    void files_that_are_no_vault_are_damaged_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<VaultRows>("rows");
-        const QByteArray pass = ReferenceRC4::encipherFile({ "[PASS];abc" });
-        dataRow("rows, blank lines and LF-only ends",
-            pass + "\r\n \r\n"
-                + ReferenceRC4::encipherFile({ "Mail;jo;s3cret", "x;1;2;3;4;5;6" })
-                      .replace("\r", ""),
-            "abc", int(Status::Read),
-            VaultRows { row("Mail", "jo", "s3cret"), row("x", "1", "2", "3", "4") });
-        dataRow("malformed hexadecimal line is an empty row",
-            pass + "1FF;41;\r\n" + ReferenceRC4::encipherFile({ "B" }), "abc", int(Status::Read),
-            VaultRows { row({}), row("B") });
-        dataRow("wrong master password shows no rows", pass + ReferenceRC4::encipherFile({ "R" }),
-            "abd", int(Status::WrongPassword), VaultRows());
-        dataRow("a prefix of the password is wrong too", pass + ReferenceRC4::encipherFile({ "R" }),
-            "ab", int(Status::WrongPassword), VaultRows());
-        dataRow("a later [PASS] line is a row",
-            pass + ReferenceRC4::encipherFile({ "[PASS];autre" }), "abc", int(Status::Read),
-            VaultRows { row("[PASS]", "autre") });
-        dataRow("empty file", QByteArray(), "abc", int(Status::Read), VaultRows());
-        dataRow("no password line", ReferenceRC4::encipherFile({ "Seul;x" }), "abc",
-            int(Status::Read), VaultRows { row("Seul", "x") });
+        const QByteArray good = written({ vaultRow("A") });
+        dataRow("empty", QByteArray());
+        dataRow("the header alone", good.left(VaultFile::Header::kSize));
+        dataRow("cut inside the tag", good.left(VaultFile::Header::kSize + 10));
+        dataRow("an old RC4 vault", ReferenceRC4::encipherFile({ "[PASS];M\u00F4t", "A;;;;" }));
+        QByteArray later = good;
+        later[12] = 2;
+        dataRow("a later format version", later);
+        QByteArray costly = good;
+        qToLittleEndian<quint32>(4u * 1024 * 1024, costly.data() + 18);
+        dataRow("a memory cost past the ceiling", costly);
+        QByteArray endless = good;
+        qToLittleEndian<quint32>(100000u, endless.data() + 14);
+        dataRow("a pass count past the ceiling", endless);
+        QByteArray tiny = good;
+        qToLittleEndian<quint32>(0u, tiny.data() + 14);
+        dataRow("no pass at all", tiny);
     }
-    void file_built_apart_is_read()
+    void files_that_are_no_vault_are_damaged()
     {
         QFETCH(QByteArray, file);
-        QFETCH(QString, expected);
-        QFETCH(int, status);
-        QFETCH(VaultRows, rows);
-        put(file);
-        const VaultFile::Reading reading = VaultFile::read(path(), expected);
-        QCOMPARE(int(reading.status), status);
-        QCOMPARE(reading.rows, rows);
-        QCOMPARE(reading.mayOverwrite(), status == int(Status::Read));
-    }
-
-    void missing_file_is_an_empty_vault_that_may_be_written()
-    {
-        const VaultFile::Reading reading = VaultFile::read(path(), "abc");
-        QCOMPARE(reading.status, Status::Missing);
+        const VaultFile::Reading reading = VaultFile::decipher(file, secret("M\u00F4t"));
+        QCOMPARE(reading.status, Status::Damaged);
         QVERIFY(reading.rows.isEmpty());
-        QVERIFY(reading.mayOverwrite());
     }
 
-    void file_that_cannot_be_opened_is_never_written_over()
+    void missing_and_unreadable_files_are_told_apart()
     {
+        QCOMPARE(VaultFile::read(path(), secret("x")).status, Status::Missing);
         QVERIFY(QDir(m_dir.path()).mkdir(VaultFile::fileName()));
-        const VaultFile::Reading reading = VaultFile::read(path(), "abc");
+        const VaultFile::Reading reading = VaultFile::read(path(), secret("x"));
         QVERIFY(QDir(m_dir.path()).rmdir(VaultFile::fileName()));
         QCOMPARE(reading.status, Status::Unreadable);
-        QVERIFY(!reading.mayOverwrite());
+    }
+
+    void plain_text_is_one_row_a_line_and_reads_crlf_and_blank_lines()
+    {
+        QCOMPARE(VaultFile::plainText({ vaultRow("A", "b"), vaultRow({}) }),
+            QByteArray("A;b;;;\n;;;;\n"));
+        QCOMPARE(VaultFile::rowsOf("A;b\r\n\n x;1;2;3;4;5\n\xC3\xA9"),
+            VaultRows(
+                { vaultRow("A", "b"), vaultRow(" x", "1", "2", "3", "4"), vaultRow("\u00E9") }));
     }
 
     void failed_write_leaves_the_old_file_whole()
     {
-        put("ancien\r\n");
-        QVERIFY(!VaultFile::write(m_dir.filePath("absent/" + VaultFile::fileName()), "x"));
-        // A folder in the file's place cannot be replaced either.
+        writeBytes(path(), "ancien");
+        QString error;
+        QVERIFY(!VaultFile::write(m_dir.filePath("absent/" + VaultFile::fileName()), "x", &error));
+        QVERIFY(!error.isEmpty());
         QTemporaryDir other;
         QVERIFY(QDir(other.path()).mkdir(VaultFile::fileName()));
         QVERIFY(!VaultFile::write(other.filePath(VaultFile::fileName()), "x"));
-        QCOMPARE(onDisk(), QByteArray("ancien\r\n"));
+        QCOMPARE(onDisk(), QByteArray("ancien"));
     }
 };
 

@@ -1,8 +1,4 @@
-#include "ReferenceRC4.h"
 #include "VaultFixture.h"
-#include "common/Cp1252.h"
-#include "shell/SettingsKeys.h"
-#include "vault/MasterPassword.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -26,19 +22,18 @@ private slots:
         frmPasswords* vault = f.unlock({}, "abc", "abc");
         QVERIFY(vault && vault->isVisible());
         QTRY_VERIFY(dialog.isNull());
-        QCOMPARE(f.app.settings->value(Keys::Password).size(), 3);
         QVERIFY(F::shownRows(vault).isEmpty());
-        QCOMPARE(ReferenceRC4::decipherFile(f.fileBytes()), QStringList { "[PASS];abc" });
+        QVERIFY(f.fileBytes().startsWith("TolvaneVault"));
+        QVERIFY(!settingsMentionPassword(f.app));
 
         F::addRow(vault, { "Banque", "1234" });
         F::addRow(vault, { "Banque", "a", "b", "c", "d" });
         F::addRow(vault, {}); // an empty row is kept too
         QCOMPARE(F::shownRows(vault), QStringList({ "Banque|1234|||", "Banque|a|b|c|d", "||||" }));
-        QPointer<frmPasswords> closing = vault;
-        click(vault, "cmdValide");
-        QTRY_VERIFY(closing.isNull());
-        QCOMPARE(ReferenceRC4::decipherFile(f.fileBytes()),
-            QStringList({ "[PASS];abc", "Banque;1234;;;", "Banque;a;b;c;d", ";;;;" }));
+        QVERIFY(F::confirm(vault));
+        QCOMPARE(f.rowsOnDisk("abc"),
+            VaultRows({ vaultRow("Banque", "1234"), vaultRow("Banque", "a", "b", "c", "d"),
+                vaultRow({}) }));
 
         f.windows.open();
         QVERIFY(control(f.windows.passwordDialog(), "txtPassword")->isEnabled());
@@ -51,7 +46,7 @@ private slots:
     void wrong_password_keeps_the_dialog_with_emptied_fields()
     {
         VaultFixture f;
-        QVERIFY(MasterPassword::Store(*f.app.settings, "pw"));
+        f.putVault("pw", {});
         QVERIFY(!f.unlock("nope"));
         frmGetPassword* dialog = f.windows.passwordDialog();
         QVERIFY(dialog && dialog->isVisible());
@@ -64,90 +59,87 @@ private slots:
         QPointer<frmGetPassword> cancelled = dialog;
         click(dialog, "cmdCancel");
         QTRY_VERIFY(cancelled.isNull());
-        QCOMPARE(MasterPassword::Current(*f.app.settings), QStringLiteral("pw"));
+        QVERIFY(f.unlock("pw"));
     }
 
-    void changed_password_rewrites_the_first_line_and_keeps_the_rows()
+    void changed_password_rewrites_the_file_and_keeps_the_rows()
     {
         VaultFixture f;
-        QVERIFY(MasterPassword::Store(*f.app.settings, "old"));
-        f.putFile(ReferenceRC4::encipherFile({ "[PASS];old", "Mail;jo;x;;" }));
+        f.putVault("old", { vaultRow("Mail", "jo", "x") });
         frmPasswords* vault = f.unlock("old", "neu", "neu");
         QVERIFY(vault);
         QCOMPARE(F::shownRows(vault), QStringList { "Mail|jo|x||" });
-        QCOMPARE(ReferenceRC4::decipherFile(f.fileBytes()),
-            QStringList({ "[PASS];neu", "Mail;jo;x;;" }));
-        QCOMPARE(MasterPassword::Current(*f.app.settings), QStringLiteral("neu"));
+        QCOMPARE(f.rowsOnDisk("neu"), VaultRows { vaultRow("Mail", "jo", "x") });
+        QVERIFY(f.rowsOnDisk("old").isEmpty());
         f.windows.open(); // the open vault comes forward; no second dialog
         QVERIFY(!f.windows.passwordDialog() || !f.windows.passwordDialog()->isVisible());
         QCOMPARE(f.windows.vaultWindow(), vault);
-    }
-
-    void failed_writes_are_told_and_lose_nothing()
-    {
-        VaultFixture f;
-        QVERIFY(MasterPassword::Store(*f.app.settings, "old"));
-        const QString dataDir = f.app.dataDir() + "/absent";
-        f.app.context.dataDir = dataDir;
-        const QString writeProblem
-            = QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ") + f.vaultPath();
-
-        // A change whose file cannot be written keeps the old password in the settings.
-        frmPasswords* vault = f.unlock("old", "neu", "neu");
-        QVERIFY(vault);
-        QCOMPARE(f.app.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(f.app.fakes.dialogs.messages[0].text, writeProblem);
-        QCOMPARE(MasterPassword::Current(*f.app.settings), QStringLiteral("old"));
-
         F::addRow(vault, { "Code", "0000" });
-        click(vault, "cmdValide");
-        QCOMPARE(f.app.fakes.dialogs.messages.size(), 2);
-        QCOMPARE(f.app.fakes.dialogs.messages[1].icon, Dialogs::Icon::Critical);
-        QCOMPARE(f.app.fakes.dialogs.messages[1].text, writeProblem);
-        QTest::qWait(10);
-        QVERIFY(vault->isVisible());
-        QCOMPARE(F::shownRows(vault), QStringList { "Code|0000|||" });
-
-        QVERIFY(QDir().mkpath(dataDir));
-        QPointer<frmPasswords> closing = vault;
-        click(vault, "cmdValide");
-        QTRY_VERIFY(closing.isNull());
-        QCOMPARE(ReferenceRC4::decipherFile(f.fileBytes()),
-            QStringList({ "[PASS];old", "Code;0000;;;" }));
+        QVERIFY(F::confirm(vault));
+        QCOMPARE(f.rowsOnDisk("neu").size(), 2);
     }
 
-    void file_under_another_password_is_neither_shown_nor_overwritten()
+    void failed_save_is_told_and_loses_nothing()
     {
         VaultFixture f;
-        QVERIFY(MasterPassword::Store(*f.app.settings, "pw"));
-        const QByteArray other = ReferenceRC4::encipherFile({ "[PASS];autre", "Secret;1;;;" });
-        f.putFile(other);
+        f.putVault("pw", {});
         frmPasswords* vault = f.unlock("pw");
         QVERIFY(vault);
+        F::addRow(vault, { "Code", "0000" });
+        // A plain file where the data folder was: nothing can be written in it.
+        const QString dataDir = f.app.dataDir();
+        QVERIFY(QDir().rename(dataDir, dataDir + ".away"));
+        writeBytes(dataDir, "x");
+        QVERIFY(!F::confirm(vault));
         QCOMPARE(f.app.fakes.dialogs.messages.size(), 1);
         QCOMPARE(f.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Critical);
         QCOMPARE(f.app.fakes.dialogs.messages[0].text,
-            QStringLiteral("Le mot de passe que vous avez entr\u00E9 ne correspond pas au mot de "
-                           "passe\nutilis\u00E9 pour crypter le fichier contenant vos "
-                           "donn\u00E9es confidentielles.\n\nD\u00E9codage du fichier "
-                           "annul\u00E9."));
-        QVERIFY(F::shownRows(vault).isEmpty());
-        F::addRow(vault, { "Nouveau" });
-        QPointer<frmPasswords> closing = vault;
-        click(vault, "cmdValide");
-        QTRY_VERIFY(closing.isNull());
-        QCOMPARE(f.fileBytes(), other);
+            QStringLiteral("Probl\u00E8me d'acc\u00E8s en \u00E9criture : ") + f.vaultPath());
+        QVERIFY(vault->isVisible() && control(vault, "cmdValide")->isEnabled());
+        QCOMPARE(F::shownRows(vault), QStringList { "Code|0000|||" });
 
-        // Nor by a password change made while the file holds another password.
-        QVERIFY(f.unlock("pw", "x", "x"));
-        QCOMPARE(f.fileBytes(), other);
+        QVERIFY(QFile::remove(dataDir) && QDir().rename(dataDir + ".away", dataDir));
+        QVERIFY(F::confirm(vault));
+        QCOMPARE(f.rowsOnDisk("pw"), VaultRows { vaultRow("Code", "0000") });
+    }
+
+    void altered_file_shows_no_row_and_is_never_written_over()
+    {
+        VaultFixture f;
+        f.putVault("pw", { vaultRow("Secret", "1") });
+        QByteArray altered = f.fileBytes();
+        altered[altered.size() - 20] = char(altered[altered.size() - 20] ^ 0x04);
+        writeBytes(f.vaultPath(), altered);
+        QVERIFY(!f.unlock("pw"));
+        QVERIFY(!f.unlock("pw", "x", "x"));
+        QCOMPARE(f.app.fakes.dialogs.messages.size(), 2);
+        QCOMPARE(f.app.fakes.dialogs.messages[1].text, PasswordCheck::wrongPasswordText());
+        QCOMPARE(f.fileBytes(), altered);
+    }
+
+    void dialog_shows_it_is_working_while_the_key_is_derived()
+    {
+        VaultFixture f;
+        f.windows.open();
+        QPointer<frmGetPassword> dialog = f.windows.passwordDialog();
+        type(dialog, "txtNewPassword", "abc");
+        type(dialog, "txtConfirmNewPassword", "abc");
+        click(dialog, "cmdValide");
+        QVERIFY(dialog->isWorking());
+        QVERIFY(control(dialog, "labWorking")->isVisible()
+            && control(dialog, "pbWorking")->isVisible());
+        QVERIFY(!control(dialog, "cmdValide")->isEnabled()
+            && !control(dialog, "txtNewPassword")->isEnabled());
+        dialog->close(); // not while a vault is being written
+        QVERIFY(dialog->isVisible());
+        QTRY_VERIFY(dialog.isNull());
+        QVERIFY(f.windows.vaultWindow());
     }
 
     void deleting_every_row_is_written_and_stays_deleted()
     {
         VaultFixture f;
-        QVERIFY(MasterPassword::Store(*f.app.settings, "pw"));
-        f.putFile(ReferenceRC4::encipherFile({ "[PASS];pw", "A;;;;", "B;;;;" }));
+        f.putVault("pw", { vaultRow("A"), vaultRow("B") });
         frmPasswords* vault = f.unlock("pw");
         f.app.fakes.dialogs.answers = { false, true, true };
         control<QTreeWidget>(vault, "lvPasswords")->clearSelection();
@@ -163,10 +155,7 @@ private slots:
         F::selectRow(vault, 0);
         click(vault, "cmdDel");
         QVERIFY(F::shownRows(vault).isEmpty());
-        QPointer<frmPasswords> closing = vault;
-        click(vault, "cmdValide");
-        QTRY_VERIFY(closing.isNull());
-        QCOMPARE(ReferenceRC4::decipherFile(f.fileBytes()), QStringList { "[PASS];pw" });
+        QVERIFY(F::confirm(vault));
         QVERIFY(F::shownRows(f.unlock("pw")).isEmpty());
     }
 
@@ -232,10 +221,11 @@ private slots:
         click(vault, "cmdBas");
         QCOMPARE(F::shownRows(vault), QStringList({ "Wifi||ab||", "Porte|1|||z" }));
 
+        const QByteArray before = f.fileBytes();
         QPointer<frmPasswords> closing = vault;
         click(vault, "cmdCancel"); // nothing written
         QTRY_VERIFY(closing.isNull());
-        QCOMPARE(ReferenceRC4::decipherFile(f.fileBytes()), QStringList { "[PASS];k" });
+        QCOMPARE(f.fileBytes(), before);
     }
 
     void double_click_copies_a_cell_for_a_while()

@@ -1,18 +1,26 @@
-// vault_demo create|reopen APPDIR DATADIR PICTURE
+// vault_demo legacy|create|convert|wrong|reopen APPDIR DATADIR PICTURE
 // Starts the bar on the current display and uses its vault as a user would, clicking and typing
-// into the real windows: "create" clicks the vault button, creates the master password "secret",
-// adds two rows and confirms; "reopen" clicks the button, gives the password and writes a
-// picture of the vault window. Each run is its own process, so "reopen" is a restart.
+// into the real windows, and prints every message box it closes: "legacy" only writes a vault of
+// the earlier versions (two rows under "secret", the password in the settings); "create" clicks
+// the vault button, creates the master password "secret", adds two rows and confirms; "convert"
+// gives "secret" to the old vault and prints the rows shown; "wrong" gives another password;
+// "reopen" gives "secret" and writes a picture of the vault window. Each run is its own
+// process, so every phase after the first is a restart.
 #include "app/frmTolvane.h"
+#include "common/CryptRC4.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 #include "shell/Skin.h"
 #include "vault/frmGetPassword.h"
 #include "vault/frmPasswords.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -53,14 +61,50 @@ void addRow(QWidget* vault, const QStringList& fields)
     click(vault, "cmdConfirmAddMod");
 }
 
-template <typename T> T* waitFor(QWidget* bar)
+const QStringList kRows[] = {
+    { QStringLiteral("Banque en ligne"), QStringLiteral("client 0042137"),
+        QStringLiteral("code 5821") },
+    { QStringLiteral("Wifi maison"), QStringLiteral("Livebox-3F2A"),
+        QStringLiteral("cl\u00E9 WPA2 : tr\u00E8s-longue-phrase") },
+};
+
+// The message boxes of the real dialogs wait for a click: each is printed and closed.
+void closeMessageBoxes()
 {
-    for (int n = 0; n < 50; ++n) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("message: %s\n", qPrintable(box->text()));
+            box->accept();
+        }
+    });
+    timer->start(200);
+}
+
+bool writeLegacyVault(SettingsStore& settings, const QString& dataDir)
+{
+    QByteArray file = cCryptRC4::EncipherLine(QStringLiteral("[PASS];secret")).toLatin1() + "\r\n";
+    for (const QStringList& row : kRows) {
+        QStringList fields = row;
+        while (fields.size() < 5)
+            fields.append(QString());
+        file += cCryptRC4::EncipherLine(fields.join(QLatin1Char(';'))).toLatin1() + "\r\n";
+    }
+    QFile out(dataDir + QStringLiteral("/tolvane_Passwords.dat"));
+    cCryptRC4 rc4;
+    rc4.Key(cCryptRC4::kFixedKey);
+    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size()
+        && settings.save(Keys::Password, rc4.Crypt(QStringLiteral("secret")));
+}
+
+template <typename T> T* waitFor(QWidget* bar, int tenths = 50)
+{
+    for (int n = 0; n < tenths; ++n) {
         if (T* window = bar->findChild<T*>(); window && window->isVisible())
             return window;
         QTest::qWait(100);
     }
-    qFatal("window did not open");
+    return nullptr;
 }
 
 int run(frmTolvane& bar, const QString& phase, const QString& picture)
@@ -68,28 +112,43 @@ int run(frmTolvane& bar, const QString& phase, const QString& picture)
     QTest::qWait(1500);
     click(&bar, "pictPassword");
     auto* dialog = waitFor<frmGetPassword>(&bar);
+    if (!dialog)
+        qFatal("the password dialog did not open");
     if (phase == QLatin1String("create")) {
         type(dialog, "txtNewPassword", QStringLiteral("secret"));
         type(dialog, "txtConfirmNewPassword", QStringLiteral("secret"));
     } else {
-        type(dialog, "txtPassword", QStringLiteral("secret"));
+        type(dialog, "txtPassword",
+            phase == QLatin1String("wrong") ? QStringLiteral("secrete") : QStringLiteral("secret"));
     }
     click(dialog, "cmdValide");
     auto* vault = waitFor<frmPasswords>(&bar);
-    if (phase == QLatin1String("create")) {
-        addRow(vault,
-            { QStringLiteral("Banque en ligne"), QStringLiteral("client 0042137"),
-                QStringLiteral("code 5821") });
-        addRow(vault,
-            { QStringLiteral("Wifi maison"), QStringLiteral("Livebox-3F2A"),
-                QStringLiteral("cl\u00E9 WPA2 : tr\u00E8s-longue-phrase") });
-        click(vault, "cmdValide");
-        return vault->isVisible() ? 1 : 0;
+    if (phase == QLatin1String("wrong")) {
+        std::printf("vault window opened: %s\n", vault ? "yes" : "no");
+        return vault ? 1 : 0;
     }
+    if (!vault)
+        qFatal("the vault window did not open");
     auto* list = vault->findChild<QTreeWidget*>(QStringLiteral("lvPasswords"));
+    if (phase == QLatin1String("create")) {
+        for (const QStringList& row : kRows)
+            addRow(vault, row);
+        QPointer<frmPasswords> closing = vault;
+        click(vault, "cmdValide");
+        for (int n = 0; n < 100 && closing; ++n)
+            QTest::qWait(100);
+        return closing ? 1 : 0;
+    }
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int column = 0; column < 5; ++column)
+            cells.append(list->topLevelItem(i)->text(column));
+        std::printf("row shown: %s\n", qPrintable(cells.join(QStringLiteral(" | "))));
+    }
+    if (phase == QLatin1String("convert"))
+        return list->topLevelItemCount() == 2 ? 0 : 1;
     list->setCurrentItem(list->topLevelItem(1));
     QTest::qWait(500);
-    std::printf("rows shown after the restart: %d\n", list->topLevelItemCount());
     return vault->grab().save(picture) && list->topLevelItemCount() == 2 ? 0 : 1;
 }
 
@@ -102,16 +161,20 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = app.arguments();
     if (args.size() < 5) {
-        std::fprintf(stderr, "usage: %s create|reopen APPDIR DATADIR PICTURE\n", argv[0]);
+        std::fprintf(stderr,
+            "usage: %s legacy|create|convert|wrong|reopen APPDIR DATADIR PICTURE\n", argv[0]);
         return 2;
     }
     LinuxPlatform platform { QString() };
     SettingsStore settings;
+    if (args[1] == QLatin1String("legacy"))
+        return writeLegacyVault(settings, args[3]) ? 0 : 1;
     SkinState skin;
     AppContext context { args[2], args[3], &settings, &skin, platform.services() };
     frmTolvane bar(context);
     bar.Start();
     bar.show();
+    closeMessageBoxes();
     const int result = run(bar, args[1], args[4]);
     if (args[1] == QLatin1String("reopen"))
         QTest::qWait(1000 * qEnvironmentVariableIntValue("VAULT_DEMO_LINGER"));
