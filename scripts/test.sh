@@ -3,10 +3,12 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/packages.sh"
-# Test peers: a POP3 server for the mail check, Python for the local weather feed; a private X
+# Test peers: POP3 and IMAP servers for the mail check, a session bus daemon for the desktop
+# notifications, Python for the local weather feed; a private X
 # display with xprop and xwininfo for the window properties and the installed program; the
 # validators of the menu entry and the AppStream file; clang-format for the format check.
-install_packages "${BUILD_PACKAGES[@]}" dovecot-core dovecot-pop3d python3 openssl \
+install_packages "${BUILD_PACKAGES[@]}" dovecot-core dovecot-pop3d dovecot-imapd dbus-daemon \
+    python3 openssl \
     xvfb x11-utils appstream desktop-file-utils clang-format
 "$root/scripts/check-format.sh"
 build="$root/build-tests"

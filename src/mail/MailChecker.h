@@ -1,9 +1,10 @@
 #pragma once
 
 #include "EmailAccountTable.h"
+#include "MailConnection.h"
+#include "MailDialogue.h"
+#include "RetryPacing.h"
 
-#include <QAbstractSocket>
-#include <QByteArray>
 #include <QList>
 #include <QLocale>
 #include <QObject>
@@ -13,18 +14,13 @@
 
 #include <memory>
 
-class QSslSocket;
-
-// The POP3 check of the accounts, one after another on one socket: greeting, USER, PASS,
-// STAT, QUIT. It only counts the waiting messages and their size; nothing is downloaded.
-// Replies are assembled into lines, so the way the network cuts them up does not matter.
-class MailChecker : public QObject {
+// The check of the accounts, one after another on one connection: the account's protocol
+// (POP3 or IMAP) counts its messages; nothing is downloaded. A connection that fails is tried
+// again after a growing pause, then the account shows why it could not be reached.
+class MailChecker : public QObject, private MailDialogue::Peer {
     Q_OBJECT
 public:
-    static constexpr int kDefaultReplyTimeoutMs = 30000;
-    static constexpr int kMaxRetries = 10;
-    static constexpr int kImplicitTlsPort = 995;
-    static constexpr int kMaxReplyLine = 4096; // bytes; a POP3 reply line holds at most 512
+    static constexpr int kMaxReplyLine = MailConnection::kMaxReplyLine;
 
     explicit MailChecker(QObject* parent = nullptr);
     ~MailChecker() override;
@@ -40,19 +36,21 @@ public:
     // True from CheckEmailAccount until accountDone.
     bool isChecking() const { return m_active; }
 
-    int Pop3Step() const { return m_pop3Step; }
-    int MailRetries() const { return m_retries; }
+    // Attempts that failed so far in the account's check.
+    int MailRetries() const { return m_pacing.retries(); }
+    // The pauses before the second, third... attempt; as many retries as pauses.
+    void setRetryPauses(const QList<int>& milliseconds) { m_pacing.setPauses(milliseconds); }
 
-    // Silence from the server longer than this counts as a socket error.
-    void setReplyTimeout(int milliseconds) { m_replyTimer.setInterval(milliseconds); }
-    // The port spoken to over TLS from the first byte (995 unless a test says otherwise).
-    void setImplicitTlsPort(int port) { m_tlsPort = port; }
+    // Silence from the server longer than this counts as a failed attempt.
+    void setReplyTimeout(int milliseconds) { m_connection.setReplyTimeout(milliseconds); }
+    // A port spoken to over TLS from the first byte besides 995 and 993 ("Automatique").
+    void setImplicitTlsPort(int port) { m_extraTlsPort = port; }
     // Certificates trusted besides the system's store.
     void addCaCertificates(const QList<QSslCertificate>& certificates);
     // What a TLS connection trusts: the system's root certificates, and the extra ones on top.
     QSslConfiguration tlsConfiguration() const;
-    // The socket of the last connection (a QSslSocket for a TLS account), nullptr before.
-    const QAbstractSocket* connection() const { return m_socket.get(); }
+    // The socket of the last connection, nullptr before the first.
+    const QAbstractSocket* connection() const { return m_connection.socket(); }
     // The locale whose decimal separator the sizes are written with.
     void setLocale(const QLocale& locale) { m_locale = locale; }
 
@@ -61,35 +59,32 @@ signals:
     void statusChanged();
     // The current account's dialogue ended; the table has moved on to the next account.
     void accountDone();
+    // An IMAP account whose server can tell about new mail at once (IDLE).
+    void idleOffered(int account);
 
 private:
-    void setStatus(int state, const QString& status);
+    void sendLine(const QByteArray& line) override { m_connection.sendLine(line); }
+    void startTls() override { m_connection.startTls(); }
+    void report(int state, const QString& status, int count) override;
+    void finished() override;
+
+    void setStatus(int state, const QString& status, int count = -1);
     void finishAccount();
-    QAbstractSocket& socket(bool tls);
-    void connectSocket();
-    void SendPop3Line(const QString& text);
-    void onReadyRead();
-    void handleReply(const QString& reply);
-    void handleStatReply(const QString& reply);
-    void onSocketError(QAbstractSocket::SocketError error);
-    void onReplyTimeout();
-    void reconnectOrGiveUp();
+    void connectToServer();
+    void onFailed(MailConnection::Failure failure);
 
     EmailAccountTable m_table;
-    // Made at the first connection, of the kind the account needs.
-    std::unique_ptr<QAbstractSocket> m_socket;
-    QTimer m_replyTimer;
-    QByteArray m_received;
+    MailConnection m_connection;
+    std::unique_ptr<MailDialogue> m_dialogue;
+    RetryPacing m_pacing;
+    QTimer m_retryTimer;
     QList<QSslCertificate> m_extraCertificates;
     QLocale m_locale;
     bool m_active = false;
-    bool m_certificateRejected = false;
-    int m_pop3Step = 0;
-    int m_retries = 0;
-    int m_tlsPort = kImplicitTlsPort;
-    int m_attempt = 0; // tells a queued reconnection from a stale one
+    int m_extraTlsPort = 0;
     QString m_server;
-    QString m_userName;
-    QString m_password;
     int m_port = 0;
+    bool m_implicitTls = false;
+    bool m_imap = false;
+    bool m_tlsCapable = false;
 };
