@@ -25,6 +25,7 @@ public:
     void NextEmailAccount();
 
     const Entry& at(int account) const { return m_entries.at(account); }
+    Entry& at(int account) { return m_entries[account]; }
     Entry& current() { return m_entries[m_current]; }
 
 private:

@@ -6,6 +6,8 @@
 #include "Pop3Dialogue.h"
 #include "common/Numbers.h"
 
+#include <algorithm>
+
 MailChecker::MailChecker(QObject* parent)
     : QObject(parent)
 {
@@ -63,6 +65,27 @@ void MailChecker::abortCheck()
     m_active = false;
     m_retryTimer.stop();
     m_connection.abort();
+    for (auto& [account, watcher] : m_watchers)
+        watcher.release()->deleteLater(); // one of them may be on the call stack
+    m_watchers.clear();
+}
+
+void MailChecker::setRetryPauses(const QList<int>& milliseconds)
+{
+    m_retryPauses = milliseconds;
+    m_pacing.setPauses(milliseconds);
+}
+
+void MailChecker::setReplyTimeout(int milliseconds)
+{
+    m_replyTimeout = milliseconds;
+    m_connection.setReplyTimeout(milliseconds);
+}
+
+int MailChecker::watchedAccounts() const
+{
+    return static_cast<int>(std::count_if(m_watchers.begin(), m_watchers.end(),
+        [](const auto& entry) { return entry.second->isRunning(); }));
 }
 
 void MailChecker::CheckEmailAccount()
@@ -74,6 +97,7 @@ void MailChecker::CheckEmailAccount()
     const EmailAccount account = EmailAccount::fromRecordLine(m_table.current().EmailAccounts);
     const MailDialogue::Login login { account[EmailAccount::UserName],
         account[EmailAccount::Password], MailSecurity::fromField(account.connection) };
+    m_login = login;
     m_server = account[EmailAccount::Server];
     const qint64 port = Numbers::LeadingInteger(account[EmailAccount::Port]);
     m_port = port >= 1 && port <= 65535 ? static_cast<int>(port) : 0;
@@ -115,6 +139,8 @@ void MailChecker::connectToServer()
 void MailChecker::report(int state, const QString& status, int count)
 {
     setStatus(state, status, count);
+    if (count >= 0)
+        emit accountCounted(m_table.CurrentEmailAccount());
 }
 
 void MailChecker::finished()
@@ -126,7 +152,35 @@ void MailChecker::finished()
         = imap && imap->offersIdle() && m_table.current().EmailState != EmailAccountTable::Error;
     finishAccount();
     if (idle)
-        emit idleOffered(account);
+        watch(account, m_login);
+}
+
+// The watcher counts on its own; its counts go to the account it watches.
+void MailChecker::watch(int account, const MailDialogue::Login& login)
+{
+    std::unique_ptr<ImapIdleWatcher>& slot = m_watchers[account];
+    if (slot && slot->isRunning())
+        return;
+    if (slot)
+        slot.release()->deleteLater();
+    slot = std::make_unique<ImapIdleWatcher>(
+        ImapIdleWatcher::Target { m_server, m_port, m_implicitTls, tlsConfiguration() }, login,
+        m_retryPauses);
+    slot->setRenewal(m_idleRenewal);
+    slot->setReplyTimeout(m_replyTimeout);
+    connect(slot.get(), &ImapIdleWatcher::counted, this,
+        [this, account](int state, const QString& status, int count) {
+            if (account >= m_table.NbEmailAccounts())
+                return;
+            EmailAccountTable::Entry& entry = m_table.at(account);
+            entry.EmailState = state;
+            entry.EmailStatus = status;
+            entry.count = count;
+            emit statusChanged();
+            if (count >= 0)
+                emit accountCounted(account);
+        });
+    slot->start();
 }
 
 // Certificate and TLS failures are answers, not accidents: they end the check at once.

@@ -90,6 +90,7 @@ bool DovecotServer::writeMailboxes()
         { "alice", 3, 0, QStringLiteral("secret") },
         { "bob", 0, 0, QStringLiteral("secret") },
         { "carol", 3, 2, QStringLiteral("secret") },
+        { "dave", 1, 0, QStringLiteral("secret") },
         { "jan", 0, 0, QStringLiteral("za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105") },
         { "rene", 0, 0, QStringLiteral("mot de passe \u00E9") },
     };

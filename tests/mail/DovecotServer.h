@@ -9,7 +9,7 @@
 // protocol on free ports, and a self-signed certificate made for the occasion, which stands for
 // a throwaway certificate authority. Stopped by its process id.
 // Users (password "secret"): alice with three unread messages of 512 bytes, bob with none,
-// carol with two read and three unread ones.
+// carol with two read and three unread ones, dave with one unread (for deliveries).
 class DovecotServer {
 public:
     // The dovecot program, or empty when it is not installed.

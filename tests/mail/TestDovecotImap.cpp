@@ -8,7 +8,8 @@
 
 using State = EmailAccountTable::State;
 
-// The IMAP count against a private Dovecot on loopback: clear, upgraded and TLS from the start.
+// The IMAP count against a private Dovecot on loopback: clear, upgraded and TLS from the start;
+// the watching connection that idles.
 class TestDovecotImap : public QObject {
     Q_OBJECT
 
@@ -83,6 +84,48 @@ private slots:
         QCOMPARE(relay.fromClient.contains(password.toUtf8()), clear && ascii);
         QCOMPARE(
             relay.fromClient.contains("LOGIN") || relay.fromClient.contains("AUTHENTICATE"), clear);
+    }
+
+    // In clear, so that the relay shows when the watching connection idles.
+    void idle_brings_new_mail_at_once_and_survives_a_dropped_connection()
+    {
+        LoopbackRelay relay(m_server.imapPort());
+        MailModuleFixture f;
+        MailChecker& checker = f.module->checker();
+        checker.setRetryPauses({ 100, 200 });
+        f.setAccounts(
+            { makeAccount("Compte", "dave", "secret", "127.0.0.1", relay.port(), "IMAP NONE") });
+        QVERIFY(f.checkCurrentAccount());
+        const int before = f.entry(0).count;
+        QVERIFY(before >= 1);
+        QTRY_VERIFY(relay.fromClient.contains(" IDLE\r\n"));
+        QCOMPARE(checker.watchedAccounts(), 1);
+
+        QVERIFY(m_server.deliver("dave"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.entry(0).count, before + 1, 5000);
+        QCOMPARE(f.entry(0).EmailStatus, QStringLiteral("%1 message(s) non lu(s)").arg(before + 1));
+
+        relay.fromClient.clear();
+        relay.cutAll();
+        QTRY_VERIFY(relay.fromClient.contains(" IDLE\r\n"));
+        QCOMPARE(relay.connections, 3);
+        QVERIFY(m_server.deliver("dave"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.entry(0).count, before + 2, 5000);
+        QCOMPARE(checker.watchedAccounts(), 1);
+    }
+
+    void idle_is_renewed_before_the_server_ends_it()
+    {
+        LoopbackRelay relay(m_server.imapPort());
+        MailModuleFixture f;
+        f.module->checker().setIdleRenewal(300);
+        f.setAccounts(
+            { makeAccount("Compte", "bob", "secret", "127.0.0.1", relay.port(), "IMAP NONE") });
+        QVERIFY(f.checkCurrentAccount());
+        QTRY_VERIFY(relay.fromClient.count(" IDLE\r\n") >= 3);
+        QVERIFY(relay.fromClient.count("DONE\r\n") >= 2);
+        QCOMPARE(relay.connections, 2);
+        QCOMPARE(f.entry(0).EmailStatus, QStringLiteral("Pas de nouveau message"));
     }
 
     void wrong_password_shows_the_server_reply()
