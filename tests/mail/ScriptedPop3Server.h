@@ -19,6 +19,8 @@ public:
 
     explicit ScriptedPop3Server(const Script& script);
     QString port() const { return QString::number(m_server.serverPort()); }
+    // The script of the connections still to come.
+    void setScript(const Script& script) { m_script = script; }
     // A well-behaved dialogue ending with the given reply to STAT.
     static Script normalDialogue(const QByteArray& statReply);
 
