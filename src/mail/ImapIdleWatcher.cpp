@@ -34,8 +34,7 @@ void ImapIdleWatcher::start()
 void ImapIdleWatcher::connectToServer()
 {
     m_renewTimer.stop();
-    m_connection.open(m_target.server, m_target.port, m_target.implicitTls,
-        m_dialogue.security().security != MailSecurity::None, m_target.tls);
+    m_connection.open(m_target.server, m_target.port, m_target.implicitTls, m_target.tls);
     m_dialogue.start(m_target.implicitTls);
 }
 

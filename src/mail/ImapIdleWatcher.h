@@ -22,7 +22,7 @@ public:
         QString server;
         int port = 0;
         bool implicitTls = false;
-        QSslConfiguration tls;
+        std::optional<QSslConfiguration> tls; // none for an account in clear
     };
 
     ImapIdleWatcher(const Target& target, const MailDialogue::Login& login,

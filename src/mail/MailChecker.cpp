@@ -43,6 +43,14 @@ QSslConfiguration MailChecker::tlsConfiguration() const
     return configuration;
 }
 
+// Any TLS configuration, even an empty one, loads the TLS libraries: only when they may serve.
+std::optional<QSslConfiguration> MailChecker::tlsIfUsed() const
+{
+    if (m_implicitTls || m_tlsCapable)
+        return tlsConfiguration();
+    return std::nullopt;
+}
+
 void MailChecker::setStatus(int state, const QString& status, int count)
 {
     EmailAccountTable::Entry& entry = m_table.current();
@@ -132,7 +140,7 @@ void MailChecker::connectToServer()
 {
     if (!m_active)
         return;
-    m_connection.open(m_server, m_port, m_implicitTls, m_tlsCapable, tlsConfiguration());
+    m_connection.open(m_server, m_port, m_implicitTls, tlsIfUsed());
     m_dialogue->start(m_implicitTls);
 }
 
@@ -164,7 +172,7 @@ void MailChecker::watch(int account, const MailDialogue::Login& login)
     if (slot)
         slot.release()->deleteLater();
     slot = std::make_unique<ImapIdleWatcher>(
-        ImapIdleWatcher::Target { m_server, m_port, m_implicitTls, tlsConfiguration() }, login,
+        ImapIdleWatcher::Target { m_server, m_port, m_implicitTls, tlsIfUsed() }, login,
         m_retryPauses);
     slot->setRenewal(m_idleRenewal);
     slot->setReplyTimeout(m_replyTimeout);

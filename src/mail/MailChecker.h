@@ -77,6 +77,7 @@ private:
     void report(int state, const QString& status, int count) override;
     void finished() override;
 
+    std::optional<QSslConfiguration> tlsIfUsed() const;
     void setStatus(int state, const QString& status, int count = -1);
     void finishAccount();
     void connectToServer();

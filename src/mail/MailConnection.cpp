@@ -48,9 +48,9 @@ QAbstractSocket& MailConnection::socketOfKind(bool tls)
 }
 
 void MailConnection::open(
-    const QString& host, int port, bool implicitTls, bool tlsCapable, const QSslConfiguration& tls)
+    const QString& host, int port, bool implicitTls, const std::optional<QSslConfiguration>& tls)
 {
-    QAbstractSocket& connection = socketOfKind(implicitTls || tlsCapable);
+    QAbstractSocket& connection = socketOfKind(tls.has_value());
     connection.abort();
     m_received.clear();
     m_certificateRejected = false;
@@ -58,7 +58,7 @@ void MailConnection::open(
     m_open = true;
     m_replyTimer.start();
     if (auto* secure = qobject_cast<QSslSocket*>(&connection)) {
-        secure->setSslConfiguration(tls);
+        secure->setSslConfiguration(*tls);
         if (implicitTls) {
             secure->connectToHostEncrypted(host, static_cast<quint16>(port));
             return;

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 // One TCP connection to a mail server, clear or TLS, that hands over the server's text line by
 // line. Silence while a reply is awaited, a refused or dropped connection and a failed TLS
@@ -21,9 +22,10 @@ public:
     explicit MailConnection(QObject* parent = nullptr);
     ~MailConnection() override;
 
-    // tlsCapable false gives a plain socket, which does not load the TLS libraries.
-    void open(const QString& host, int port, bool implicitTls, bool tlsCapable,
-        const QSslConfiguration& tls);
+    // Without a TLS configuration the socket is a plain one, which does not load the TLS
+    // libraries (even an empty QSslConfiguration does).
+    void open(const QString& host, int port, bool implicitTls,
+        const std::optional<QSslConfiguration>& tls);
     void sendLine(const QByteArray& line);
     // Turns the open connection into a TLS one; encrypted() follows.
     void startTls();
