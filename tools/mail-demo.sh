@@ -21,7 +21,8 @@ for _ in $(seq 100); do
     grep -q ready "$work/demo.log" && break
     sleep 0.1
 done
-"$build/src/app/tolvane" >/dev/null 2>&1 &
+# French figures ("1,5 Ko"): Qt has its own locale data, glibc need not have the locale.
+LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "$build/src/app/tolvane" >/dev/null 2>&1 &
 bar=$!
 sleep "${SETTLE_SECONDS:-6}"
 
@@ -38,7 +39,7 @@ click() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
 shot "166x$(($(bar_height) + 20))+1114+0" "$out/mail-module.png"
 click $((1280 - 146 + 99)) 11            # the options button of the title strip
 click 412 451                            # e-mails
-click "${ROW_X:-500}" "${ROW_Y:-340}"    # the IMAP account
-click "${MOD_X:-600}" "${MOD_Y:-420}"    # Modifier
+click 526 407                            # the IMAP account
+click 609 455                            # Modifier
 shot 628x472+326+276 "$out/options-emails.png"
 echo "wrote $out/mail-module.png and options-emails.png"
