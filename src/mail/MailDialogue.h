@@ -44,8 +44,6 @@ public:
     // The upgrade asked for with startTls() is complete.
     virtual void onEncrypted() = 0;
 
-    const MailSecurity& security() const { return m_login.security; }
-
 protected:
     Peer& m_peer;
     Login m_login;
