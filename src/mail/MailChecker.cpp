@@ -30,17 +30,22 @@ MailChecker::~MailChecker() = default;
 void MailChecker::addCaCertificates(const QList<QSslCertificate>& certificates)
 {
     m_extraCertificates += certificates;
+    m_tlsWithExtras.reset();
 }
 
 // Adding certificates, even none, switches off the system's root store in the default
-// configuration; extra certificates are therefore added on top of the system's own list.
+// configuration; extra certificates are therefore added on top of the system's own list, read
+// once: reading it means parsing every certificate of the system's store.
 QSslConfiguration MailChecker::tlsConfiguration() const
 {
-    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    if (!m_extraCertificates.isEmpty())
-        configuration.setCaCertificates(
+    if (m_extraCertificates.isEmpty())
+        return QSslConfiguration::defaultConfiguration();
+    if (!m_tlsWithExtras) {
+        m_tlsWithExtras = QSslConfiguration::defaultConfiguration();
+        m_tlsWithExtras->setCaCertificates(
             QSslConfiguration::systemCaCertificates() + m_extraCertificates);
-    return configuration;
+    }
+    return *m_tlsWithExtras;
 }
 
 // Any TLS configuration, even an empty one, loads the TLS libraries: only when they may serve.

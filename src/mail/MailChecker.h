@@ -15,6 +15,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 // The check of the accounts, one after another on one connection: the account's protocol
 // (POP3 or IMAP) counts its messages; nothing is downloaded. A connection that fails is tried
@@ -95,6 +96,7 @@ private:
     RetryPacing m_pacing;
     QTimer m_retryTimer;
     QList<QSslCertificate> m_extraCertificates;
+    mutable std::optional<QSslConfiguration> m_tlsWithExtras;
     QLocale m_locale;
     bool m_active = false;
     int m_extraTlsPort = 0;
