@@ -11,7 +11,8 @@ out="$(cd "${1:-.}" && pwd)"
 EXTRA_PACKAGES="imagemagick xdotool" . "$root/tools/private-display.sh"
 printf '[Options]\nSplashScreen=0\nSkin=default\nPosition=0\n' >"$XDG_CONFIG_HOME/tolvane/tolvane.ini"
 rm -f "$build/src/app/tolvane_EmailAccounts.dat"
-"$build/src/app/tolvane" >/dev/null 2>&1 &
+# French figures ("1,5 Ko"): Qt has its own locale data, glibc need not have the locale.
+LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "$build/src/app/tolvane" >/dev/null 2>&1 &
 bar=$!
 sleep "${SETTLE_SECONDS:-4}"
 
@@ -34,10 +35,10 @@ click 412 353                            # Affichage
 click 708 345; key Down Return           # skin: givre, after default
 click 708 391; key Down Return           # side: A gauche
 click 412 405; click 510 352; click 537 687 # module order: Horloge up
-click 412 451; click 525 510             # e-mails: Ajouter
+click 412 451; click 525 455             # e-mails: Ajouter
 # A server on this machine: the demonstration reaches no other.
-field 536 "Maison"; field 561 "moi@example.com"; field 586 "moi"
-field 612 "secret"; field 637 "127.0.0.1"
+field 501 "Maison"; field 524 "moi@example.com"; field 547 "moi"
+field 571 "secret"; field 594 "127.0.0.1"
 click 810 687                            # OK
 shot 628x472+326+276 "$out/options-dialog.png"
 click 817 726                            # Sauver

@@ -16,7 +16,10 @@ QStringList EmailAccount::columnHeadings()
 
 QString EmailAccount::recordLine() const
 {
-    return QStringList(fields.begin(), fields.end()).join(QLatin1Char(';'));
+    QStringList parts(fields.begin(), fields.end());
+    if (!connection.isEmpty())
+        parts.append(connection);
+    return parts.join(QLatin1Char(';'));
 }
 
 EmailAccount EmailAccount::fromRecordLine(const QString& line)
@@ -25,6 +28,7 @@ EmailAccount EmailAccount::fromRecordLine(const QString& line)
     const QStringList parts = line.split(QLatin1Char(';'));
     for (int n = 0; n < FieldCount && n < parts.size(); ++n)
         account.fields[n] = parts[n];
+    account.connection = parts.value(FieldCount);
     return account;
 }
 

@@ -6,19 +6,21 @@
 
 #include <array>
 
-// One mail account as the options list shows it: six text fields in the file's order.
+// One mail account as the options list shows it: six text fields in the file's order, and the
+// protocol and security (MailSecurity::field()) in a seventh that older files do not have.
 struct EmailAccount {
     enum Field { Name, Address, UserName, Password, Server, Port, FieldCount };
     std::array<QString, FieldCount> fields;
+    QString connection = {};
 
     // A new account: every field empty but the port, "110".
     static EmailAccount newAccount();
     // The column headings of the options list, in field order.
     static QStringList columnHeadings();
 
-    // The six fields joined by ";".
+    // The fields joined by ";"; six of them while the seventh is empty.
     QString recordLine() const;
-    // Split at every ";": missing fields are empty, fields after the sixth are dropped.
+    // Split at every ";": missing fields are empty, fields after the seventh are dropped.
     static EmailAccount fromRecordLine(const QString& line);
 
     const QString& operator[](Field field) const { return fields[field]; }

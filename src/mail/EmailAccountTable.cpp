@@ -7,7 +7,7 @@ void EmailAccountTable::load(const QStringList& recordLines)
     m_entries.clear();
     m_current = 0;
     for (const QString& line : recordLines)
-        m_entries.append({ line, MailTexts::connecting(), NothingNew });
+        m_entries.append({ line, MailTexts::connecting(), NothingNew, -1 });
 }
 
 void EmailAccountTable::NextEmailAccount()

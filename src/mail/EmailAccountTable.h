@@ -12,6 +12,7 @@ public:
         QString EmailAccounts; // the deciphered record line, fields still joined by ";"
         QString EmailStatus;
         int EmailState = NothingNew;
+        int count = -1; // new or unseen messages at the last check, -1 when not known
     };
 
     // Fills the table from record lines; every entry waits for its first check.
@@ -24,6 +25,7 @@ public:
     void NextEmailAccount();
 
     const Entry& at(int account) const { return m_entries.at(account); }
+    Entry& at(int account) { return m_entries[account]; }
     Entry& current() { return m_entries[m_current]; }
 
 private:

@@ -3,6 +3,8 @@
 #include "EmailAccount.h"
 #include "EmailAccountsFile.h"
 #include "common/StringTools.h"
+#include "shell/SettingsKeys.h"
+#include "shell/SettingsStore.h"
 #include "shell/Skin.h"
 
 #include <QFontMetrics>
@@ -19,6 +21,7 @@ static QFont statusFont()
 
 frmemail::frmemail(AppContext& context, QWidget* parent)
     : BarModule(QStringLiteral("frmemail"), QStringLiteral("imgBgEmail"), 46, context, parent)
+    , m_notifier(context.platform.notifications)
     , m_emailRowHeight(QFontMetrics(statusFont()).height())
     , m_title(addPicture(QStringLiteral("pictemail"), { 0, 0, kWidth, 18 }))
     , m_status(addPicture(QStringLiteral("pictEmailStatus"), { 4, 20, 138, 2 * m_emailRowHeight }))
@@ -30,6 +33,14 @@ frmemail::frmemail(AppContext& context, QWidget* parent)
     connect(m_title, &PictureBox::clicked, this, &frmemail::checkRequested);
     connect(&m_checker, &MailChecker::statusChanged, this, &frmemail::DrawEmailStatus);
     connect(&m_checker, &MailChecker::accountDone, this, &frmemail::timerWanted);
+    connect(&m_checker, &MailChecker::accountCounted, this, &frmemail::onAccountCounted);
+}
+
+void frmemail::onAccountCounted(int account)
+{
+    const EmailAccountTable::Entry& entry = m_checker.table().at(account);
+    m_notifier.observe(
+        EmailAccount::fromRecordLine(entry.EmailAccounts), entry.count, entry.EmailStatus);
 }
 
 // A file may hold any number of lines; the picture stops where the screen does, and the accounts
@@ -62,6 +73,8 @@ void frmemail::LoadEmailAccounts()
 {
     m_checker.abortCheck();
     m_checker.table().load(EmailAccountsFile::LoadEmailAccounts(m_context.dataDir));
+    if (m_context.settings)
+        m_notifier.setEnabled(m_context.settings->number(Keys::NotifyNewMail) != 0);
 }
 
 void frmemail::StartMailCheck()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MailChecker.h"
+#include "MailNotifier.h"
 #include "shell/BarModule.h"
 
 #include <QImage>
@@ -14,7 +15,7 @@ public:
     double layoutHeight() override;
     void applySkin(SkinImages& images) override;
 
-    // Reads the accounts file into the account table.
+    // Reads the accounts file into the account table, and whether new mail is announced.
     void LoadEmailAccounts();
     int NbEmailAccounts() const { return m_checker.table().NbEmailAccounts(); }
     // The accounts the status picture shows: the first ones, as many as the screen can hold.
@@ -39,8 +40,10 @@ signals:
 
 private:
     QColor colourOfState(int state) const;
+    void onAccountCounted(int account);
 
     MailChecker m_checker;
+    MailNotifier m_notifier;
     int m_emailRowHeight; // pixels, one status line
     PictureBox* m_title;
     PictureBox* m_status;

@@ -86,3 +86,20 @@ QString EmailAccountsEditor::maskedPassword(const QString& password)
 {
     return QString(password.toUcs4().size(), QChar(0x2022));
 }
+
+QString EmailAccountsEditor::proposedPort(const QString& port, const MailSecurity& chosen)
+{
+    static const QStringList usual { QStringLiteral("110"), QStringLiteral("995"),
+        QStringLiteral("143"), QStringLiteral("993") };
+    const QString typed = port.trimmed();
+    if (!typed.isEmpty() && !usual.contains(typed))
+        return port;
+    return QString::number(chosen.proposedPort());
+}
+
+QString EmailAccountsEditor::connectionText(const EmailAccount& account)
+{
+    const MailSecurity security = MailSecurity::fromField(account.connection);
+    return MailSecurity::protocolNames().at(security.protocol) + QStringLiteral(", ")
+        + MailSecurity::securityNames().at(security.security);
+}

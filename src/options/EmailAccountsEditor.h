@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail/EmailAccount.h"
+#include "mail/MailSecurity.h"
 
 #include <optional>
 
@@ -35,6 +36,11 @@ public:
 
     // What the "Mot de Passe" column shows for a password.
     static QString maskedPassword(const QString& password);
+    // The port box after the protocol or security changed: a usual mail port (or none) gives
+    // way to the one the choice proposes; a port the user chose stays.
+    static QString proposedPort(const QString& port, const MailSecurity& chosen);
+    // What the list's last column shows: "IMAP, SSL/TLS".
+    static QString connectionText(const EmailAccount& account);
 
 private:
     Dialogs* m_dialogs;

@@ -2,7 +2,10 @@
 
 #include "OptionsControls.h"
 #include "common/ListView.h"
+#include "shell/SettingsKeys.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,14 +29,21 @@ const FieldText kFields[EmailAccount::FieldCount] = {
     { "txtEmail", "Adresse e-mail", "" },
     { "txtAccount", "Nom d'utilisateur", "(Nom du compte, Login)" },
     { "txtPwd", "Mot de passe", "(Le mot de passe est sauvegard\u00e9 sous forme crypt\u00e9e)" },
-    { "txtPOP", "Serveur de courrier entrant (POP)", "" },
-    { "txtPort", "Num\u00e9ro de port du serveur entrant (POP)",
-        "(La valeur par d\u00e9faut est 110)" },
+    { "txtPOP", "Serveur de courrier entrant (POP ou IMAP)", "" },
+    { "txtPort", "Num\u00e9ro de port du serveur entrant",
+        "(POP3 : 995 ou 110, IMAP : 993 ou 143)" },
 };
+
+// The grid row of each field: the protocol and security lists come between server and port.
+int rowOfField(int field)
+{
+    return field < EmailAccount::Port ? field : field + 2;
+}
 
 } // namespace
 
-OptionsEmailsPage::OptionsEmailsPage(EmailAccountsEditor& editor, QWidget* parent)
+OptionsEmailsPage::OptionsEmailsPage(
+    EmailAccountsEditor& editor, OptionsForm& form, QWidget* parent)
     : QGroupBox(QStringLiteral("Param\u00e9trage de vos comptes e-mail"), parent)
     , m_editor(editor)
 {
@@ -46,7 +56,8 @@ OptionsEmailsPage::OptionsEmailsPage(EmailAccountsEditor& editor, QWidget* paren
                        "intervalles r\u00e9guliers si de nouveaux e-mails sont disponibles. Les "
                        "e-mails ne sont pas t\u00e9l\u00e9charg\u00e9s, il vous faudra utiliser "
                        "votre lecteur d'e-mails habituel.")));
-    m_list = reportList(this, "lvEmails", EmailAccount::columnHeadings());
+    m_list = reportList(
+        this, "lvEmails", EmailAccount::columnHeadings() << QStringLiteral("Protocole"));
     page->addWidget(m_list, 1);
 
     auto* listButtons = new QHBoxLayout;
@@ -58,6 +69,10 @@ OptionsEmailsPage::OptionsEmailsPage(EmailAccountsEditor& editor, QWidget* paren
         listButtons->addWidget(m_browseButtons.last());
     }
     page->addLayout(listButtons);
+    m_notify = checkBox(this, "chkNotifyNewMail",
+        QStringLiteral("Me pr\u00e9venir de l'arriv\u00e9e de nouveaux messages"), form,
+        Keys::NotifyNewMail);
+    page->addWidget(m_notify);
 
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
@@ -93,10 +108,11 @@ void OptionsEmailsPage::buildEditor(QGridLayout* grid)
             cell->addWidget(hint);
             m_labels << hint;
         }
-        grid->addLayout(cell, field, 0);
-        grid->addWidget(box, field, 1);
+        grid->addLayout(cell, rowOfField(field), 0);
+        grid->addWidget(box, rowOfField(field), 1);
         m_boxes[field] = box;
     }
+    buildConnectionLists(grid, EmailAccount::Port);
     m_boxes[EmailAccount::Password]->setEchoMode(QLineEdit::Password);
     m_editButtons << button(this, "cmdOK", QStringLiteral("OK"))
                   << button(this, "cmdAnnuler", QStringLiteral("Annuler"));
@@ -104,8 +120,41 @@ void OptionsEmailsPage::buildEditor(QGridLayout* grid)
     confirmLine->addStretch();
     confirmLine->addWidget(m_editButtons[0]);
     confirmLine->addWidget(m_editButtons[1]);
-    grid->addLayout(confirmLine, EmailAccount::FieldCount, 0, 1, 2);
+    grid->addLayout(confirmLine, rowOfField(EmailAccount::FieldCount), 0, 1, 2);
     grid->setColumnStretch(1, 1);
+}
+
+void OptionsEmailsPage::buildConnectionLists(QGridLayout* grid, int row)
+{
+    const std::tuple<QComboBox**, const char*, QString, QStringList> lists[] = {
+        { &m_protocol, "cmbProtocole", QStringLiteral("Protocole"), MailSecurity::protocolNames() },
+        { &m_security, "cmbSecurite", QStringLiteral("S\u00e9curit\u00e9"),
+            MailSecurity::securityNames() },
+    };
+    for (const auto& [list, name, caption, entries] : lists) {
+        auto* label = new QLabel(caption, this);
+        *list = new QComboBox(this);
+        (*list)->setObjectName(QLatin1String(name));
+        (*list)->addItems(entries);
+        label->setBuddy(*list);
+        m_labels << label;
+        grid->addWidget(label, row, 0);
+        grid->addWidget(*list, row++, 1, Qt::AlignLeft);
+        // Only a choice of the user proposes a port; showing an account keeps its own.
+        connect(*list, &QComboBox::activated, this, &OptionsEmailsPage::proposePort);
+    }
+}
+
+MailSecurity OptionsEmailsPage::chosenSecurity() const
+{
+    return { static_cast<MailSecurity::Protocol>(m_protocol->currentIndex()),
+        static_cast<MailSecurity::Security>(m_security->currentIndex()) };
+}
+
+void OptionsEmailsPage::proposePort()
+{
+    QLineEdit* port = m_boxes[EmailAccount::Port];
+    port->setText(EmailAccountsEditor::proposedPort(port->text(), chosenSecurity()));
 }
 
 void OptionsEmailsPage::fillList(int selected)
@@ -115,6 +164,7 @@ void OptionsEmailsPage::fillList(int selected)
         QStringList texts(account.fields.begin(), account.fields.end());
         texts[EmailAccount::Password]
             = EmailAccountsEditor::maskedPassword(texts[EmailAccount::Password]);
+        texts.append(EmailAccountsEditor::connectionText(account));
         new QTreeWidgetItem(m_list, texts);
     }
     ListView::LVAutoSizeColumns(m_list);
@@ -135,6 +185,9 @@ void OptionsEmailsPage::setEditing(bool editing)
         push->setEnabled(editing);
     for (QLineEdit* box : m_boxes)
         box->setEnabled(editing);
+    m_protocol->setEnabled(editing);
+    m_security->setEnabled(editing);
+    m_notify->setEnabled(!editing);
     for (QLabel* caption : m_labels)
         caption->setEnabled(editing);
     emit editingChanged(editing);
@@ -144,6 +197,9 @@ void OptionsEmailsPage::showAccount(const EmailAccount& account)
 {
     for (int field = 0; field < EmailAccount::FieldCount; ++field)
         m_boxes[field]->setText(account.fields[field]);
+    const MailSecurity security = MailSecurity::fromField(account.connection);
+    m_protocol->setCurrentIndex(security.protocol);
+    m_security->setCurrentIndex(security.security);
 }
 
 EmailAccount OptionsEmailsPage::typedAccount() const
@@ -151,6 +207,7 @@ EmailAccount OptionsEmailsPage::typedAccount() const
     EmailAccount account;
     for (int field = 0; field < EmailAccount::FieldCount; ++field)
         account.fields[field] = m_boxes[field]->text();
+    account.connection = chosenSecurity().field();
     return account;
 }
 

@@ -35,12 +35,13 @@ constexpr std::array kSavedKeys = {
     &Keys::DisplayPenseBete,
     &Keys::DisplayFavoris,
     &Keys::AutoStart,
+    &Keys::NotifyNewMail,
 };
 
 bool isCheckBox(const SettingKey& key)
 {
     return QByteArrayView(key.name).startsWith("Display") || &key == &Keys::FavWinDisplaySmallIcons
-        || &key == &Keys::AutoStart;
+        || &key == &Keys::AutoStart || &key == &Keys::NotifyNewMail;
 }
 
 QString flag(bool on)

@@ -51,7 +51,7 @@ void frmOptions::buildPages()
     m_pages->addWidget(new OptionsModulesPage(m_form, m_context.platform.dialogs, this));
     m_pages->addWidget(new OptionsDisplayPage(m_form, m_host.makeTransparent, this));
     m_pages->addWidget(new OptionsOrderPage(m_form, this));
-    auto* emails = new OptionsEmailsPage(m_accounts, this);
+    auto* emails = new OptionsEmailsPage(m_accounts, m_form, this);
     connect(emails, &OptionsEmailsPage::editingChanged, this, &frmOptions::lockForEditing);
     m_pages->addWidget(emails);
     for (auto kind :

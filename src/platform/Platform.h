@@ -95,6 +95,15 @@ public:
     virtual void reserve(QWindow* window, Side side, int width) = 0;
 };
 
+// Desktop notifications (the freedesktop.org notification service on Linux). Where the
+// desktop has no notification server nothing is shown and nothing is said.
+class DesktopNotifications {
+public:
+    virtual ~DesktopNotifications() = default;
+    // A notification with the bar's icon whose default action starts the desktop's mail client.
+    virtual void announceMail(const QString& title, const QString& body) = 0;
+};
+
 class ProcessorCounters;
 class MemoryInfo;
 class FixedDisks;
@@ -116,4 +125,5 @@ struct Platform {
     HostAddresses* hosts = nullptr;
     SessionStart* sessionStart = nullptr;
     ScreenEdge* screenEdge = nullptr;
+    DesktopNotifications* notifications = nullptr;
 };

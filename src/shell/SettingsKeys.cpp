@@ -36,6 +36,7 @@ constexpr std::array kKeys = {
     &Keys::OpenMeteoAddress,
     &Keys::AutoStart,
     &Keys::ReserveScreenEdge,
+    &Keys::NotifyNewMail,
 };
 
 } // namespace

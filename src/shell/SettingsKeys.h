@@ -77,6 +77,8 @@ inline constexpr SettingKey OpenMeteoAddress { "OpenMeteoAddress",
 inline constexpr SettingKey AutoStart { "AutoStart", "0", "0" };
 // Whether the bar keeps its strip of the screen edge free of maximised windows.
 inline constexpr SettingKey ReserveScreenEdge { "ReserveScreenEdge", "1", "1" };
+// Whether a desktop notification says that an account's count of new messages rose.
+inline constexpr SettingKey NotifyNewMail { "NotifyNewMail", "1", "1" };
 
 } // namespace Keys
 

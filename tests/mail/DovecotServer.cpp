@@ -54,6 +54,8 @@ bool DovecotServer::start()
     ::chmod(QFile::encodeName(m_dir.path()).constData(), 0755);
     m_plainPort = freeLoopbackPort();
     m_tlsPort = freeLoopbackPort();
+    m_imapPort = freeLoopbackPort();
+    m_imapsPort = freeLoopbackPort();
     if (!run("openssl",
             { "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
                 "-days", "2", "-subj", "/CN=localhost", "-addext",
@@ -64,7 +66,7 @@ bool DovecotServer::start()
         return fail("cannot write the server's files");
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(program(), { "-F", "-c", path("dovecot.conf") });
-    if (!waitUntilListening(m_plainPort))
+    if (!waitUntilListening(m_plainPort) || !waitUntilListening(m_imapPort))
         return fail("dovecot did not listen on its ports in time");
     return true;
 }
@@ -84,18 +86,22 @@ bool DovecotServer::writeMailboxes()
     const QByteArray message = "Subject: test\r\n\r\n" + QByteArray("x\r\n").repeated(165);
     QString users;
     // Passwords are stored in UTF-8, as on any Linux server.
-    const std::tuple<const char*, int, QString> accounts[] = {
-        { "alice", 3, QStringLiteral("secret") },
-        { "bob", 0, QStringLiteral("secret") },
-        { "jan", 0, QStringLiteral("za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105") },
-        { "rene", 0, QStringLiteral("mot de passe \u00E9") },
+    const std::tuple<const char*, int, int, QString> accounts[] = {
+        { "alice", 3, 0, QStringLiteral("secret") },
+        { "bob", 0, 0, QStringLiteral("secret") },
+        { "carol", 3, 2, QStringLiteral("secret") },
+        { "dave", 1, 0, QStringLiteral("secret") },
+        { "jan", 0, 0, QStringLiteral("za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105") },
+        { "rene", 0, 0, QStringLiteral("mot de passe \u00E9") },
     };
-    for (const auto& [user, messages, password] : accounts) {
+    for (const auto& [user, unread, read, password] : accounts) {
         const QString home = path(QStringLiteral("mail/") + user);
         for (const char* sub : { "/new", "/cur", "/tmp" })
             QDir().mkpath(home + sub);
-        for (int n = 1; n <= messages; ++n)
+        for (int n = 1; n <= unread; ++n)
             writeFile(home + QStringLiteral("/new/10000%1.M1P1.test").arg(n), message);
+        for (int n = 1; n <= read; ++n)
+            writeFile(home + QStringLiteral("/cur/20000%1.M1P1.test:2,S").arg(n), message);
         users += QStringLiteral("%1:{PLAIN}%2:%3:%4::%5\n")
                      .arg(QLatin1String(user), password)
                      .arg(uid)
@@ -112,7 +118,7 @@ bool DovecotServer::writeConfig()
 {
     QDir().mkpath(path("run"));
     QDir().mkpath(path("state"));
-    QString config = QStringLiteral(R"(protocols = pop3
+    QString config = QStringLiteral(R"(protocols = pop3 imap
 base_dir = %1/run
 state_dir = %1/state
 listen = 127.0.0.1
@@ -124,6 +130,7 @@ ssl_key = <%1/key.pem
 disable_plaintext_auth = no
 auth_failure_delay = 0
 mail_location = maildir:~
+mailbox_idle_check_interval = 1 secs
 passdb {
   driver = passwd-file
   args = %1/users
@@ -140,20 +147,43 @@ service pop3-login {
     port = %3
     ssl = yes
   }
-%4}
+%6}
+service imap-login {
+  inet_listener imap {
+    port = %4
+  }
+  inet_listener imaps {
+    port = %5
+    ssl = yes
+  }
+%6}
 )")
                          .arg(m_dir.path())
                          .arg(m_plainPort)
-                         .arg(m_tlsPort);
+                         .arg(m_tlsPort)
+                         .arg(m_imapPort)
+                         .arg(m_imapsPort);
     if (::geteuid() == 0)
-        return writeFile(path("dovecot.conf"), config.arg(QString()).toUtf8());
+        return writeFile(path("dovecot.conf"), config.replace("%6", QString()).toUtf8());
     // Without root Dovecot can neither change users nor chroot its helpers.
-    config = config.arg("  chroot =\n")
+    config = config.replace("%6", "  chroot =\n")
         + QStringLiteral("service anvil {\n  chroot =\n}\ndefault_login_user = %1\n"
                          "default_internal_user = %1\ndefault_internal_group = %2\n")
               .arg(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name),
                   QString::fromLocal8Bit(::getgrgid(::getegid())->gr_name));
     return writeFile(path("dovecot.conf"), config.toUtf8());
+}
+
+bool DovecotServer::deliver(const QString& user)
+{
+    const QString name = QStringLiteral("30000%1.M1P1.test").arg(++m_delivered);
+    const QString home = path(QStringLiteral("mail/") + user);
+    const QByteArray message = "Subject: delivered\r\n\r\nhello\r\n";
+    if (!writeFile(home + "/tmp/" + name, message))
+        return false;
+    if (::geteuid() == 0)
+        run("chown", { "65534:65534", home + "/tmp/" + name });
+    return QFile::rename(home + "/tmp/" + name, home + "/new/" + name);
 }
 
 // Blocking on purpose: the test cannot go on before the server answers.

@@ -58,8 +58,10 @@ struct MailModuleFixture {
     QColor statusColour(int account) const { return lineColour(2 * account + 1); }
 };
 
+// connection: the seventh field, as MailSecurity::field() writes it ("IMAP TLS"...).
 inline EmailAccount makeAccount(const QString& name, const QString& user, const QString& password,
-    const QString& server, const QString& port)
+    const QString& server, const QString& port, const QString& connection = QString())
 {
-    return { { name, user + QStringLiteral("@example.org"), user, password, server, port } };
+    return { { name, user + QStringLiteral("@example.org"), user, password, server, port },
+        connection };
 }

@@ -8,6 +8,7 @@ ScriptedPop3Server::ScriptedPop3Server(const Script& script)
     : m_script(script)
 {
     m_server.listen(QHostAddress::LocalHost, 0);
+    m_clock.start();
     connect(&m_server, &QTcpServer::newConnection, this, &ScriptedPop3Server::onNewConnection);
 }
 
@@ -21,6 +22,7 @@ void ScriptedPop3Server::onNewConnection()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
         ++connections;
+        connectionTimes.append(m_clock.elapsed());
         connect(socket, &QTcpSocket::readyRead, this, [this, socket, step = 0]() mutable {
             while (socket->canReadLine()) {
                 receivedLines.append(socket->readLine());

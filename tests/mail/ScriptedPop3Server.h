@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QElapsedTimer>
 #include <QTcpServer>
 
 // A POP3 peer on 127.0.0.1 that plays a script, for what a real server never does: replies cut
@@ -18,16 +19,20 @@ public:
 
     explicit ScriptedPop3Server(const Script& script);
     QString port() const { return QString::number(m_server.serverPort()); }
+    // The script of the connections still to come.
+    void setScript(const Script& script) { m_script = script; }
     // A well-behaved dialogue ending with the given reply to STAT.
     static Script normalDialogue(const QByteArray& statReply);
 
     QByteArrayList receivedLines; // over all connections, as sent, line ends included
     int connections = 0;
+    QList<qint64> connectionTimes; // milliseconds since the server started
 
 private:
     void onNewConnection();
     void play(class QTcpSocket* socket, int step);
 
     QTcpServer m_server;
+    QElapsedTimer m_clock;
     Script m_script;
 };

@@ -1,5 +1,6 @@
 #include "DataRow.h"
 #include "DovecotServer.h"
+#include "LoopbackRelay.h"
 #include "MailModuleFixture.h"
 
 #include <QSslSocket>
@@ -7,7 +8,7 @@
 
 using State = EmailAccountTable::State;
 
-// The check against a real POP3 server, a private Dovecot on loopback.
+// The POP3 check against a real server, a private Dovecot on loopback.
 class TestDovecotCheck : public QObject {
     Q_OBJECT
 
@@ -59,6 +60,41 @@ private slots:
         QCOMPARE(f.module->checker().MailRetries(), 0);
     }
 
+    // What the bar writes is captured on its way to the server.
+    void password_never_crosses_in_clear_where_stls_is_offered_data()
+    {
+        QTest::addColumn<QString>("security");
+        QTest::addColumn<bool>("trusted");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("passwordInClear");
+        const QString three = QStringLiteral("3 message(s) (1,5 Ko)");
+        dataRow("Automatique: upgraded", "", true, three, false);
+        dataRow("STARTTLS obligatoire", "POP3 STARTTLS", true, three, false);
+        dataRow("refused certificate: no login, no fallback", "", false, "<Certificat refus\u00E9>",
+            false);
+        dataRow("Aucune: the capture sees a clear login", "POP3 NONE", true, three, true);
+    }
+    void password_never_crosses_in_clear_where_stls_is_offered()
+    {
+        QFETCH(QString, security);
+        QFETCH(bool, trusted);
+        QFETCH(bool, passwordInClear);
+        if (!QSslSocket::supportsSsl())
+            QSKIP("no TLS backend in this Qt");
+        LoopbackRelay relay(m_shared.plainPort());
+        MailModuleFixture f;
+        if (trusted)
+            f.module->checker().addCaCertificates(m_shared.certificate());
+        f.setAccounts(
+            { makeAccount("Compte", "alice", "secret", "127.0.0.1", relay.port(), security) });
+        QVERIFY(f.checkCurrentAccount());
+        QTEST(f.entry(0).EmailStatus, "status");
+        QCOMPARE(relay.fromClient.contains("secret"), passwordInClear);
+        QCOMPARE(relay.fromClient.contains("USER"), passwordInClear);
+        QCOMPARE(relay.fromClient.contains("STLS"), !passwordInClear);
+        QCOMPARE(relay.connections, 1);
+    }
+
     void password_beyond_windows_1252_logs_in_data()
     {
         QTest::addColumn<QString>("user");
@@ -71,6 +107,7 @@ private slots:
         QFETCH(QString, user);
         QFETCH(QString, password);
         MailModuleFixture f;
+        f.module->checker().addCaCertificates(m_shared.certificate());
         // Through the accounts file and back, then over the wire.
         f.setAccounts({ makeAccount(
             "Compte", user, password, "127.0.0.1", QString::number(m_shared.plainPort())) });
@@ -81,6 +118,7 @@ private slots:
     void two_accounts_are_checked_one_after_another()
     {
         MailModuleFixture f;
+        f.module->checker().addCaCertificates(m_shared.certificate());
         const QString port = QString::number(m_shared.plainPort());
         f.setAccounts({ makeAccount("Alice", "alice", "secret", "127.0.0.1", port),
             makeAccount("Bob", "bob", "secret", "localhost", port) });
@@ -99,6 +137,7 @@ private slots:
         DovecotServer server;
         QVERIFY2(server.start(), qPrintable(server.error()));
         MailModuleFixture f;
+        f.module->checker().addCaCertificates(server.certificate());
         f.setAccounts({ makeAccount(
             "Compte", "alice", "wrong", "127.0.0.1", QString::number(server.plainPort())) });
         QVERIFY(f.checkCurrentAccount());

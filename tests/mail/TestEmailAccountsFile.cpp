@@ -86,8 +86,11 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<EmailAccount>("fields");
         QTest::newRow("legacy semicolon shifts")
-            << "Nom;a@b;jo;pa;ss;pop.b;110"
-            << EmailAccount { { "Nom", "a@b", "jo", "pa", "ss", "pop.b" } };
+            << "Nom;a@b;jo;pa;ss;pop.b;110;x"
+            << EmailAccount { { "Nom", "a@b", "jo", "pa", "ss", "pop.b" }, "110" };
+        QTest::newRow("protocol and security")
+            << "Nom;a@b;jo;pw;imap.b;993;IMAP TLS"
+            << EmailAccount { { "Nom", "a@b", "jo", "pw", "imap.b", "993" }, "IMAP TLS" };
         QTest::newRow("short line") << "Seul;x@y" << EmailAccount { { "Seul", "x@y" } };
     }
     void record_lines_split_at_every_semicolon()
@@ -97,6 +100,17 @@ private slots:
         TestApp app(false);
         writeBytes(path(app.dataDir()), hexaLine(line));
         QCOMPARE(ReadEmailAccount(app.dataDir()), QList({ fields }));
+    }
+
+    // What older versions wrote comes back byte for byte when the options are saved unedited.
+    void six_field_file_is_written_back_unchanged()
+    {
+        TestApp app(false);
+        const QByteArray old = hexaLine("Maison;jo@example.fr;jo;s3cret;pop.example.fr;110")
+            + hexaLine("Bureau;a@b.fr;a;p\u00E2te;mail.b.fr;995");
+        writeBytes(path(app.dataDir()), old);
+        QVERIFY(SaveEmailAccounts(app.dataDir(), ReadEmailAccount(app.dataDir()), nullptr));
+        QCOMPARE(fileBytes(app), old);
     }
 
     void row_model_refuses_semicolon_with_french_message()

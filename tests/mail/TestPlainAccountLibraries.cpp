@@ -18,12 +18,14 @@ class TestPlainAccountLibraries : public QObject {
     }
 
 private slots:
+    // "Aucune (en clair)" accounts; any other may upgrade and needs them.
     void plain_accounts_never_load_the_tls_libraries()
     {
         MailModuleFixture f;
         ScriptedPop3Server server(ScriptedPop3Server::normalDialogue("+OK 0 0\r\n"));
-        f.setAccounts({ makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port()),
-            makeAccount("Travail", "jo", "secret", "127.0.0.1", server.port()) });
+        f.setAccounts(
+            { makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port(), "POP3 NONE"),
+                makeAccount("Travail", "jo", "secret", "127.0.0.1", server.port(), "POP3 NONE") });
         QVERIFY(f.checkCurrentAccount());
         QVERIFY(f.checkCurrentAccount());
         QCOMPARE(f.entry(1).EmailStatus, QStringLiteral("Pas de nouveau message"));

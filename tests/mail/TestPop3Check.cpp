@@ -3,6 +3,7 @@
 #include "ScriptedPop3Server.h"
 #include "mail/Pop3Stat.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -57,7 +58,8 @@ private slots:
         QFETCH(QByteArrayList, sent);
         MailModuleFixture f;
         ScriptedPop3Server server(script);
-        f.setAccounts({ makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port()) });
+        f.setAccounts(
+            { makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port(), "POP3 NONE") });
         QVERIFY(f.checkCurrentAccount());
         QTEST(f.entry(0).EmailStatus, "status");
         QCOMPARE(f.entry(0).EmailState, state);
@@ -83,7 +85,8 @@ private slots:
         QFETCH(QString, password);
         MailModuleFixture f;
         ScriptedPop3Server server(ScriptedPop3Server::normalDialogue("+OK 0 0\r\n"));
-        f.setAccounts({ makeAccount("Maison", "jo", password, "127.0.0.1", server.port()) });
+        f.setAccounts(
+            { makeAccount("Maison", "jo", password, "127.0.0.1", server.port(), "POP3 NONE") });
         QVERIFY(f.checkCurrentAccount());
         QTEST(server.receivedLines.value(1), "wire");
     }
@@ -93,8 +96,8 @@ private slots:
         MailModuleFixture f;
         ScriptedPop3Server server({ { { "+OK ready\r\n" } }, { { "+OK\r\n" } }, { { "+OK\r\n" } },
             { { "+OK 1 10\r\n" } }, { { "-ERR odd goodbye\r\n" }, true } });
-        f.setAccounts({ makeAccount("A", "jo", "secret", "127.0.0.1", server.port()),
-            makeAccount("B", "jo", "secret", "127.0.0.1", server.port()) });
+        f.setAccounts({ makeAccount("A", "jo", "secret", "127.0.0.1", server.port(), "POP3 NONE"),
+            makeAccount("B", "jo", "secret", "127.0.0.1", server.port(), "POP3 NONE") });
         QVERIFY(f.checkCurrentAccount());
         // The server closes right after its goodbye: once closed, the goodbye has been read.
         QTRY_COMPARE(f.module->checker().connection()->state(), QAbstractSocket::UnconnectedState);
@@ -103,18 +106,61 @@ private slots:
         QCOMPARE(f.module->CurrentEmailAccount(), 1);
     }
 
-    void unreachable_or_silent_server_retries_ten_times_then_gives_up_data()
+    void capabilities_decide_whether_the_login_goes_out_data()
+    {
+        QTest::addColumn<QString>("security");
+        QTest::addColumn<QByteArray>("capa");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QByteArrayList>("sent");
+        const QByteArrayList clear { "CAPA", "USER jo", "PASS secret", "STAT", "QUIT" };
+        const QString none = QStringLiteral("Pas de nouveau message");
+        dataRow("no STLS offered: login in clear", "POP3 AUTO", QByteArray("+OK\r\nUSER\r\n.\r\n"),
+            none, clear);
+        dataRow("no CAPA at all", "", QByteArray("-ERR unknown command\r\n"), none, clear);
+        dataRow("STLS offered but refused: no fallback", "", QByteArray("+OK\r\nSTLS\r\n.\r\n"),
+            "-ERR not now", QByteArrayList { "CAPA", "STLS", "QUIT" });
+        dataRow("STLS required, not offered", "POP3 STARTTLS", QByteArray("+OK\r\nUSER\r\n.\r\n"),
+            "<Chiffrement non propos\u00E9>", QByteArrayList { "CAPA", "QUIT" });
+    }
+    void capabilities_decide_whether_the_login_goes_out()
+    {
+        QFETCH(QString, security);
+        QFETCH(QByteArray, capa);
+        QFETCH(QByteArrayList, sent);
+        Script script = ScriptedPop3Server::normalDialogue("+OK 0 0\r\n");
+        const bool stls = capa.contains("STLS");
+        script.insert(1, { { capa } });
+        if (stls)
+            script.insert(2, { { "-ERR not now\r\n" } });
+        MailModuleFixture f;
+        ScriptedPop3Server server(script);
+        f.setAccounts(
+            { makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port(), security) });
+        QVERIFY(f.checkCurrentAccount());
+        QTEST(f.entry(0).EmailStatus, "status");
+        QByteArrayList wire;
+        for (const QByteArray& line : sent)
+            wire.append(line + "\r\n");
+        QTRY_COMPARE(server.receivedLines, wire);
+    }
+
+    void unreachable_server_retries_after_growing_pauses_then_says_so_data()
     {
         QTest::addColumn<Script>("script");
-        dataRow("silent server", Script { { {} } });
-        dataRow("closes in the middle", Script { { { "+OK ready\r\n" } }, { {}, true } });
-        dataRow("port refused", Script {});
+        QTest::addColumn<QString>("status");
+        dataRow("never greets", Script { { {} } }, "<D\u00E9lai d\u00E9pass\u00E9>");
+        dataRow("closes at once", Script { { {}, true } }, "<Connexion interrompue>");
+        dataRow("closes in the middle", Script { { { "+OK ready\r\n" } }, { {}, true } },
+            "<Connexion interrompue>");
+        dataRow("port refused", Script {}, "<Serveur injoignable>");
     }
-    void unreachable_or_silent_server_retries_ten_times_then_gives_up()
+    void unreachable_server_retries_after_growing_pauses_then_says_so()
     {
         QFETCH(Script, script);
+        const QList<int> pauses { 100, 300 };
         MailModuleFixture f;
         f.module->checker().setReplyTimeout(150);
+        f.module->checker().setRetryPauses(pauses);
         ScriptedPop3Server server(script);
         QString port = server.port();
         if (script.isEmpty()) {
@@ -122,12 +168,29 @@ private slots:
             probe.listen(QHostAddress::LocalHost, 0);
             port = QString::number(probe.serverPort()); // free once the probe is gone
         }
-        f.setAccounts({ makeAccount("Maison", "jo", "secret", "127.0.0.1", port) });
+        // Two such accounts: the second gets its own tries, whatever the first used up.
+        f.setAccounts({ makeAccount("A", "jo", "secret", "127.0.0.1", port, "POP3 NONE"),
+            makeAccount("B", "jo", "secret", "127.0.0.1", port, "POP3 NONE") });
+        QElapsedTimer clock;
+        clock.start();
         QVERIFY(f.checkCurrentAccount());
-        QCOMPARE(f.entry(0).EmailStatus, QStringLiteral("Pas de nouveau message"));
-        QCOMPARE(f.statusColour(0), f.app.skin.textDark());
-        QCOMPARE(f.module->checker().MailRetries(), 0);
-        QCOMPARE(server.connections, script.isEmpty() ? 0 : 11);
+        QVERIFY(clock.elapsed() >= 400);
+        QCOMPARE(f.module->checker().MailRetries(), 2);
+        QVERIFY(f.checkCurrentAccount());
+        for (int account : { 0, 1 }) {
+            QTEST(f.entry(account).EmailStatus, "status");
+            QCOMPARE(f.statusColour(account), f.app.skin.textError());
+        }
+        if (script.isEmpty())
+            return;
+        QCOMPARE(server.connections, 6);
+        const QList<qint64>& at = server.connectionTimes;
+        for (int n : { 0, 3 }) {
+            QVERIFY2(
+                at[n + 1] - at[n] >= pauses[0], qPrintable(QString::number(at[n + 1] - at[n])));
+            QVERIFY2(at[n + 2] - at[n + 1] >= pauses[1],
+                qPrintable(QString::number(at[n + 2] - at[n + 1])));
+        }
     }
 
     void account_fields_refused_before_connecting_data()

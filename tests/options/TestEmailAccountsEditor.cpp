@@ -133,6 +133,27 @@ private slots:
         QCOMPARE(lines(editor), QStringList({ kWork, kHome }));
     }
 
+    void a_new_protocol_or_security_proposes_its_port_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("chosen"); // MailSecurity::field()
+        QTest::addColumn<QString>("proposed");
+        dataRow("IMAP", "110", "IMAP AUTO", "993");
+        dataRow("IMAP in clear", "993", "IMAP NONE", "143");
+        dataRow("IMAP STARTTLS", "993", "IMAP STARTTLS", "143");
+        dataRow("back to POP3", "993", "", "995");
+        dataRow("POP3 in clear", "995", "POP3 NONE", "110");
+        dataRow("POP3 SSL/TLS", "110", "POP3 TLS", "995");
+        dataRow("empty box", "", "IMAP TLS", "993");
+        dataRow("the user's own port stays", "2110", "IMAP AUTO", "2110");
+    }
+    void a_new_protocol_or_security_proposes_its_port()
+    {
+        QFETCH(QString, port);
+        QFETCH(QString, chosen);
+        QTEST(EmailAccountsEditor::proposedPort(port, MailSecurity::fromField(chosen)), "proposed");
+    }
+
     void password_column_shows_one_dot_per_character()
     {
         QCOMPARE(EmailAccountsEditor::maskedPassword(QStringLiteral("p\u00e2t\U0001F600")),

@@ -189,6 +189,41 @@ private slots:
             QStringLiteral("Maison;;;secret;;110"));
     }
 
+    // A six-field account opens as POP3 "Automatique"; choosing IMAP proposes its port and the
+    // choice is kept in the seventh field, while the notification box is a setting of its own.
+    void protocol_and_security_lists_propose_a_port_and_are_saved()
+    {
+        OptionsBench bench;
+        EmailAccountsFile::SaveEmailAccounts(
+            bench.app.dataDir(), { EmailAccount::fromRecordLine(kHome) }, nullptr);
+        frmOptions* dialog = bench.open();
+        click(dialog, "cmdEmails");
+        auto* notify = control<QCheckBox>(dialog, "chkNotifyNewMail");
+        QCOMPARE(notify->text(),
+            QStringLiteral("Me pr\u00e9venir de l'arriv\u00e9e de nouveaux messages"));
+        QVERIFY(notify->isChecked());
+        notify->click();
+        click(dialog, "cmdMod");
+        auto* protocol = control<QComboBox>(dialog, "cmbProtocole");
+        auto* security = control<QComboBox>(dialog, "cmbSecurite");
+        QCOMPARE(protocol->currentText(), QStringLiteral("POP3"));
+        QCOMPARE(security->currentText(), QStringLiteral("Automatique"));
+        QCOMPARE(control<QLineEdit>(dialog, "txtPort")->text(), QStringLiteral("110"));
+        protocol->setCurrentIndex(1);
+        emit protocol->activated(1);
+        QCOMPARE(control<QLineEdit>(dialog, "txtPort")->text(), QStringLiteral("993"));
+        security->setCurrentIndex(2);
+        emit security->activated(2);
+        QCOMPARE(control<QLineEdit>(dialog, "txtPort")->text(), QStringLiteral("143"));
+        click(dialog, "cmdOK");
+        QCOMPARE(control<QTreeWidget>(dialog, "lvEmails")->topLevelItem(0)->text(6),
+            QStringLiteral("IMAP, STARTTLS obligatoire"));
+        QVERIFY(dialog->Save());
+        QCOMPARE(EmailAccountsFile::ReadEmailAccount(bench.app.dataDir()).value(0).recordLine(),
+            QStringLiteral("Maison;moi@example.fr;moi;secret;pop.example.fr;143;IMAP STARTTLS"));
+        QCOMPARE(bench.app.settings->value(Keys::NotifyNewMail, QString()), QStringLiteral("0"));
+    }
+
     void modify_copies_the_row_and_cancel_leaves_it()
     {
         OptionsBench bench;

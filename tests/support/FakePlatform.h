@@ -160,6 +160,19 @@ public:
     QList<InterfaceAddress> interfaceAddresses() const override { return interfaces; }
 };
 
+class RecordingNotifications : public DesktopNotifications {
+public:
+    struct Notification {
+        QString title;
+        QString body;
+    };
+    QList<Notification> shown;
+    void announceMail(const QString& title, const QString& body) override
+    {
+        shown.append({ title, body });
+    }
+};
+
 // All fakes together, and the Platform bundle pointing at them.
 struct FakePlatform {
     FakeClock clock;
@@ -175,6 +188,7 @@ struct FakePlatform {
     FakeHosts hosts;
     FakeSessionStart sessionStart;
     QuietScreenEdge screenEdge;
+    RecordingNotifications notifications;
 
     Platform services()
     {
@@ -190,6 +204,7 @@ struct FakePlatform {
         p.disks = &disks;
         p.interfaces = &interfaces;
         p.hosts = &hosts;
+        p.notifications = &notifications;
         p.sessionStart = &sessionStart;
         p.screenEdge = &screenEdge;
         return p;

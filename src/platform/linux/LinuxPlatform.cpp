@@ -1,6 +1,7 @@
 #include "LinuxPlatform.h"
 
 #include "AutostartEntry.h"
+#include "DBusNotifications.h"
 #include "DesktopLauncher.h"
 #include "MessageDialogs.h"
 #include "MountedFixedDisks.h"
@@ -31,6 +32,7 @@ LinuxPlatform::LinuxPlatform(const QString& autostartFolder)
     , m_sessionStart(std::make_unique<AutostartEntry>(
           autostartFolder, QCoreApplication::applicationFilePath()))
     , m_screenEdge(std::make_unique<X11ScreenEdge>())
+    , m_notifications(std::make_unique<DBusNotifications>(*m_launcher))
 {
 }
 
@@ -44,6 +46,7 @@ Platform LinuxPlatform::services() const
     p.screen = m_screen.get();
     p.dialogs = m_dialogs.get();
     p.launcher = m_launcher.get();
+    p.notifications = m_notifications.get();
     p.sound = m_sound.get();
     p.processors = m_processors.get();
     p.memory = m_memory.get();

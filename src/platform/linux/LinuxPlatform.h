@@ -31,4 +31,5 @@ private:
     std::unique_ptr<HostAddresses> m_hosts;
     std::unique_ptr<SessionStart> m_sessionStart;
     std::unique_ptr<ScreenEdge> m_screenEdge;
+    std::unique_ptr<DesktopNotifications> m_notifications;
 };

@@ -10,15 +10,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
+#include <tuple>
 
-static QList<double> timeChecks(MailChecker& checker, quint16 port, int rounds)
+static QList<double> timeChecks(
+    MailChecker& checker, const QString& protocol, quint16 port, int rounds)
 {
     QEventLoop loop;
     QObject::connect(&checker, &MailChecker::accountDone, &loop, &QEventLoop::quit);
     QList<double> millis;
     QElapsedTimer clock;
     for (int n = 0; n < rounds; ++n) {
-        checker.table().load({ QStringLiteral("Bench;b@x;alice;secret;127.0.0.1;%1").arg(port) });
+        checker.table().load(
+            { QStringLiteral("Bench;b@x;alice;secret;127.0.0.1;%1;%2").arg(port).arg(protocol) });
         clock.start();
         checker.CheckEmailAccount();
         loop.exec();
@@ -44,10 +47,17 @@ int main(int argc, char** argv)
     MailChecker checker;
     checker.setImplicitTlsPort(server.tlsPort());
     checker.addCaCertificates(server.certificate());
-    for (const auto& [label, port] :
-        { std::pair("plain", server.plainPort()), std::pair("TLS", server.tlsPort()) }) {
-        const QList<double> ms = timeChecks(checker, port, 50);
-        std::printf("%-5s %d checks: median %.2f ms, mean %.2f ms, min %.2f ms, max %.2f ms\n",
+    const std::tuple<const char*, const char*, quint16> kinds[] = {
+        { "POP3 plain", "POP3 NONE", server.plainPort() },
+        { "POP3 STLS", "POP3 STARTTLS", server.plainPort() },
+        { "POP3 TLS", "POP3 TLS", server.tlsPort() },
+        { "IMAP plain", "IMAP NONE", server.imapPort() },
+        { "IMAP STARTTLS", "IMAP STARTTLS", server.imapPort() },
+        { "IMAP TLS", "IMAP TLS", server.imapsPort() },
+    };
+    for (const auto& [label, protocol, port] : kinds) {
+        const QList<double> ms = timeChecks(checker, QLatin1String(protocol), port, 50);
+        std::printf("%-13s %d checks: median %.2f ms, mean %.2f ms, min %.2f ms, max %.2f ms\n",
             label, int(ms.size()), ms[ms.size() / 2],
             std::accumulate(ms.begin(), ms.end(), 0.0) / ms.size(), ms.first(), ms.last());
     }
