@@ -11,7 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=${TOLVANE_FUZZ_BUILD:-$root/build-fuzz}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(settings ini hexa_cipher accounts weather_xml pop3 proc favorites notes vault
+[ ${#targets[@]} -gt 0 ] || targets=(settings ini hexa_cipher accounts weather_xml pop3 imap proc favorites notes vault
     open_meteo http_reply)
 
 if ! command -v clang++ >/dev/null; then
