@@ -3,8 +3,11 @@
 # clock, system and bandwidth modules shown (as in the usual desktop monitors):
 #   - time from exec to the bar's window being viewable at its final size,
 #   - CPU time the idle bar used over the window (from 10 s after start), and the X server's,
-#   - proportional memory (PSS) of the idle bar at the end, with a breakdown by mapping.
-# Usage: tools/measure-bar.sh [--runs N] [--smaps] [--conky] [seconds] [build folder...]
+#   - proportional memory (PSS) of the idle bar at the end, with a breakdown by mapping,
+#   - with --after-windows, PSS again one minute after the options window and the master password
+#     dialog have been opened and closed (the windows a user opens most).
+# Usage: tools/measure-bar.sh [--runs N] [--smaps] [--conky] [--after-windows] [seconds]
+#                             [build folder...]
 #   Each build folder (default: build/, built first) is measured N times (default 3), in turn,
 #   and the medians are printed per folder; --smaps adds the mapping breakdown of the last run;
 #   --conky measures the text monitor Conky showing the same figures (tools/measure/conky.conf)
@@ -14,12 +17,17 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 runs=3
 smaps=0
 conky=0
+after_windows=0
+# Memory targets, in MiB: the idle bar, and the bar a minute after its windows have closed.
+pss_idle_target=16
+pss_after_windows_target=18
 settle=10
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) runs="$2"; shift 2 ;;
     --smaps) smaps=1; shift ;;
     --conky) conky=1; shift ;;
+    --after-windows) after_windows=1; shift ;;
     *) break ;;
     esac
 done
@@ -81,6 +89,43 @@ smaps_breakdown() {
     ' "/proc/$1/smaps" | sort -rn
 }
 
+# The id of a viewable X window whose title matches the regular expression $1.
+viewable_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+
+# Clicks at x y inside window $1; a negative coordinate counts from its right or bottom edge.
+click_in() {
+    local id=$1 x=$2 y=$3 WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$x" -ge 0 ] || x=$((WIDTH + x))
+    [ "$y" -ge 0 ] || y=$((HEIGHT + y))
+    xdotool mousemove --window "$id" "$x" "$y" click 1
+}
+
+# Opens a window with a button of the bar's title strip (x from the bar's right edge), lets it
+# settle, and closes it with "Annuler", the last button of its bottom row.
+open_and_close() {
+    local button_x=$1 title=$2 bar_window id=""
+    bar_window=$(viewable_window '^Tolvane$')
+    click_in "$bar_window" "$button_x" 11
+    for _ in $(seq 100); do
+        id=$(viewable_window "$title")
+        [ -z "$id" ] || break
+        sleep 0.1
+    done
+    [ -n "$id" ] || { echo "the window \"$title\" did not open" >&2; return 1; }
+    sleep 2
+    click_in "$id" -49 -21
+    for _ in $(seq 50); do
+        [ -n "$(viewable_window "$title")" ] || return 0
+        sleep 0.1
+    done
+    echo "the window \"$title\" did not close" >&2
+    return 1
+}
+
+# PSS of a process, in KiB.
+pss_kib() { awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup"; }
+
 # Measures one program given as a build folder, or "conky".
 measure_once() {
     local folder=$1
@@ -88,7 +133,9 @@ measure_once() {
         TOLVANE_NO_BUILD=1 EXTRA_PACKAGES="conky-std fonts-dejavu-core" \
             . "$root/tools/private-display.sh"
     else
-        TOLVANE_BUILD_DIR="$folder" . "$root/tools/private-display.sh"
+        # xdotool opens and closes the windows as a user's clicks would.
+        TOLVANE_BUILD_DIR="$folder" EXTRA_PACKAGES="$([ "$after_windows" = 0 ] || echo xdotool)" \
+            . "$root/tools/private-display.sh"
     fi
     cat >"$XDG_CONFIG_HOME/tolvane/tolvane.ini" <<EOF
 [Options]
@@ -118,8 +165,15 @@ EOF
     cpu_before=$(cpu_ms "$bar")
     x_before=$(cpu_ms "$xvfb")
     sleep "$seconds"
-    echo "$shown $(($(cpu_ms "$bar") - cpu_before)) $(($(cpu_ms "$xvfb") - x_before))" \
-        "$(awk '/^Pss:/ { print $2 }' "/proc/$bar/smaps_rollup")"
+    local row after=-
+    row="$shown $(($(cpu_ms "$bar") - cpu_before)) $(($(cpu_ms "$xvfb") - x_before)) $(pss_kib "$bar")"
+    if [ "$after_windows" = 1 ] && [ "$folder" != conky ]; then
+        open_and_close -47 ' - Options$' >&2
+        open_and_close -81 '^Entrez votre Mot de Passe$' >&2
+        sleep 60
+        after=$(pss_kib "$bar")
+    fi
+    echo "$row $after"
     [ "$smaps" = 1 ] && smaps_breakdown "$bar" >"$work_out/smaps"
     kill "$bar" "$xvfb" 2>/dev/null || true
     wait "$bar" 2>/dev/null || true
@@ -131,8 +185,9 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 work_out="$(mktemp -d)"
 trap 'rm -rf "$work_out"' EXIT
-printf '%-34s %14s %12s %12s %10s\n' "build ($runs runs of ${seconds} s, medians)" \
-    "final size ms" "CPU ms/min" "X ms/min" "PSS MiB"
+row_format='%-34s %14s %12s %12s %10s %14s\n'
+printf "$row_format" "build ($runs runs of ${seconds} s, medians)" \
+    "final size ms" "CPU ms/min" "X ms/min" "PSS MiB" "after windows"
 for folder in "${builds[@]}"; do
     [ "$folder" = conky ] || folder="$(cd "$folder" && pwd)"
     : >"$work_out/rows"
@@ -143,8 +198,14 @@ for folder in "${builds[@]}"; do
     cpu=$(awk -v s="$seconds" '{ print $2 * 60 / s }' "$work_out/rows" | median)
     xcpu=$(awk -v s="$seconds" '{ print $3 * 60 / s }' "$work_out/rows" | median)
     pss=$(awk '{ printf "%.1f\n", $4 / 1024 }' "$work_out/rows" | median)
-    printf '%-34s %14s %12s %12s %10s\n' "$folder" "$shown" "$cpu" "$xcpu" "$pss"
+    after=-
+    if [ "$(awk 'NR == 1 { print $5 }' "$work_out/rows")" != - ]; then
+        after=$(awk '{ printf "%.1f\n", $5 / 1024 }' "$work_out/rows" | median)
+    fi
+    printf "$row_format" "$folder" "$shown" "$cpu" "$xcpu" "$pss" "$after"
     if [ "$smaps" = 1 ]; then
         cat "$work_out/smaps"
     fi
 done
+printf "$row_format" "target" - - - "<= $pss_idle_target" \
+    "$([ "$after_windows" = 1 ] && echo "<= $pss_after_windows_target" || echo -)"

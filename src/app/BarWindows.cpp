@@ -1,5 +1,7 @@
 #include "BarWindows.h"
 
+#include "ClosedWindowRelease.h"
+#include "platform/linux/StartupPages.h"
 #include "shell/AppContext.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSplashScreen.h"
@@ -9,12 +11,21 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+namespace {
+
+// Long enough for a window opened right after another one closed to be open by then.
+constexpr int kReleaseDelayMs = 5000;
+
+} // namespace
+
 BarWindows::BarWindows(AppContext& context, QWidget* bar)
     : QObject(bar)
     , m_context(context)
     , m_bar(bar)
     , m_vault(new VaultWindows(context, bar))
+    , m_release(new ClosedWindowRelease([] { StartupPages::Release(); }, kReleaseDelayMs, this))
 {
+    connect(m_vault, &VaultWindows::windowOpened, this, &BarWindows::releaseAfterClose);
 }
 
 BarWindows::~BarWindows()
@@ -49,6 +60,7 @@ void BarWindows::showAbout()
 {
     if (!m_about)
         m_about = new frmAbout(m_context, m_bar);
+    releaseAfterClose(m_about);
     showCentred(m_about);
     m_about->raise();
     m_about->activateWindow();
@@ -58,6 +70,7 @@ void BarWindows::showSplashScreen()
 {
     if (!m_splash)
         m_splash = new frmSplashScreen(m_context, m_bar);
+    releaseAfterClose(m_splash);
     showCentred(m_splash);
 }
 
@@ -66,6 +79,7 @@ void BarWindows::showOptions(OptionsHost host, std::function<void()> closed)
     if (!m_options) {
         m_options = new frmOptions(m_context, std::move(host), m_bar);
         connect(m_options, &frmOptions::closing, this, std::move(closed));
+        releaseAfterClose(m_options);
         showCentred(m_options);
     }
     m_options->show();
@@ -76,6 +90,11 @@ void BarWindows::showOptions(OptionsHost host, std::function<void()> closed)
 void BarWindows::showPasswordVault()
 {
     m_vault->open();
+}
+
+void BarWindows::releaseAfterClose(QWidget* window)
+{
+    m_release->watch(window);
 }
 
 void BarWindows::showCentred(QWidget* window)

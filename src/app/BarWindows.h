@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class ClosedWindowRelease;
 class QSystemTrayIcon;
 class QWidget;
 class VaultWindows;
@@ -31,6 +32,8 @@ public:
     frmOptions* options() const { return m_options; }
     // The master password dialog, or the vault window when it is already open.
     void showPasswordVault();
+    // Hands memory back a few seconds after window, deleted on close, has gone.
+    void releaseAfterClose(QWidget* window);
 
 private:
     // Windows go to the middle of the screen rather than over the narrow bar.
@@ -43,4 +46,5 @@ private:
     QPointer<frmSplashScreen> m_splash;
     QPointer<frmOptions> m_options;
     VaultWindows* m_vault = nullptr;
+    ClosedWindowRelease* m_release = nullptr;
 };

@@ -126,6 +126,8 @@ void frmTolvane::buildNotes()
     connect(m_notesStore.get(), &modPenseBete::captionChanged, notes, &frmPB::setCaption);
     connect(notes, &frmPB::addNoteClicked, m_noteWindows.get(), &NoteWindows::AddNoteClicked);
     connect(notes, &frmPB::notesListClicked, m_noteWindows.get(), &NoteWindows::ShowNotesList);
+    connect(notes, &frmPB::notesListClicked, this,
+        [this] { m_windows->releaseAfterClose(m_noteWindows->notesList()); });
 }
 
 void frmTolvane::connectModules()

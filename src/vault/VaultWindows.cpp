@@ -35,6 +35,7 @@ void VaultWindows::open()
     if (!existing) {
         m_dialog = new frmGetPassword(m_context, store(), m_owner);
         connect(m_dialog, &frmGetPassword::unlocked, this, &VaultWindows::openVault);
+        emit windowOpened(m_dialog);
         showCentred(m_dialog);
         existing = m_dialog;
     }
@@ -46,6 +47,7 @@ void VaultWindows::open()
 void VaultWindows::openVault(const VaultUnlock& unlock)
 {
     m_vault = new frmPasswords(m_context, store(), unlock, m_clipboard, m_owner);
+    emit windowOpened(m_vault);
     showCentred(m_vault);
     m_vault->raise();
     m_vault->activateWindow();

@@ -30,6 +30,10 @@ public:
     // How hard new vault files make the key derivation; tests make it cheap.
     void setKdfParameters(const KdfParameters& parameters) { m_parameters = parameters; }
 
+signals:
+    // A new master password dialog or vault window; it is deleted when closed.
+    void windowOpened(QWidget* window);
+
 private:
     VaultStore store() const;
     void openVault(const VaultUnlock& unlock);

@@ -2,10 +2,12 @@
 #include "TestApp.h"
 #include "TestFiles.h"
 #include "app/BarTimers.h"
+#include "app/ClosedWindowRelease.h"
 #include "app/frmTolvane.h"
 #include "favorites/frmFavoris.h"
 #include "notes/NoteWindows.h"
 #include "notes/modPenseBete.h"
+#include "options/frmOptions.h"
 #include "shell/ClockHands.h"
 #include "shell/SettingsKeys.h"
 #include "shell/frmAbout.h"
@@ -82,6 +84,26 @@ private slots:
         QTRY_VERIFY(about.isNull());
         click(&bar, "pictAbout");
         QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
+    }
+
+    void closed_windows_are_deleted_and_their_memory_handed_back_after()
+    {
+        TestApp app;
+        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
+        frmTolvane bar(app.context);
+        bar.Start();
+        const ClosedWindowRelease* release = bar.findChild<ClosedWindowRelease*>();
+        QVERIFY(!release->isWaiting());
+
+        click(&bar, "pictConfig");
+        click(&bar, "pictPassword");
+        QPointer<QWidget> options = bar.options();
+        QPointer<QWidget> dialog = bar.findChild<frmGetPassword*>();
+        QVERIFY(options && dialog);
+        click(options, "cmdQuit");
+        click(dialog, "cmdCancel");
+        QTRY_VERIFY(options.isNull() && dialog.isNull());
+        QVERIFY(release->isWaiting());
     }
 
     void welcome_window_ticked_writes_at_once_and_stays_away()

@@ -4,6 +4,7 @@
 
 #include <QList>
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 namespace StartupPages {
@@ -61,7 +62,8 @@ bool Release()
     QByteArray smaps;
     if (!ProcFile(QStringLiteral("/proc/self/smaps")).read(smaps))
         return false;
-    bool released = false;
+    // The heap's free pages go back too: what a closed window freed is otherwise kept for reuse.
+    bool released = malloc_trim(0) == 1;
     for (const Range& range : ReleasableRanges(smaps))
         released
             |= madvise(reinterpret_cast<void*>(range.start), range.end - range.start, MADV_DONTNEED)

@@ -19,8 +19,8 @@ struct Range {
 // library are such copies: dropped, they would come back as the file's unrelocated bytes).
 QList<Range> ReleasableRanges(const QByteArray& smaps);
 
-// Lets go of this process's releasable mappings; false when none could be or smaps cannot be
-// read.
+// Lets go of this process's releasable mappings and of the heap's free pages; false when nothing
+// could be released or smaps cannot be read.
 bool Release();
 
 } // namespace StartupPages
