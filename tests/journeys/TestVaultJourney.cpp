@@ -1,4 +1,5 @@
 #include "JourneyBar.h"
+#include "VaultControls.h"
 #include "common/CryptRC4.h"
 #include "vault/LegacyVaultFile.h"
 #include "vault/PasswordCheck.h"
@@ -41,28 +42,8 @@ frmPasswords* unlock(JourneyBar& journey, const QString& current, const QString&
     return JourneyBar::window<frmPasswords>("frmPasswords");
 }
 
-QStringList shownRows(const QWidget* vault)
-{
-    auto* list = control<QTreeWidget>(vault, "lvPasswords");
-    QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        QStringList cells;
-        for (int column = 0; column < 5; ++column)
-            cells.append(list->topLevelItem(i)->text(column));
-        rows.append(cells.join(QLatin1Char('|')));
-    }
-    return rows;
-}
-
-void addRow(const QWidget* vault, const QStringList& fields)
-{
-    static const char* const kBoxes[]
-        = { "txtDescriptif", "txtData1", "txtData2", "txtData3", "txtData4" };
-    click(vault, "cmdAdd");
-    for (int n = 0; n < fields.size(); ++n)
-        type(vault, kBoxes[n], fields[n]);
-    click(vault, "cmdConfirmAddMod");
-}
+using VaultControls::addRow;
+using VaultControls::shownRows;
 
 // Clicks a button that closes the window and waits until it has (a save first derives a key).
 bool closeWith(frmPasswords* vault, const char* button)

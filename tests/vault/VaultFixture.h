@@ -4,6 +4,7 @@
 #include "ReferenceRC4.h"
 #include "TestApp.h"
 #include "TestFiles.h"
+#include "VaultControls.h"
 #include "common/Cp1252.h"
 #include "shell/SettingsKeys.h"
 #include "vault/LegacyVaultFile.h"
@@ -91,27 +92,10 @@ struct VaultFixture {
         return QTest::qWaitFor([&closing] { return closing.isNull(); }, 200);
     }
 
+    static QStringList shownRows(const QWidget* vault) { return VaultControls::shownRows(vault); }
     static void addRow(const QWidget* vault, const QStringList& fields)
     {
-        static const char* const kBoxes[]
-            = { "txtDescriptif", "txtData1", "txtData2", "txtData3", "txtData4" };
-        click(vault, "cmdAdd");
-        for (int n = 0; n < fields.size(); ++n)
-            type(vault, kBoxes[n], fields[n]);
-        click(vault, "cmdConfirmAddMod");
-    }
-
-    static QStringList shownRows(const QWidget* vault)
-    {
-        auto* list = control<QTreeWidget>(vault, "lvPasswords");
-        QStringList rows;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            QStringList cells;
-            for (int column = 0; column < 5; ++column)
-                cells.append(list->topLevelItem(i)->text(column));
-            rows.append(cells.join(QLatin1Char('|')));
-        }
-        return rows;
+        VaultControls::addRow(vault, fields);
     }
 
     static void selectRow(const QWidget* vault, int row)
