@@ -3,29 +3,39 @@
 # clock, system and bandwidth modules shown (as in the usual desktop monitors):
 #   - time from exec to the bar's window being viewable at its final size,
 #   - CPU time the idle bar used over the window (from 10 s after start), and the X server's,
+#   - context switches of all its threads over the same window, with --threads a line per thread,
 #   - proportional memory (PSS) of the idle bar at the end, with a breakdown by mapping,
 #   - with --after-windows, PSS again one minute after the options window and the master password
 #     dialog have been opened and closed (the windows a user opens most).
-# Usage: tools/measure-bar.sh [--runs N] [--smaps] [--conky] [--after-windows] [seconds]
-#                             [build folder...]
+# Usage: tools/measure-bar.sh [--runs N] [--smaps] [--threads] [--conky] [--after-windows]
+#                             [seconds] [build folder...]
 #   Each build folder (default: build/, built first) is measured N times (default 3), in turn,
 #   and the medians are printed per folder; --smaps adds the mapping breakdown of the last run;
 #   --conky measures the text monitor Conky showing the same figures (tools/measure/conky.conf)
-#   the same way, as a reference.
+#   the same way, as a reference, and checks each build against the targets set beside Conky's
+#   figures of the same run (CPU + X, time to the final size).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 runs=3
 smaps=0
+threads=0
 conky=0
 after_windows=0
 # Memory targets, in MiB: the idle bar, and the bar a minute after its windows have closed.
 pss_idle_target=16
 pss_after_windows_target=18
+# Context switches a minute, all threads together (the floor is one tick a second).
+switches_target=150
+# Beside Conky: CPU + X server at most this share of Conky's, the final size in at most this share
+# of its time.
+cpu_share_of_conky=0.4
+shown_share_of_conky=0.5
 settle=10
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) runs="$2"; shift 2 ;;
     --smaps) smaps=1; shift ;;
+    --threads) threads=1; shift ;;
     --conky) conky=1; shift ;;
     --after-windows) after_windows=1; shift ;;
     *) break ;;
@@ -39,6 +49,21 @@ builds=("$@")
 
 # CPU time of every thread of a process, in ms, from the scheduler's nanosecond counters.
 cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { print int(ns / 1e6) }'; }
+
+# Voluntary and involuntary context switches of every thread of a process, one "tid name count"
+# line a thread.
+switches_by_thread() {
+    local task
+    for task in /proc/"$1"/task/*; do
+        awk -v tid="${task##*/}" -v name="$(cat "$task/comm" 2>/dev/null)" \
+            '/ctxt_switches/ { n += $2 } END { print tid, name, n }' "$task/status" 2>/dev/null || true
+    done
+}
+
+# Per-thread differences between two switches_by_thread listings, as "name count" lines.
+switches_between() {
+    awk 'NR == FNR { before[$1] = $3; next } { printf "%s %d\n", $2, $3 - before[$1] }' "$1" "$2"
+}
 
 # Time to the window at its final size: the geometry is polled until it has not changed for
 # two seconds; the answer is when that geometry was first seen viewable.
@@ -131,11 +156,11 @@ measure_once() {
     local folder=$1
     if [ "$folder" = conky ]; then
         TOLVANE_NO_BUILD=1 EXTRA_PACKAGES="conky-std fonts-dejavu-core" \
-            . "$root/tools/private-display.sh"
+            . "$root/tools/private-display.sh" >&2
     else
         # xdotool opens and closes the windows as a user's clicks would.
         TOLVANE_BUILD_DIR="$folder" EXTRA_PACKAGES="$([ "$after_windows" = 0 ] || echo xdotool)" \
-            . "$root/tools/private-display.sh"
+            . "$root/tools/private-display.sh" >&2
     fi
     cat >"$XDG_CONFIG_HOME/tolvane/tolvane.ini" <<EOF
 [Options]
@@ -149,7 +174,7 @@ DisplayEmails=0
 DisplayFavoris=0
 DisplayPenseBete=0
 EOF
-    local start shown x_before cpu_before
+    local start shown x_before cpu_before switches_before switches_after
     start=$(date +%s%N)
     if [ "$folder" = conky ]; then
         window='"conky-reference"'
@@ -162,11 +187,18 @@ EOF
     shown=$(time_to_final_size "$start")
     # The idle cost is counted once start-up is over (the first ticks, the pages handed back).
     sleep $((settle - (shown + 2000) / 1000 > 0 ? settle - (shown + 2000) / 1000 : 0))
+    switches_before="$work/switches-before"
+    switches_after="$work/switches-after"
+    switches_by_thread "$bar" >"$switches_before"
     cpu_before=$(cpu_ms "$bar")
     x_before=$(cpu_ms "$xvfb")
     sleep "$seconds"
-    local row after=-
+    local row after=- switches
     row="$shown $(($(cpu_ms "$bar") - cpu_before)) $(($(cpu_ms "$xvfb") - x_before)) $(pss_kib "$bar")"
+    switches_by_thread "$bar" >"$switches_after"
+    switches_between "$switches_before" "$switches_after" >"$work_out/threads"
+    switches=$(awk '{ n += $2 } END { print n + 0 }' "$work_out/threads")
+    row="$row $switches"
     if [ "$after_windows" = 1 ] && [ "$folder" != conky ]; then
         open_and_close -47 ' - Options$' >&2
         open_and_close -81 '^Entrez votre Mot de Passe$' >&2
@@ -174,6 +206,7 @@ EOF
         after=$(pss_kib "$bar")
     fi
     echo "$row $after"
+    [ "$threads" = 0 ] || cat "$work_out/threads" >>"$work_out/threads-$(basename "$folder")"
     [ "$smaps" = 1 ] && smaps_breakdown "$bar" >"$work_out/smaps"
     kill "$bar" "$xvfb" 2>/dev/null || true
     wait "$bar" 2>/dev/null || true
@@ -185,27 +218,54 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 work_out="$(mktemp -d)"
 trap 'rm -rf "$work_out"' EXIT
-row_format='%-34s %14s %12s %12s %10s %14s\n'
-printf "$row_format" "build ($runs runs of ${seconds} s, medians)" \
-    "final size ms" "CPU ms/min" "X ms/min" "PSS MiB" "after windows"
+row_format='%-30s %9s %8s %8s %8s %9s %8s %8s\n'
+printf "$row_format" "build ($runs × ${seconds} s, medians)" \
+    "size ms" "CPU/min" "X/min" "CPU+X" "cs/min" "PSS MiB" "after"
 for folder in "${builds[@]}"; do
     [ "$folder" = conky ] || folder="$(cd "$folder" && pwd)"
     : >"$work_out/rows"
     for ((i = 0; i < runs; ++i)); do
         (measure_once "$folder") >>"$work_out/rows"
     done
-    shown=$(awk '{ print $1 }' "$work_out/rows" | median)
-    cpu=$(awk -v s="$seconds" '{ print $2 * 60 / s }' "$work_out/rows" | median)
-    xcpu=$(awk -v s="$seconds" '{ print $3 * 60 / s }' "$work_out/rows" | median)
-    pss=$(awk '{ printf "%.1f\n", $4 / 1024 }' "$work_out/rows" | median)
+    column() { awk -v c="$1" -v s="$seconds" "{ print $2 }" "$work_out/rows" | median; }
+    shown=$(column 1 '$c')
+    cpu=$(column 2 'int($c * 60 / s)')
+    xcpu=$(column 3 'int($c * 60 / s)')
+    both=$(column 2 'int(($2 + $3) * 60 / s)')
+    switches=$(column 5 'int($c * 60 / s)')
+    pss=$(column 4 'sprintf("%.1f", $c / 1024)')
     after=-
-    if [ "$(awk 'NR == 1 { print $5 }' "$work_out/rows")" != - ]; then
-        after=$(awk '{ printf "%.1f\n", $5 / 1024 }' "$work_out/rows" | median)
+    if [ "$(awk 'NR == 1 { print $6 }' "$work_out/rows")" != - ]; then
+        after=$(column 6 'sprintf("%.1f", $c / 1024)')
     fi
-    printf "$row_format" "$folder" "$shown" "$cpu" "$xcpu" "$pss" "$after"
+    printf "$row_format" "$(basename "$folder")" "$shown" "$cpu" "$xcpu" "$both" "$switches" "$pss" \
+        "$after"
+    echo "$folder $shown $both $switches $pss $after" >>"$work_out/medians"
+    if [ "$threads" = 1 ] && [ -f "$work_out/threads-$(basename "$folder")" ]; then
+        awk -v runs="$runs" -v s="$seconds" '{ n[$1] += $2 }
+            END { for (t in n) printf "  %8.0f /min  %s\n", n[t] * 60 / s / runs, t }' \
+            "$work_out/threads-$(basename "$folder")" | sort -rn
+    fi
     if [ "$smaps" = 1 ]; then
         cat "$work_out/smaps"
     fi
 done
-printf "$row_format" "target" - - - "<= $pss_idle_target" \
-    "$([ "$after_windows" = 1 ] && echo "<= $pss_after_windows_target" || echo -)"
+
+# The targets, and whether each build meets them; those set beside Conky need its figures.
+conky_shown=$(awk '$1 == "conky" { print $2 }' "$work_out/medians")
+conky_both=$(awk '$1 == "conky" { print $3 }' "$work_out/medians")
+shown_target=-
+both_target=-
+if [ -n "$conky_shown" ]; then
+    shown_target=$(awk -v c="$conky_shown" -v k="$shown_share_of_conky" 'BEGIN { print int(c * k) }')
+    both_target=$(awk -v c="$conky_both" -v k="$cpu_share_of_conky" 'BEGIN { print int(c * k) }')
+fi
+printf "$row_format" "target" "<= $shown_target" - - "<= $both_target" "<= $switches_target" \
+    "<= $pss_idle_target" "$([ "$after_windows" = 1 ] && echo "<= $pss_after_windows_target" || echo -)"
+verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (t == "-" || v == "-") ? "-" : (v <= t ? "met" : "MISSED") }'; }
+while read -r folder shown both switches pss after; do
+    [ "$folder" != conky ] || continue
+    printf "$row_format" "$(basename "$folder")" "$(verdict "$shown" "$shown_target")" - - \
+        "$(verdict "$both" "$both_target")" "$(verdict "$switches" "$switches_target")" \
+        "$(verdict "$pss" "$pss_idle_target")" "$(verdict "$after" "$pss_after_windows_target")"
+done <"$work_out/medians"
