@@ -16,7 +16,7 @@ BarTimers::BarTimers(const TimedModules& modules, ConnectionState& connection,
     , m_connection(connection)
     , m_slidAway(std::move(slidAway))
 {
-    const std::pair<QTimer*, const char*> timers[] = {
+    const std::pair<SecondTimer*, const char*> timers[] = {
         { &m_timerHorloge, "timer_horloge" },
         { &m_timerCpu, "timer_cpu" },
         { &m_timerLan, "timer_lan" },
@@ -26,20 +26,19 @@ BarTimers::BarTimers(const TimedModules& modules, ConnectionState& connection,
     for (const auto& [timer, name] : timers) {
         timer->setObjectName(QLatin1String(name));
         timer->setParent(this);
-        timer->setInterval(1000);
     }
-    connect(&m_timerHorloge, &QTimer::timeout, this, &BarTimers::onClockTick);
-    connect(&m_timerCpu, &QTimer::timeout, this, &BarTimers::onCpuTick);
-    connect(&m_timerLan, &QTimer::timeout, this, &BarTimers::onLanTick);
-    connect(&m_timerMeteo, &QTimer::timeout, this, &BarTimers::onMeteoTick);
-    connect(&m_timerEmails, &QTimer::timeout, this, &BarTimers::onEmailTick);
+    connect(&m_timerHorloge, &SecondTimer::timeout, this, &BarTimers::onClockTick);
+    connect(&m_timerCpu, &SecondTimer::timeout, this, &BarTimers::onCpuTick);
+    connect(&m_timerLan, &SecondTimer::timeout, this, &BarTimers::onLanTick);
+    connect(&m_timerMeteo, &SecondTimer::timeout, this, &BarTimers::onMeteoTick);
+    connect(&m_timerEmails, &SecondTimer::timeout, this, &BarTimers::onEmailTick);
     connectMail();
 }
 
 void BarTimers::connectMail()
 {
     frmemail* email = m_modules.email;
-    connect(email, &frmemail::timerWanted, &m_timerEmails, qOverload<>(&QTimer::start));
+    connect(email, &frmemail::timerWanted, &m_timerEmails, &SecondTimer::start);
     // While a check is under way the timer is stopped and the click changes nothing.
     connect(email, &frmemail::checkRequested, this, [this, email] {
         if (m_timerEmails.isActive()) {
@@ -51,7 +50,7 @@ void BarTimers::connectMail()
 
 void BarTimers::start(const BarSettings& settings)
 {
-    for (QTimer* timer :
+    for (SecondTimer* timer :
         { &m_timerHorloge, &m_timerCpu, &m_timerLan, &m_timerMeteo, &m_timerEmails })
         timer->stop();
     m_meteoPeriod = settings.meteoPeriod;
@@ -87,21 +86,15 @@ void BarTimers::onClockTick()
         m_modules.clock->DrawClock();
 }
 
-// The two sampling timers switch themselves off while they work so a slow tick never overlaps.
 void BarTimers::onCpuTick()
 {
-    m_timerCpu.stop();
     m_modules.system->sampleTick(m_slidAway());
-    m_timerCpu.start();
 }
 
 void BarTimers::onLanTick()
 {
-    if (!m_connection.IsConnected())
-        return;
-    m_timerLan.stop();
-    m_modules.lan->sampleTick(m_slidAway());
-    m_timerLan.start();
+    if (m_connection.IsConnected())
+        m_modules.lan->sampleTick(m_slidAway());
 }
 
 void BarTimers::onMeteoTick()

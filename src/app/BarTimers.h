@@ -2,8 +2,9 @@
 
 #include "BarCountdowns.h"
 
+#include "shell/SecondTimer.h"
+
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
 
@@ -25,7 +26,8 @@ struct TimedModules {
 };
 
 // The bar's five one-second timers (timer_horloge, timer_cpu, timer_lan, timer_meteo,
-// timer_emails), which of them run for the settings, and what each tick does.
+// timer_emails), which of them run for the settings, and what each tick does. All of them tick
+// together, once a second, as the wall-clock second begins.
 class BarTimers : public QObject {
     Q_OBJECT
 public:
@@ -53,9 +55,9 @@ private:
     BarCountdowns m_countdowns;
     int m_meteoPeriod = 0;
     int m_mailPeriod = 0;
-    QTimer m_timerHorloge;
-    QTimer m_timerCpu;
-    QTimer m_timerLan;
-    QTimer m_timerMeteo;
-    QTimer m_timerEmails;
+    SecondTimer m_timerHorloge;
+    SecondTimer m_timerCpu;
+    SecondTimer m_timerLan;
+    SecondTimer m_timerMeteo;
+    SecondTimer m_timerEmails;
 };

@@ -63,6 +63,15 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
+// The bar repaints a few hundred pixels a second. Through shared memory each repaint costs a
+// round trip to the X server (the segment must have been read before it is painted again), which
+// wakes two threads every second; sent inside the request, the pixels need no answer.
+void sendPixelsInRequests()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -84,6 +93,7 @@ int main(int argc, char* argv[])
     }
 
     const FontConfigWarmUp fonts;
+    sendPixelsInRequests();
     QApplication app(argc, argv);
     // Qt has taken its own options out of argv: anything left is a mistake.
     const QString refusal = CommandLine::Refusal(argumentsOf(argc, argv));

@@ -13,8 +13,7 @@ modPenseBete::modPenseBete(AppContext& context, QObject* parent)
     , m_context(context)
 {
     m_reminderTimer.setObjectName(QStringLiteral("timer_pensebete"));
-    m_reminderTimer.setInterval(1000);
-    connect(&m_reminderTimer, &QTimer::timeout, this, &modPenseBete::CheckReminders);
+    connect(&m_reminderTimer, &SecondTimer::timeout, this, &modPenseBete::CheckReminders);
 }
 
 QString modPenseBete::indexPath() const

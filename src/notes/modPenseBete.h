@@ -2,12 +2,12 @@
 
 #include "ReminderCheck.h"
 #include "shell/AppContext.h"
+#include "shell/SecondTimer.h"
 
 #include <QObject>
 #include <QSet>
 #include <QSize>
 #include <QStringList>
-#include <QTimer>
 
 class NoteWindowHost;
 
@@ -63,7 +63,7 @@ public:
 
     QString indexPath() const;
     QString textPath(const QString& fileName) const;
-    QTimer& reminderTimer() { return m_reminderTimer; }
+    SecondTimer& reminderTimer() { return m_reminderTimer; }
 
 signals:
     void captionChanged(const QString& caption);
@@ -85,5 +85,5 @@ private:
     QSet<QString> m_toldFailures;
     QString m_caption;
     ReminderCheck m_reminders;
-    QTimer m_reminderTimer;
+    SecondTimer m_reminderTimer;
 };

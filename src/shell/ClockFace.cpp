@@ -8,6 +8,8 @@ constexpr double kHourWidth = 3.0;
 constexpr double kMinuteWidth = 2.0;
 constexpr double kSecondWidth = 1.0;
 constexpr double kHubRadius = 2.5;
+// Beyond the hand's ends: the hub's radius and a pixel of antialiasing, rounded up.
+constexpr int kSecondHandMargin = 3;
 
 // Integer coordinates name pixels; the pen runs through their centres.
 QLineF throughPixelCentres(const QLine& line)
@@ -49,13 +51,25 @@ QImage PaintSlowHands(const QPixmap& dial, const QSize& size, const ClockHands& 
 QImage AddSecondHand(QImage slowLayer, const ClockHands& hands, const HandColours& colours)
 {
     QPainter painter(&slowLayer);
+    DrawSecondHand(painter, hands, colours);
+    painter.end();
+    return slowLayer;
+}
+
+void DrawSecondHand(QPainter& painter, const ClockHands& hands, const HandColours& colours)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     drawHand(painter, hands.second, colours.second, kSecondWidth);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours.second);
     painter.drawEllipse(QPointF(hands.second.p1()) + QPointF(0.5, 0.5), kHubRadius, kHubRadius);
-    painter.end();
-    return slowLayer;
+}
+
+QRect SecondHandArea(const ClockHands& hands)
+{
+    const QRect ends = QRect(hands.second.p1(), hands.second.p2()).normalized();
+    return ends.adjusted(
+        -kSecondHandMargin, -kSecondHandMargin, kSecondHandMargin, kSecondHandMargin);
 }
 
 } // namespace ClockFace

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPixmap>
 
+class QPainter;
+
 // The clock picture: the skin's dial with the three hands drawn over it, antialiased.
 namespace ClockFace {
 
@@ -26,5 +28,10 @@ QImage Paint(const QPixmap& dial, const QSize& size, const ClockHands& hands,
 QImage PaintSlowHands(const QPixmap& dial, const QSize& size, const ClockHands& hands,
     const HandColours& colours, qreal ratio = 1.0);
 QImage AddSecondHand(QImage slowLayer, const ClockHands& hands, const HandColours& colours);
+void DrawSecondHand(QPainter& painter, const ClockHands& hands, const HandColours& colours);
+
+// The pixels the second hand and its hub may touch, in the dial's units: when only the second
+// hand moves, repainting this area for the old and the new hand brings the picture up to date.
+QRect SecondHandArea(const ClockHands& hands);
 
 } // namespace ClockFace

@@ -1,8 +1,10 @@
 #include "frmHorloge.h"
 
+#include "ClockDial.h"
 #include "ClockFace.h"
 #include "ClockText.h"
 #include "Skin.h"
+#include "StaticTextLabel.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -35,14 +37,22 @@ void setFittingDate(QLabel* label, const QString& text)
     label->setText(text);
 }
 
+template <typename Widget>
+Widget* placed(Widget* widget, const QString& name, const QRect& geometry)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
 } // namespace
 
 frmHorloge::frmHorloge(AppContext& context, QWidget* parent)
     : BarModule(QStringLiteral("frmHorloge"), QStringLiteral("imgBgClock"), 161, context, parent)
     , m_separator(addPicture(QStringLiteral("pictHorlogeSeparator"), { 0, 0, kWidth, 18 }))
-    , m_dial(addPicture(QStringLiteral("pictHorloge"), { 23, 60, 100, 100 }))
+    , m_dial(placed(new ClockDial(this), QStringLiteral("pictHorloge"), { 23, 60, 100, 100 }))
     , m_calendar(addPicture(QStringLiteral("pictCalendar"), { 108, 21, 32, 32 }))
-    , m_time(addLabel(QStringLiteral("labHHMMSS"), { 6, 22, 96, 18 }))
+    , m_time(placed(new StaticTextLabel(this), QStringLiteral("labHHMMSS"), { 6, 22, 96, 18 }))
     , m_date(addLabel(QStringLiteral("labDate"), { 6, 42, 100, 14 }))
     , m_day(addLabel(QStringLiteral("labCalendar"), { 108, 30, 32, 22 }))
 {
@@ -66,24 +76,13 @@ void frmHorloge::applySkin(SkinImages& images)
     BarModule::applySkin(images);
     m_separator->setSkinPicture(images.picture(QStringLiteral("title_horloge.bmp")));
     m_calendar->setSkinPicture(images.picture(QStringLiteral("calendar.bmp")));
-    const QPixmap dial = images.picture(QStringLiteral("clock.bmp"));
-    if (!dial.isNull()) {
-        m_dialPicture = dial;
-        m_dial->resize(dial.size());
-        m_slowLayer = QImage();
-    }
-    // An opaque dial hides what lies below it, so a tick repaints the dial alone rather than
-    // the backgrounds under it too.
-    m_dial->setAttribute(
-        Qt::WA_OpaquePaintEvent, !m_dialPicture.isNull() && !m_dialPicture.hasAlphaChannel());
+    m_dial->setDialPicture(images.picture(QStringLiteral("clock.bmp")));
     setBackgroundColour(m_time, skin().backgroundLight());
     setTextColour(m_time, skin().textDark());
     setTextColour(m_date, skin().textDark());
     setTextColour(m_day, skin().textDark());
     if (m_drawn)
-        paintDial();
-    else
-        m_dial->setSkinPicture(dial);
+        m_dial->showHands(m_hands, handColours());
 }
 
 void frmHorloge::DrawClock()
@@ -97,24 +96,15 @@ void frmHorloge::DrawClock()
     m_hands = ClockGeometry::HandsAt(now.time(), m_dial->size());
     m_time->setText(ClockText::TimeText(now.time()));
     m_drawn = true;
-    paintDial();
+    m_dial->showHands(m_hands, handColours());
 }
 
-// The dial with the hour and minute hands is kept while they stay put; each second only the
-// second hand is drawn over a copy of it.
-void frmHorloge::paintDial()
+ClockFace::HandColours frmHorloge::handColours() const
 {
-    const ClockFace::HandColours colours { skin().textDark(), skin().textError() };
-    const qreal ratio = m_dial->devicePixelRatioF();
-    const bool slowHandsMoved = m_slowLayer.isNull() || m_slowLayer.devicePixelRatio() != ratio
-        || m_slowHands.hour != m_hands.hour || m_slowHands.minute != m_hands.minute
-        || m_slowColours != colours;
-    if (slowHandsMoved) {
-        m_slowLayer
-            = ClockFace::PaintSlowHands(m_dialPicture, m_dial->size(), m_hands, colours, ratio);
-        m_slowHands = m_hands;
-        m_slowColours = colours;
-    }
-    m_face = ClockFace::AddSecondHand(m_slowLayer, m_hands, colours);
-    m_dial->setPixmap(QPixmap::fromImage(m_face));
+    return { skin().textDark(), skin().textError() };
+}
+
+QImage frmHorloge::clockImage() const
+{
+    return m_dial->face();
 }

@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QImage>
 
+class ClockDial;
+
 // The clock module: dial with three hands, digital time, date and calendar day.
 class frmHorloge : public BarModule {
     Q_OBJECT
@@ -22,22 +24,17 @@ public:
     // The hands as last drawn, in the dial's pixels.
     ClockHands hands() const { return m_hands; }
     // The dial picture with the hands as last drawn; null before the first drawing.
-    QImage clockImage() const { return m_face; }
+    QImage clockImage() const;
 
 private:
-    void paintDial();
+    ClockFace::HandColours handColours() const;
 
     bool m_small = false;
     bool m_drawn = false;
     ClockHands m_hands;
-    QPixmap m_dialPicture;
-    QImage m_face;
-    QImage m_slowLayer; // the dial with the hour and minute hands of m_slowHands
-    ClockHands m_slowHands;
-    ClockFace::HandColours m_slowColours;
     QDate m_shownDate; // the date the date labels show
     PictureBox* m_separator;
-    PictureBox* m_dial;
+    ClockDial* m_dial;
     PictureBox* m_calendar;
     QLabel* m_time;
     QLabel* m_date;

@@ -1,10 +1,14 @@
 #include "TestApp.h"
+#include "shell/ClockFace.h"
 #include "shell/ClockHands.h"
+#include "shell/SecondTimer.h"
 #include "shell/frmHorloge.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -13,6 +17,28 @@ const quint32 kHandSkin = 0xECE4DE; // 222|228|236 as a skin stores it
 const quint32 kSecondSkin = 0x7171F8;
 const QColor kHand = SkinState::toColor(kHandSkin);
 const QColor kSecond = SkinState::toColor(kSecondSkin);
+
+// A skin folder with nothing but an opaque dial of one colour.
+struct PlainDialSkin : QTemporaryDir {
+    PlainDialSkin()
+    {
+        QImage plainDial(100, 100, QImage::Format_RGB32);
+        plainDial.fill(kDial);
+        plainDial.save(filePath(QStringLiteral("clock.bmp")));
+    }
+    void applyTo(frmHorloge& clock) const
+    {
+        SkinImages images(path() + QLatin1Char('/'));
+        clock.applySkin(images);
+    }
+};
+
+// What the dial widget shows on screen, in the format of picture.
+QImage shown(const QWidget& clock, const QImage& picture)
+{
+    auto* dial = clock.findChild<QWidget*>(QStringLiteral("pictHorloge"));
+    return dial->grab().toImage().convertToFormat(picture.format());
+}
 
 } // namespace
 
@@ -77,10 +103,7 @@ private slots:
         TestApp app(false);
         app.skin.colorTextDark = kHandSkin;
         app.skin.colorTextError = kSecondSkin;
-        QTemporaryDir skinDir;
-        QImage plainDial(100, 100, QImage::Format_RGB32);
-        plainDial.fill(kDial);
-        plainDial.save(skinDir.filePath(QStringLiteral("clock.bmp")));
+        PlainDialSkin skinDir;
         SkinImages images(skinDir.path() + QLatin1Char('/'));
         frmHorloge clock(app.context);
         clock.applySkin(images);
@@ -93,8 +116,7 @@ private slots:
         QCOMPARE(face.pixelColor(50, 30), kSecond); // second hand over the minute hand
         QCOMPARE(face.pixelColor(52, 30), kDial); // ... one pixel wide
         QCOMPARE(face.pixelColor(50, 10), kDial); // beyond the tips
-        const QLabel* dial = clock.findChild<QLabel*>(QStringLiteral("pictHorloge"));
-        QCOMPARE(dial->pixmap().toImage().convertToFormat(face.format()), face);
+        QCOMPARE(shown(clock, face), face);
 
         SkinImages again(skinDir.path() + QLatin1Char('/'));
         clock.applySkin(again);
@@ -108,7 +130,9 @@ private slots:
         TestApp app(false);
         app.skin.colorTextDark = kHandSkin;
         app.skin.colorTextError = kSecondSkin;
+        const PlainDialSkin skinDir;
         frmHorloge clock(app.context);
+        skinDir.applyTo(clock);
         const QDateTime start(QDate(2024, 3, 16), QTime(23, 59, 50));
         for (int seconds : { 0, 1, 9, 10, 11, 70, 3600, 86400 }) {
             app.fakes.clock.current = start.addSecs(seconds);
@@ -116,12 +140,86 @@ private slots:
                 app.skin.colorTextDark = 0x102030; // a new skin between two ticks
             clock.DrawClock();
             frmHorloge fresh(app.context);
+            skinDir.applyTo(fresh);
             fresh.DrawClock();
-            QCOMPARE(clock.clockImage(), fresh.clockImage());
+            QCOMPARE(shown(clock, fresh.clockImage()), fresh.clockImage());
             for (const char* name : { "labHHMMSS", "labDate", "labCalendar" })
                 QCOMPARE(
                     clock.findChild<QLabel*>(name)->text(), fresh.findChild<QLabel*>(name)->text());
         }
+    }
+
+    // A tick repaints only the second hand's old and new areas: every pixel that changes must
+    // lie in them, at the screen's density too.
+    void second_hand_areas_hold_every_changed_pixel_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("one pixel a unit") << 1.0;
+        QTest::newRow("two pixels a unit") << 2.0;
+    }
+    void second_hand_areas_hold_every_changed_pixel()
+    {
+        QFETCH(qreal, ratio);
+        QPixmap dial(100, 100);
+        dial.fill(kDial);
+        const ClockFace::HandColours colours { kHand, kSecond };
+        const QTime start(10, 9, 0);
+        for (int second = 0; second < 60; ++second) {
+            const ClockHands before = ClockGeometry::HandsAt(start.addSecs(second), dial.size());
+            const ClockHands after = ClockGeometry::HandsAt(start.addSecs(second + 1), dial.size());
+            if (before.hour != after.hour || before.minute != after.minute)
+                continue; // the whole dial is painted again
+            const QImage old = ClockFace::Paint(dial, dial.size(), before, colours, ratio);
+            const QImage now = ClockFace::Paint(dial, dial.size(), after, colours, ratio);
+            const QRegion repainted = QRegion(ClockFace::SecondHandArea(before))
+                | QRegion(ClockFace::SecondHandArea(after));
+            for (int y = 0; y < now.height(); ++y)
+                for (int x = 0; x < now.width(); ++x)
+                    if (old.pixel(x, y) != now.pixel(x, y))
+                        QVERIFY2(repainted.contains(QPoint(int(x / ratio), int(y / ratio))),
+                            qPrintable(QStringLiteral("second %1, pixel %2,%3")
+                                           .arg(second)
+                                           .arg(x)
+                                           .arg(y)));
+        }
+    }
+
+    void next_tick_just_after_the_wall_clock_second_data()
+    {
+        QTest::addColumn<qint64>("now");
+        QTest::addColumn<int>("wait");
+        QTest::newRow("on the second") << qint64(1000) << 1004;
+        QTest::newRow("mid-second") << qint64(1500) << 504;
+        QTest::newRow("just before") << qint64(1999) << 5;
+    }
+    void next_tick_just_after_the_wall_clock_second()
+    {
+        QFETCH(qint64, now);
+        QFETCH(int, wait);
+        QCOMPARE(SecondTimer::msecsToNextTick(now), wait);
+    }
+
+    // Every active one-second timer times out in the same wake-up: nothing else runs between
+    // them; a stopped one stays quiet.
+    void second_timers_time_out_together()
+    {
+        SecondTimer first;
+        SecondTimer second;
+        SecondTimer stopped;
+        bool loopRanBetween = false;
+        connect(&first, &SecondTimer::timeout, this,
+            [&] { QTimer::singleShot(0, this, [&] { loopRanBetween = true; }); });
+        bool secondSawTheLoop = true;
+        connect(&second, &SecondTimer::timeout, this, [&] { secondSawTheLoop = loopRanBetween; });
+        QSignalSpy quiet(&stopped, &SecondTimer::timeout);
+        first.start();
+        second.start();
+        stopped.start();
+        stopped.stop();
+        QSignalSpy ticks(&second, &SecondTimer::timeout);
+        QVERIFY(ticks.wait(2500));
+        QVERIFY(!secondSawTheLoop);
+        QCOMPARE(quiet.count(), 0);
     }
 
     void small_form_cuts_below_the_date()

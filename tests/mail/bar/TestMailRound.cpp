@@ -18,7 +18,7 @@ class TestMailRound : public QObject {
         TestApp app { false };
         std::unique_ptr<frmTolvane> window;
         frmemail* module = nullptr;
-        QTimer* timer = nullptr;
+        SecondTimer* timer = nullptr;
 
         explicit Bar(const QStringList& ports)
         {
@@ -32,7 +32,7 @@ class TestMailRound : public QObject {
             window = std::make_unique<frmTolvane>(app.context);
             window->InitBar();
             module = window->findChild<frmemail*>("frmemail");
-            timer = window->findChild<QTimer*>("timer_emails");
+            timer = window->findChild<SecondTimer*>("timer_emails");
         }
         QString status(int k) const { return module->checker().table().at(k).EmailStatus; }
         void ticks(int count)
