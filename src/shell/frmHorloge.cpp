@@ -3,8 +3,8 @@
 #include "ClockDial.h"
 #include "ClockFace.h"
 #include "ClockText.h"
+#include "DigitLabel.h"
 #include "Skin.h"
-#include "StaticTextLabel.h"
 
 #include <QFontMetrics>
 #include <QLocale>
@@ -52,7 +52,7 @@ frmHorloge::frmHorloge(AppContext& context, QWidget* parent)
     , m_separator(addPicture(QStringLiteral("pictHorlogeSeparator"), { 0, 0, kWidth, 18 }))
     , m_dial(placed(new ClockDial(this), QStringLiteral("pictHorloge"), { 23, 60, 100, 100 }))
     , m_calendar(addPicture(QStringLiteral("pictCalendar"), { 108, 21, 32, 32 }))
-    , m_time(placed(new StaticTextLabel(this), QStringLiteral("labHHMMSS"), { 6, 22, 96, 18 }))
+    , m_time(placed(new DigitLabel(this), QStringLiteral("labHHMMSS"), { 6, 22, 96, 18 }))
     , m_date(addLabel(QStringLiteral("labDate"), { 6, 42, 100, 14 }))
     , m_day(addLabel(QStringLiteral("labCalendar"), { 108, 30, 32, 22 }))
 {
