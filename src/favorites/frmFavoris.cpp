@@ -4,6 +4,7 @@
 #include "ShellOpen.h"
 #include "common/Numbers.h"
 #include "frmAddShortCut.h"
+#include "shell/PictureFile.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SettingsStore.h"
 #include "shell/Skin.h"
@@ -126,7 +127,7 @@ QPixmap frmFavoris::shippedPicture(SkinImages& images, const QString& fileName) 
     const QPixmap picture = images.picture(fileName);
     if (!picture.isNull())
         return picture;
-    return QPixmap(m_context.path(QStringLiteral("skins/default/") + fileName));
+    return PictureFile::Read(m_context.path(QStringLiteral("skins/default/") + fileName));
 }
 
 void frmFavoris::applySkin(SkinImages& images)

@@ -3,6 +3,7 @@
 
 #include "AppContext.h"
 #include "IniReader.h"
+#include "PictureFile.h"
 #include "SettingsStore.h"
 #include "common/Numbers.h"
 
@@ -87,10 +88,12 @@ QPixmap SkinImages::picture(const QString& fileName)
     const QString path = m_folder + fileName;
     const int dot = fileName.lastIndexOf(u'.');
     const QString dense = m_folder + fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot);
-    if (m_ratio > 1.0 && dot > 0 && QFileInfo::exists(dense) && pixmap.load(dense))
+    if (m_ratio > 1.0 && dot > 0 && QFileInfo::exists(dense))
+        pixmap = PictureFile::Read(dense);
+    if (!pixmap.isNull())
         pixmap.setDevicePixelRatio(2.0);
     else if (QFileInfo::exists(path))
-        pixmap.load(path);
+        pixmap = PictureFile::Read(path);
     m_loaded.insert(fileName, pixmap);
     return pixmap;
 }

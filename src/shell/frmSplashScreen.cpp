@@ -1,5 +1,6 @@
 #include "frmSplashScreen.h"
 
+#include "PictureFile.h"
 #include "SettingsStore.h"
 #include "SettingsWriteError.h"
 #include "Skin.h"
@@ -40,7 +41,8 @@ frmSplashScreen::frmSplashScreen(AppContext& context, QWidget* parent)
     picture->setWordWrap(false);
     picture->setMinimumWidth(0);
     if (m_context.skin)
-        picture->setPixmap(QPixmap(m_context.skin->folder + QStringLiteral("tolvane_logo.bmp")));
+        picture->setPixmap(
+            PictureFile::Read(m_context.skin->folder + QStringLiteral("tolvane_logo.bmp")));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     auto* title = addLabel(QStringLiteral("lblTitre"), QString::fromUtf8(kTitle));
     QFont bold = title->font();

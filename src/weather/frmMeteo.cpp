@@ -4,6 +4,7 @@
 #include "OpenMeteoDocument.h"
 #include "WeatherCities.h"
 #include "common/Numbers.h"
+#include "shell/PictureFile.h"
 #include "shell/SettingsStore.h"
 #include "shell/Skin.h"
 
@@ -164,7 +165,7 @@ void frmMeteo::showWeatherPicture(const QString& fileName)
     const QString path = m_pictureFolder + fileName;
     if (!QFileInfo::exists(path))
         return;
-    QPixmap picture(path);
+    QPixmap picture = PictureFile::Read(path);
     if (picture.isNull())
         return;
     if (picture.width() > m_picture->width() || picture.height() > m_picture->height())

@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(state.colorTextDark, quint32(0));
     }
 
-    void skin_pictures_are_decoded_once_and_missing_ones_are_null()
+    void skin_pictures_are_decoded_once_missing_ones_null_and_a_png_read_too()
     {
         QTemporaryDir dir;
         QImage image(4, 4, QImage::Format_RGB32);
@@ -148,6 +148,9 @@ private slots:
         QFile::remove(dir.filePath(QStringLiteral("a.bmp")));
         QCOMPARE(images.picture(QStringLiteral("a.bmp")).cacheKey(), first.cacheKey());
         QVERIFY(images.picture(QStringLiteral("missing.bmp")).isNull());
+        // A user's skin may hold a PNG under a BMP name.
+        QVERIFY(image.save(dir.filePath(QStringLiteral("png.bmp")), "PNG"));
+        QCOMPARE(images.picture(QStringLiteral("png.bmp")).toImage().pixelColor(1, 1), Qt::red);
     }
 };
 
