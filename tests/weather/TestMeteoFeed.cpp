@@ -1,19 +1,15 @@
-#include "FeedServer.h"
-#include "TestApp.h"
+#include "MeteoBench.h"
 #include "shell/SettingsKeys.h"
 #include "shell/Skin.h"
 #include "weather/FeedDownload.h"
-#include "weather/frmMeteo.h"
 
-#include <QDir>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
+
+using namespace MeteoBench;
 
 namespace {
 
-const QColor kPlaceholder(200, 0, 0); // na.bmp
 const QColor kCondition(0, 160, 0); // 30.bmp
 const QColor kZero(160, 160, 0); // 00.bmp
 const QColor kSkinPlaceholder(0, 0, 200);
@@ -21,12 +17,8 @@ const QColor kSkinPlaceholder(0, 0, 200);
 const QString kParisRequest
     = QStringLiteral("GET /weather/local/FRXX0076?cc=*&prod=xoap&unit=m&par=4417093826&unit=1"
                      "&key=5c0e9b27d1f84a6390be72c4a8d15f03 HTTP/1.1");
-const QString kWaiting = QStringLiteral("NC|NC|<n/a>|<n/a>|<n/a>|<n/a>");
-const QString kNotAvailable = QStringLiteral("N/A|N/A|<n/a>|<n/a>|<n/a>|<n/a>");
 // Far above what a closed connection lets through, far below what an endless read takes in.
 constexpr qint64 kMaxFloodBytes = 24 * 1024 * 1024;
-const char* const kValueLabels[]
-    = { "labTemperature", "labHumidite", "labRosee", "labPression", "labVent", "labVisibilite" };
 
 void writeFile(const QString& path, const QByteArray& content)
 {
@@ -36,46 +28,13 @@ void writeFile(const QString& path, const QByteArray& content)
     file.write(content);
 }
 
-void writePicture(const QString& path, const QColor& colour)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(colour);
-    QVERIFY(image.save(path, "BMP"));
-}
-
-QString closedPortAuthority()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
-}
-
-// One weather module in its own AppDir, fed by the shared local server.
-struct Bench {
-    TestApp app { false };
-    frmMeteo meteo { app.context };
-
+// The module asking the XML feed of the local server.
+struct Bench : Module {
     explicit Bench(const FeedServer& server)
+        : Module({ { "30.bmp", kCondition }, { "00.bmp", kZero } })
     {
         app.settings->save(Keys::WeatherServer, server.authority());
-        writePicture(app.appDir() + QStringLiteral("/images/na.bmp"), kPlaceholder);
-        writePicture(app.appDir() + QStringLiteral("/images/30.bmp"), kCondition);
-        writePicture(app.appDir() + QStringLiteral("/images/00.bmp"), kZero);
         meteo.ReadCity();
-    }
-    QString text(const char* name) const { return meteo.findChild<QLabel*>(name)->text(); }
-    QString values() const // temperature|humidity|dew point|pressure|wind|visibility
-    {
-        QStringList shown;
-        for (const char* name : kValueLabels)
-            shown << text(name);
-        return shown.join(QLatin1Char('|'));
-    }
-    QColor pictureColour() const
-    {
-        const QPixmap pixmap = meteo.findChild<QLabel*>(QStringLiteral("pictMeteo"))->pixmap();
-        return pixmap.isNull() ? QColor() : pixmap.toImage().pixelColor(0, 0);
     }
 };
 
@@ -145,7 +104,8 @@ private slots:
         if (mode == "hang")
             bench.meteo.setFetchTimeoutMs(400);
         if (mode == "refused")
-            bench.app.settings->save(Keys::WeatherServer, closedPortAuthority());
+            bench.app.settings->save(
+                Keys::WeatherServer, QStringLiteral("127.0.0.1:%1").arg(closedPort()));
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
         // The window never waits for the network: the waiting state shows meanwhile.
