@@ -70,8 +70,7 @@ private slots:
             journey.dataFile("tolvane_FavInternet.dat"), "http://a.fr/;A\r\nhttp://b.fr/;B\r\n");
         frmTolvane& bar = journey.start();
         click(&bar, "pictFavInternet");
-        JourneyBar::drop(
-            control<QTreeWidget>(&bar, "lvInternet"), JourneyBar::textData("http://d.fr/"));
+        Drops::drop(control<QTreeWidget>(&bar, "lvInternet"), Drops::textData("http://d.fr/"));
         QWidget* add = JourneyBar::window("frmAddShortCut");
         QVERIFY(add);
         type(add, "txtText", "D");
