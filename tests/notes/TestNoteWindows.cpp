@@ -275,7 +275,10 @@ private slots:
 
     void reminder_brings_a_hidden_note_back_in_alarm_colour()
     {
-        NotesOnDesktop desk({ "0;1;20050307;1011;a.fic;1500;3000" });
+        NotesOnDesktop desk(
+            { "0;1;20050307;1011;a.fic;1500;3000", "1;0;20050307;1011;b.fic;1500;3000" });
+        const QString sound = desk.app.appDir() + QStringLiteral("/sounds/clickerx.wav");
+        writeBytes(sound, "RIFF");
         frmPenseBete* note = desk.windows.window(1);
         QVERIFY(!note->isVisible());
         QVERIFY(!desk.control<QCheckBox>(1, "chkShow")->isChecked());
@@ -287,8 +290,10 @@ private slots:
         for (const char* name : { "frmBG", "txtPenseBete", "labPB_Titre", "frmEcheance", "lblType",
                  "lblRappel", "chkShow" })
             QCOMPARE(desk.background(1, name), NoteColours::kAlarm);
-        QVERIFY(desk.store.entry(1).startsWith(QStringLiteral("2;")));
-        QCOMPARE(desk.app.fakes.sound.played.size(), 1);
+        QCOMPARE(readBytes(desk.store.indexPath()),
+            indexBytes(
+                { "2;1;20050307;1011;a.fic;1500;3000", "1;0;20050307;1011;b.fic;1500;3000" }));
+        QCOMPARE(desk.app.fakes.sound.played, QStringList { sound });
     }
 
     void reused_index_never_takes_a_deleted_notes_window()

@@ -170,25 +170,6 @@ private slots:
         QVERIFY(!QFile::exists(store.indexPath()));
     }
 
-    void new_note_after_all_deleted_starts_the_table_afresh()
-    {
-        TestApp app(false);
-        modPenseBete store(app.context);
-        RecordingHost host;
-        store.setWindowHost(&host);
-        store.LoadNotes();
-        store.AddNewNote(QSize(2700, 1800));
-        store.AddNewNote(QSize(2700, 1800));
-        QVERIFY(store.SaveNoteIndex());
-        store.DeleteNote(1);
-        store.DeleteNote(2);
-        QCOMPARE(store.noteCount(), 0);
-        const int closedBefore = host.closedAll;
-        QCOMPARE(store.AddNewNote(QSize(2700, 1800)), 1);
-        QCOMPARE(host.closedAll, closedBefore + 1);
-        QCOMPARE(store.lastIndex(), 1);
-    }
-
     void notes_added_in_the_same_second_get_distinct_files()
     {
         TestApp app(false);
