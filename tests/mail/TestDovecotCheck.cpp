@@ -95,26 +95,6 @@ private slots:
         QCOMPARE(relay.connections, 1);
     }
 
-    void password_beyond_windows_1252_logs_in_data()
-    {
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("password");
-        dataRow("Polish letters", "jan", "za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105");
-        dataRow("French accent", "rene", "mot de passe \u00E9");
-    }
-    void password_beyond_windows_1252_logs_in()
-    {
-        QFETCH(QString, user);
-        QFETCH(QString, password);
-        MailModuleFixture f;
-        f.module->checker().addCaCertificates(m_shared.certificate());
-        // Through the accounts file and back, then over the wire.
-        f.setAccounts({ makeAccount(
-            "Compte", user, password, "127.0.0.1", QString::number(m_shared.plainPort())) });
-        QVERIFY(f.checkCurrentAccount());
-        QCOMPARE(f.entry(0).EmailStatus, QStringLiteral("Pas de nouveau message"));
-    }
-
     void two_accounts_are_checked_one_after_another()
     {
         MailModuleFixture f;
