@@ -226,7 +226,10 @@ private slots:
     void delete_from_the_window_asks_first()
     {
         QFETCH(bool, answer);
-        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
+        const QByteArray kept = "1;0;20050307;1010;b.fic;1500;3000";
+        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000", kept });
+        const QString text = desk.store.textPath(QStringLiteral("a.fic"));
+        writeBytes(text, "a\r\n");
         desk.app.fakes.dialogs.answers = { answer };
         QPointer<frmPenseBete> note = desk.windows.window(1);
         QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
@@ -235,6 +238,9 @@ private slots:
             QStringLiteral("\u00cates-vous s\u00fbr de vouloir supprimer ce Pense-B\u00eate ?"));
         QCOMPARE(desk.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Question);
         QCOMPARE(desk.store.entry(1).isEmpty(), answer);
+        QCOMPARE(QFile::exists(text), !answer);
+        if (answer)
+            QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ kept }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(note.isNull(), answer);
     }

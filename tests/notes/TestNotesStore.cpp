@@ -289,21 +289,6 @@ private slots:
         QVERIFY(app.fakes.dialogs.messages.isEmpty());
     }
 
-    void deleting_removes_the_line_and_the_text_file()
-    {
-        TestApp app(false);
-        writeIndex(app, { "1;0;20050307;1010;a.fic;0;0", "1;0;20050307;1010;b.fic;0;0" });
-        writeBytes(app.dataDir() + QStringLiteral("/pensebete/a.fic"), "a\r\n");
-        modPenseBete store(app.context);
-        RecordingHost host;
-        store.setWindowHost(&host);
-        store.LoadNotes();
-        store.DeleteNote(1);
-        QCOMPARE(host.closed, QList<int>({ 1 }));
-        QVERIFY(!QFile::exists(app.dataDir() + QStringLiteral("/pensebete/a.fic")));
-        QCOMPARE(readBytes(store.indexPath()), indexBytes({ "1;0;20050307;1010;b.fic;0;0" }));
-    }
-
     void twips_are_written_as_shortest_single_precision_text()
     {
         QCOMPARE(NoteLine::twipsText(8250), QStringLiteral("8250"));
