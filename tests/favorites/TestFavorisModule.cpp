@@ -101,10 +101,8 @@ private slots:
     void desktop_launcher_is_stored_with_its_own_picture()
     {
         TestApp app;
-        QImage picture(8, 8, QImage::Format_RGB32);
-        picture.fill(Qt::red);
         const QString png = app.dataDir() + "/lanceur.png";
-        QVERIFY(picture.save(png));
+        writePicture(png, QSize(8, 8), Qt::red);
         const QString launcher = app.dataDir() + "/gimp.desktop";
         writeBytes(
             launcher, "[Desktop Entry]\nName=Gimp\nExec=gimp %U\nIcon=" + png.toUtf8() + "\n");

@@ -4,6 +4,7 @@
 #include "Drops.h"
 #include "FakePlatform.h"
 #include "ReferenceRC4.h"
+#include "TestFiles.h"
 #include "app/frmTolvane.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "shell/AppPaths.h"

@@ -107,10 +107,7 @@ private slots:
     {
         JourneyBar journey;
         const QString own = journey.paths.dataDir + QStringLiteral("/skins/Maison/");
-        QVERIFY(QDir().mkpath(own));
-        QFile ini(own + QStringLiteral("skin.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[colors]\nTextDark=255|0|0\n") > 0);
-        ini.close();
+        writeBytes(own + QStringLiteral("skin.ini"), "[colors]\nTextDark=255|0|0\n");
         frmOptions* options = openOptions(journey.start());
         QVERIFY(options);
         click(options, "cmdAffichage");

@@ -142,11 +142,9 @@ private slots:
     {
         JourneyBar journey;
         const QString oldFile = journey.dataFile(LegacyVaultFile::fileName());
-        QFile old(oldFile);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(ReferenceRC4::encipherFile(
-            { "[PASS];ancien", "Banque;client 42;code 5821;;", "Wifi;cl\u00E9;;;" }));
-        old.close();
+        writeBytes(oldFile,
+            ReferenceRC4::encipherFile(
+                { "[PASS];ancien", "Banque;client 42;code 5821;;", "Wifi;cl\u00E9;;;" }));
         cCryptRC4 rc4;
         rc4.Key(cCryptRC4::kFixedKey);
         QVERIFY(journey.settings->save(Keys::Password, rc4.Crypt(QStringLiteral("ancien"))));

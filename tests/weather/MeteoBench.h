@@ -2,9 +2,9 @@
 
 #include "FeedServer.h"
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "weather/frmMeteo.h"
 
-#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
@@ -21,14 +21,6 @@ const QString kNotAvailable = QStringLiteral("N/A|N/A|<n/a>|<n/a>|<n/a>|<n/a>");
 const char* const kValueLabels[]
     = { "labTemperature", "labHumidite", "labRosee", "labPression", "labVent", "labVisibilite" };
 
-inline void writePicture(const QString& path, const QColor& colour)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(colour);
-    QVERIFY(image.save(path, "BMP"));
-}
-
 // A port of 127.0.0.1 where nothing listens.
 inline quint16 closedPort()
 {
@@ -44,9 +36,10 @@ struct Module {
     // pictures: file names under images/ and their colours, beside the placeholder.
     explicit Module(const QList<QPair<const char*, QColor>>& pictures)
     {
-        writePicture(app.appDir() + QStringLiteral("/images/na.bmp"), kPlaceholder);
+        writePicture(app.appDir() + QStringLiteral("/images/na.bmp"), QSize(8, 8), kPlaceholder);
         for (const auto& [name, colour] : pictures)
-            writePicture(app.appDir() + QStringLiteral("/images/") + QLatin1String(name), colour);
+            writePicture(app.appDir() + QStringLiteral("/images/") + QLatin1String(name),
+                QSize(8, 8), colour);
     }
     QString text(const char* name) const { return meteo.findChild<QLabel*>(name)->text(); }
     QString values() const // temperature|humidity|dew point|pressure|wind|visibility

@@ -20,14 +20,6 @@ const QString kParisRequest
 // Far above what a closed connection lets through, far below what an endless read takes in.
 constexpr qint64 kMaxFloodBytes = 24 * 1024 * 1024;
 
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
 // The module asking the XML feed of the local server.
 struct Bench : Module {
     explicit Bench(const FeedServer& server)
@@ -257,8 +249,8 @@ private slots:
         const QString skinDir = bench.app.appDir() + "/skins/"
             + (skin.isEmpty() ? QStringLiteral("default") : skin) + "/";
         if (!ini.isEmpty())
-            writeFile(skinDir + "skin.ini", ini);
-        writePicture(skinDir + "weather/na.bmp", kSkinPlaceholder);
+            writeBytes(skinDir + "skin.ini", ini);
+        writePicture(skinDir + "weather/na.bmp", QSize(8, 8), kSkinPlaceholder);
         if (!skin.isEmpty())
             bench.app.settings->save(Keys::Skin, skin);
         // As the bar does when it loads the skin.
