@@ -53,6 +53,14 @@ bool closeWith(frmPasswords* vault, const char* button)
     return QTest::qWaitFor([&closing] { return closing.isNull() || !closing->isVisible(); }, 20000);
 }
 
+int openWindows(const char* name)
+{
+    const QWidgetList all = QApplication::topLevelWidgets();
+    return int(std::count_if(all.begin(), all.end(), [name](const QWidget* top) {
+        return top->objectName() == QLatin1String(name) && top->isVisible();
+    }));
+}
+
 bool enabled(const QWidget* vault, const char* name)
 {
     return control(vault, name)->isEnabled();
@@ -160,7 +168,12 @@ private slots:
         connect(&clock, &QTimer::timeout, [&ticks] { ++ticks; });
         clock.start(10);
         click(dialog, "cmdValide");
-        QVERIFY(dialog->isWorking() && control(dialog, "labWorking")->isVisible());
+        QVERIFY(dialog->isWorking() && control(dialog, "labWorking")->isVisible()
+            && control(dialog, "pbWorking")->isVisible());
+        QVERIFY(!control(dialog, "cmdValide")->isEnabled()
+            && !control(dialog, "txtPassword")->isEnabled());
+        dialog->close(); // not while a vault is being written
+        QVERIFY(dialog->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull() || !dialog->isVisible(), 20000);
         QVERIFY2(ticks >= 5, "the window's thread waited for the key derivation");
 
@@ -174,14 +187,22 @@ private slots:
         QVERIFY(!settingsMentionPassword(journey));
         QVERIFY(closeWith(vault, "cmdCancel"));
 
+        // A wrong password empties the field and keeps the dialog, which a click brings forward.
         restart(journey);
-        QVERIFY(!unlock(journey, "Ancien"));
+        frmGetPassword* refused = validate(journey, "Ancien");
+        QVERIFY(refused);
+        QCOMPARE(journey.dialogs.messages.last().icon, Dialogs::Icon::Critical);
         QCOMPARE(journey.dialogs.messages.last().text, PasswordCheck::wrongPasswordText());
+        QVERIFY(control<QLineEdit>(refused, "txtPassword")->text().isEmpty());
         vault = unlock(journey, "ancien");
         QVERIFY(vault);
+        QCOMPARE(openWindows("frmGetPassword"), 0);
         QCOMPARE(shownRows(vault), rows);
         QCOMPARE(journey.dialogs.messages.size(), 2); // the conversion was told once
         QVERIFY(!settingsMentionPassword(journey));
+        click(journey.bar.get(), "pictPassword"); // the open vault comes forward, no dialog
+        QCOMPARE(openWindows("frmGetPassword"), 0);
+        QCOMPARE(JourneyBar::window<frmPasswords>("frmPasswords"), vault);
     }
 
     void vault_created_filled_changed_and_reopened_after_restarts()

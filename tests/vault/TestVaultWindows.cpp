@@ -10,29 +10,6 @@ using F = VaultFixture;
 class TestVaultWindows : public QObject {
     Q_OBJECT
 private slots:
-    void wrong_password_keeps_the_dialog_with_emptied_fields()
-    {
-        VaultFixture f;
-        f.putVault("pw", {});
-        QVERIFY(!f.unlock("nope"));
-        frmGetPassword* dialog = f.windows.passwordDialog();
-        QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(f.app.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(f.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Critical);
-        QCOMPARE(f.app.fakes.dialogs.messages[0].text, PasswordCheck::wrongPasswordText());
-        QVERIFY(control<QLineEdit>(dialog, "txtPassword")->text().isEmpty());
-        f.windows.open(); // a second click brings the same dialog forward
-        QCOMPARE(f.owner.findChildren<frmGetPassword*>().size(), 1);
-        QPointer<frmGetPassword> cancelled = dialog;
-        click(dialog, "cmdCancel");
-        QTRY_VERIFY(cancelled.isNull());
-        frmPasswords* vault = f.unlock("pw");
-        QVERIFY(vault);
-        f.windows.open(); // the open vault comes forward; no second dialog
-        QVERIFY(!f.windows.passwordDialog() || !f.windows.passwordDialog()->isVisible());
-        QCOMPARE(f.windows.vaultWindow(), vault);
-    }
-
     void failed_save_is_told_and_loses_nothing()
     {
         VaultFixture f;
@@ -69,25 +46,6 @@ private slots:
         QCOMPARE(f.app.fakes.dialogs.messages.size(), 2);
         QCOMPARE(f.app.fakes.dialogs.messages[1].text, PasswordCheck::wrongPasswordText());
         QCOMPARE(f.fileBytes(), altered);
-    }
-
-    void dialog_shows_it_is_working_while_the_key_is_derived()
-    {
-        VaultFixture f;
-        f.windows.open();
-        QPointer<frmGetPassword> dialog = f.windows.passwordDialog();
-        type(dialog, "txtNewPassword", "abc");
-        type(dialog, "txtConfirmNewPassword", "abc");
-        click(dialog, "cmdValide");
-        QVERIFY(dialog->isWorking());
-        QVERIFY(control(dialog, "labWorking")->isVisible()
-            && control(dialog, "pbWorking")->isVisible());
-        QVERIFY(!control(dialog, "cmdValide")->isEnabled()
-            && !control(dialog, "txtNewPassword")->isEnabled());
-        dialog->close(); // not while a vault is being written
-        QVERIFY(dialog->isVisible());
-        QTRY_VERIFY(dialog.isNull());
-        QVERIFY(f.windows.vaultWindow());
     }
 
     void double_click_copies_a_cell_for_a_while()
