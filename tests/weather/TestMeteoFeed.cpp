@@ -21,8 +21,8 @@ const QString kParisRequest
 constexpr qint64 kMaxFloodBytes = 24 * 1024 * 1024;
 
 // The module asking the XML feed of the local server.
-struct Bench : Module {
-    explicit Bench(const FeedServer& server)
+struct XmlBench : Module {
+    explicit XmlBench(const FeedServer& server)
         : Module({ { "30.bmp", kCondition }, { "00.bmp", kZero } })
     {
         app.settings->save(Keys::WeatherServer, server.authority());
@@ -30,8 +30,37 @@ struct Bench : Module {
     }
 };
 
+const QColor kClearNight(0, 0, 160); // 31.bmp
+
+const QString kQuery = QStringLiteral(
+    "&current=temperature_2m,relative_humidity_2m,dew_point_2m,pressure_msl,wind_speed_10m,"
+    "wind_direction_10m,visibility,weather_code,is_day&temperature_unit=celsius"
+    "&wind_speed_unit=kmh&timezone=auto HTTP/1.1");
+const QString kOpenParisRequest
+    = QStringLiteral("GET /v1/forecast?latitude=48.85341&longitude=2.3488") + kQuery;
+
+QByteArray openMeteoFixture()
+{
+    QFile file(
+        qEnvironmentVariable("TOLVANE_SOURCE_DIR") + "/tests/weather/current_openmeteo.json");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The module with the default source settings, the public service's address pointing at the
+// local server.
+struct OpenBench : Module {
+    explicit OpenBench(const FeedServer& server)
+        : Module({ { "30.bmp", kCondition }, { "31.bmp", kClearNight } })
+    {
+        app.settings->save(Keys::OpenMeteoAddress,
+            QStringLiteral("http://%1/v1/forecast").arg(server.authority()));
+        meteo.ReadCity();
+    }
+};
+
 } // namespace
 
+// The weather module fed by a local server, as the XML feed and as the open data service.
 class TestMeteoFeed : public QObject {
     Q_OBJECT
     FeedServer m_server;
@@ -92,7 +121,7 @@ private slots:
         QFETCH(QColor, picture);
         m_server.answer(status, body);
         m_server.setMode(mode);
-        Bench bench(m_server);
+        XmlBench bench(m_server);
         if (mode == "hang")
             bench.meteo.setFetchTimeoutMs(400);
         if (mode == "refused")
@@ -119,7 +148,7 @@ private slots:
     void running_fetch_is_not_started_twice_for_the_same_town()
     {
         m_server.setMode("hang");
-        Bench bench(m_server);
+        XmlBench bench(m_server);
         bench.meteo.ConnectToWeather();
         QTRY_COMPARE(m_server.requestLines().size(), 1);
         bench.meteo.ConnectToWeather(); // a second request would be the second line below
@@ -141,7 +170,7 @@ private slots:
     void header_that_never_ends_is_dropped_at_the_time_out_and_the_next_fetch_goes_out()
     {
         m_server.setMode("dribble");
-        Bench bench(m_server);
+        XmlBench bench(m_server);
         bench.meteo.setFetchTimeoutMs(2500);
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
@@ -160,7 +189,7 @@ private slots:
 
     void header_flood_is_cut_at_once_and_every_later_fetch_goes_out()
     {
-        Bench bench(m_server);
+        XmlBench bench(m_server);
         bench.meteo.setFetchTimeoutMs(2500);
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         // More failed fetches in a row than the connections a client keeps to one host.
@@ -207,7 +236,7 @@ private slots:
         QFETCH(QString, values);
         m_server.answer(200, FeedServer::fixture());
         m_server.redirectTo(location);
-        Bench bench(m_server);
+        XmlBench bench(m_server);
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
         QVERIFY(shown.wait(5000));
@@ -217,7 +246,7 @@ private slots:
 
     void offline_sends_nothing_and_keeps_the_display()
     {
-        Bench bench(m_server);
+        XmlBench bench(m_server);
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
         QVERIFY(shown.wait(5000));
@@ -245,7 +274,7 @@ private slots:
         QFETCH(QString, skin);
         QFETCH(QByteArray, ini);
         QFETCH(bool, fromSkin);
-        Bench bench(m_server);
+        XmlBench bench(m_server);
         const QString skinDir = bench.app.appDir() + "/skins/"
             + (skin.isEmpty() ? QStringLiteral("default") : skin) + "/";
         if (!ini.isEmpty())
@@ -261,7 +290,7 @@ private slots:
 
     void small_form_ends_below_the_picture()
     {
-        Bench bench(m_server);
+        XmlBench bench(m_server);
         const QWidget* picture = bench.meteo.findChild<QWidget*>(QStringLiteral("pictMeteo"));
         const QWidget* wind = bench.meteo.findChild<QWidget*>(QStringLiteral("labVent"));
         QCOMPARE(bench.meteo.layoutHeight(), double(wind->geometry().bottom() + 2));
@@ -269,6 +298,130 @@ private slots:
         QCOMPARE(bench.meteo.layoutHeight(), double(picture->geometry().bottom() + 2));
         for (QWidget* child : bench.meteo.findChildren<QWidget*>())
             QVERIFY2(child->geometry().right() < 146, qPrintable(child->objectName()));
+    }
+
+    // The open data service; the download is shared, so its failures (refused, dropped,
+    // time-out, oversized) are the XML feed's cases above.
+    void open_data_answer_is_shown_after_the_waiting_state_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<QColor>("picture");
+        const auto shows = [](const char* name, const QByteArray& body, const char* values,
+                               const QColor& picture) {
+            QTest::newRow(name) << 200 << body << QString::fromUtf8(values) << picture;
+        };
+        const auto fails = [](const char* name, int status, const QByteArray& body) {
+            QTest::newRow(name) << status << body << kNotAvailable << kPlaceholder;
+        };
+        const QByteArray full = openMeteoFixture();
+        QByteArray night = full, noVisibility = full, noTemperature = full;
+        night.replace("\"weather_code\":2,\"is_day\":1", "\"weather_code\":0,\"is_day\":0");
+        noVisibility.replace("\"visibility\":10000.0", "\"visibility\":null");
+        noTemperature.replace("\"temperature_2m\":12.4,", "");
+        const QByteArray error = "{\"error\":true,\"reason\":\"Cannot initialize WeatherVariable "
+                                 "from invalid String\"}";
+        shows("full document", full, "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW|10.0 km",
+            kCondition);
+        shows("clear night", night, "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW|10.0 km",
+            kClearNight);
+        shows("missing value shows only its unit", noVisibility,
+            "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW| km", kCondition);
+        fails("no temperature", 200, noTemperature);
+        fails("error object with 400", 400, error);
+        fails("429 too many requests", 429, full);
+    }
+    void open_data_answer_is_shown_after_the_waiting_state()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, values);
+        QFETCH(QColor, picture);
+        m_server.answer(status, body);
+        OpenBench bench(m_server);
+        QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
+        bench.meteo.ConnectToWeather();
+        QCOMPARE(bench.values(), kWaiting);
+        QCOMPARE(bench.pictureColour(), kPlaceholder);
+        QVERIFY(shown.wait(5000));
+        QCOMPARE(bench.values(), values);
+        QCOMPARE(bench.pictureColour(), picture);
+        QCOMPARE(bench.text("labMeteoVille"), QStringLiteral(" Paris"));
+        QCOMPARE(bench.text("labMeteoDate"), QStringLiteral("lun. 7 mars 2005"));
+        QCOMPARE(m_server.requestLines(), QStringList { kOpenParisRequest });
+    }
+
+    void open_data_request_carries_the_town_coordinates_data()
+    {
+        QTest::addColumn<int>("city");
+        QTest::addColumn<QString>("coordinates");
+        QTest::addColumn<QString>("town");
+        QTest::newRow("first town") << 0 << "latitude=50.10521&longitude=1.83547"
+                                    << " Abbeville";
+        QTest::newRow("last town") << 388 << "latitude=45.50884&longitude=-73.58781"
+                                   << " Ville de Montr\u00e9al";
+        QTest::newRow("out of range is Paris") << 500 << "latitude=48.85341&longitude=2.3488"
+                                               << " Paris";
+    }
+    void open_data_request_carries_the_town_coordinates()
+    {
+        QFETCH(int, city);
+        QFETCH(QString, coordinates);
+        QFETCH(QString, town);
+        m_server.answer(200, openMeteoFixture());
+        OpenBench bench(m_server);
+        bench.app.settings->save(Keys::City, QString::number(city));
+        bench.meteo.ReadCity();
+        QVERIFY(bench.fetch());
+        QCOMPARE(
+            m_server.requestLines(), QStringList { "GET /v1/forecast?" + coordinates + kQuery });
+        QCOMPARE(bench.text("labMeteoVille"), town);
+    }
+
+    void open_data_settings_choose_the_source_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("xmlServerNamed");
+        QTest::addColumn<bool>("asksJson");
+        QTest::newRow("default without a feed server") << "" << false << true;
+        QTest::newRow("default with a feed server") << "" << true << false;
+        QTest::newRow("public service chosen") << "openmeteo" << true << true;
+        QTest::newRow("xml feed chosen") << "xoap" << true << false;
+        QTest::newRow("xml feed chosen without a server") << "xoap" << false << false;
+    }
+    void open_data_settings_choose_the_source()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, xmlServerNamed);
+        QFETCH(bool, asksJson);
+        m_server.answer(200, openMeteoFixture());
+        OpenBench bench(m_server);
+        if (!source.isEmpty())
+            bench.app.settings->save(Keys::WeatherSource, source);
+        if (xmlServerNamed)
+            bench.app.settings->save(Keys::WeatherServer, m_server.authority());
+        QVERIFY(bench.fetch());
+        const QStringList requests = m_server.requestLines();
+        if (asksJson) {
+            QCOMPARE(requests, QStringList { kOpenParisRequest });
+            QCOMPARE(bench.meteo.toolTip(),
+                QStringLiteral("Donn\u00e9es m\u00e9t\u00e9o : Open-Meteo.com"));
+        } else {
+            QVERIFY(bench.meteo.toolTip().isEmpty());
+            QCOMPARE(requests.size(), xmlServerNamed ? 1 : 0);
+            if (xmlServerNamed)
+                QVERIFY(requests.first().startsWith("GET /weather/local/FRXX0076?"));
+            QCOMPARE(bench.text("labTemperature"), QStringLiteral("N/A"));
+        }
+    }
+
+    void date_line_follows_the_injected_clock()
+    {
+        OpenBench bench(m_server);
+        bench.app.fakes.clock.current = QDateTime(QDate(2031, 12, 24), QTime(23, 59));
+        bench.meteo.ResetWeatherDisplay();
+        QCOMPARE(bench.text("labMeteoDate"), QStringLiteral("mer. 24 d\u00e9c. 2031"));
     }
 };
 
