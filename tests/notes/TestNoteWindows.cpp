@@ -22,28 +22,6 @@ const QString kListOpenText
     = QStringLiteral("Les Pense-B\u00eates ne sont pas modifiables lorsque la fen\u00eatre\n"
                      "de gestion des Pense-B\u00eates est ouverte !");
 
-// A store with notes loaded from the given index lines, and the real note windows.
-struct NotesOnDesktop {
-    TestApp app { false };
-    modPenseBete store { app.context };
-    NoteWindows windows { store, app.context };
-
-    explicit NotesOnDesktop(const QList<QByteArray>& lines = {})
-    {
-        if (!lines.isEmpty())
-            writeIndex(app, lines);
-        store.LoadNotes();
-    }
-    template <typename T> T* control(int index, const char* name)
-    {
-        return windows.window(index)->findChild<T*>(QLatin1String(name));
-    }
-    QColor background(int index, const char* name)
-    {
-        return control<QWidget>(index, name)->palette().color(QPalette::Window);
-    }
-};
-
 } // namespace
 
 class TestNoteWindows : public QObject {
