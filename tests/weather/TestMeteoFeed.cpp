@@ -20,16 +20,6 @@ const QString kParisRequest
 // Far above what a closed connection lets through, far below what an endless read takes in.
 constexpr qint64 kMaxFloodBytes = 24 * 1024 * 1024;
 
-// The module asking the XML feed of the local server.
-struct XmlBench : Module {
-    explicit XmlBench(const FeedServer& server)
-        : Module({ { "30.bmp", kCondition }, { "00.bmp", kZero } })
-    {
-        app.settings->save(Keys::WeatherServer, server.authority());
-        meteo.ReadCity();
-    }
-};
-
 const QColor kClearNight(0, 0, 160); // 31.bmp
 
 const QString kQuery = QStringLiteral(
@@ -46,14 +36,17 @@ QByteArray openMeteoFixture()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The module with the default source settings, the public service's address pointing at the
-// local server.
-struct OpenBench : Module {
-    explicit OpenBench(const FeedServer& server)
-        : Module({ { "30.bmp", kCondition }, { "31.bmp", kClearNight } })
+// The module asking the local server for the XML feed or, with json, as the open data service
+// (the source when no feed server is named).
+struct Bench : Module {
+    explicit Bench(const FeedServer& server, bool json = false)
+        : Module({ { "30.bmp", kCondition }, { "00.bmp", kZero }, { "31.bmp", kClearNight } })
     {
-        app.settings->save(Keys::OpenMeteoAddress,
-            QStringLiteral("http://%1/v1/forecast").arg(server.authority()));
+        if (json)
+            app.settings->save(Keys::OpenMeteoAddress,
+                QStringLiteral("http://%1/v1/forecast").arg(server.authority()));
+        else
+            app.settings->save(Keys::WeatherServer, server.authority());
         meteo.ReadCity();
     }
 };
@@ -73,20 +66,25 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     }
 
+    // The transport is shared by both sources: its failures (refused, dropped, time-out,
+    // oversized) are shown through the XML feed.
     void answer_is_shown_after_the_waiting_state_data()
     {
+        QTest::addColumn<bool>("json");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("mode"); // of the server, or "refused": nothing listens
         QTest::addColumn<QString>("values");
         QTest::addColumn<QColor>("picture");
-        const auto shows = [](const char* name, const QByteArray& body, const char* values,
+        bool json = false;
+        const auto shows = [&json](const char* name, const QByteArray& body, const char* values,
                                const QColor& picture) {
-            QTest::newRow(name) << 200 << body << QByteArray("answer") << values << picture;
+            QTest::newRow(name) << json << 200 << body << QByteArray("answer")
+                                << QString::fromUtf8(values) << picture;
         };
-        const auto fails = [](const char* name, int status, const QByteArray& body,
+        const auto fails = [&json](const char* name, int status, const QByteArray& body,
                                const char* mode = "answer") {
-            QTest::newRow(name) << status << body << QByteArray(mode) << kNotAvailable
+            QTest::newRow(name) << json << status << body << QByteArray(mode) << kNotAvailable
                                 << kPlaceholder;
         };
         const QByteArray full = FeedServer::fixture();
@@ -111,9 +109,26 @@ private slots:
         fails("connection dropped", 200, full, "close");
         fails("port refused", 200, full, "refused");
         fails("never answers: time-out", 200, full, "hang");
+
+        json = true;
+        const QByteArray open = openMeteoFixture();
+        QByteArray night = open, noVisibility = open, noOpenTemperature = open;
+        night.replace("\"weather_code\":2,\"is_day\":1", "\"weather_code\":0,\"is_day\":0");
+        noVisibility.replace("\"visibility\":10000.0", "\"visibility\":null");
+        noOpenTemperature.replace("\"temperature_2m\":12.4,", "");
+        const QByteArray error = "{\"error\":true,\"reason\":\"Cannot initialize WeatherVariable "
+                                 "from invalid String\"}";
+        shows("open data: full document", open, fullValues, kCondition);
+        shows("open data: clear night", night, fullValues, kClearNight);
+        shows("open data: missing value shows only its unit", noVisibility,
+            "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW| km", kCondition);
+        fails("open data: no temperature", 200, noOpenTemperature);
+        fails("open data: error object with 400", 400, error);
+        fails("open data: 429 too many requests", 429, open);
     }
     void answer_is_shown_after_the_waiting_state()
     {
+        QFETCH(bool, json);
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         QFETCH(QByteArray, mode);
@@ -121,7 +136,7 @@ private slots:
         QFETCH(QColor, picture);
         m_server.answer(status, body);
         m_server.setMode(mode);
-        XmlBench bench(m_server);
+        Bench bench(m_server, json);
         if (mode == "hang")
             bench.meteo.setFetchTimeoutMs(400);
         if (mode == "refused")
@@ -140,7 +155,9 @@ private slots:
         QVERIFY(!bench.meteo.isFetching());
         QStringList requests = m_server.requestLines();
         requests.removeDuplicates(); // Qt sends a GET once more when the connection drops
-        QCOMPARE(requests, mode == "refused" ? QStringList() : QStringList { kParisRequest });
+        QCOMPARE(requests,
+            mode == "refused" ? QStringList()
+                              : QStringList { json ? kOpenParisRequest : kParisRequest });
         for (const char* name : kValueLabels)
             QCOMPARE(bench.meteo.findChild<QLabel*>(name)->textFormat(), Qt::PlainText);
     }
@@ -148,7 +165,7 @@ private slots:
     void running_fetch_is_not_started_twice_for_the_same_town()
     {
         m_server.setMode("hang");
-        XmlBench bench(m_server);
+        Bench bench(m_server);
         bench.meteo.ConnectToWeather();
         QTRY_COMPARE(m_server.requestLines().size(), 1);
         bench.meteo.ConnectToWeather(); // a second request would be the second line below
@@ -170,7 +187,7 @@ private slots:
     void header_that_never_ends_is_dropped_at_the_time_out_and_the_next_fetch_goes_out()
     {
         m_server.setMode("dribble");
-        XmlBench bench(m_server);
+        Bench bench(m_server);
         bench.meteo.setFetchTimeoutMs(2500);
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
@@ -189,7 +206,7 @@ private slots:
 
     void header_flood_is_cut_at_once_and_every_later_fetch_goes_out()
     {
-        XmlBench bench(m_server);
+        Bench bench(m_server);
         bench.meteo.setFetchTimeoutMs(2500);
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         // More failed fetches in a row than the connections a client keeps to one host.
@@ -236,7 +253,7 @@ private slots:
         QFETCH(QString, values);
         m_server.answer(200, FeedServer::fixture());
         m_server.redirectTo(location);
-        XmlBench bench(m_server);
+        Bench bench(m_server);
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
         QVERIFY(shown.wait(5000));
@@ -246,7 +263,7 @@ private slots:
 
     void offline_sends_nothing_and_keeps_the_display()
     {
-        XmlBench bench(m_server);
+        Bench bench(m_server);
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
         QVERIFY(shown.wait(5000));
@@ -274,7 +291,7 @@ private slots:
         QFETCH(QString, skin);
         QFETCH(QByteArray, ini);
         QFETCH(bool, fromSkin);
-        XmlBench bench(m_server);
+        Bench bench(m_server);
         const QString skinDir = bench.app.appDir() + "/skins/"
             + (skin.isEmpty() ? QStringLiteral("default") : skin) + "/";
         if (!ini.isEmpty())
@@ -290,7 +307,7 @@ private slots:
 
     void small_form_ends_below_the_picture()
     {
-        XmlBench bench(m_server);
+        Bench bench(m_server);
         const QWidget* picture = bench.meteo.findChild<QWidget*>(QStringLiteral("pictMeteo"));
         const QWidget* wind = bench.meteo.findChild<QWidget*>(QStringLiteral("labVent"));
         QCOMPARE(bench.meteo.layoutHeight(), double(wind->geometry().bottom() + 2));
@@ -298,58 +315,6 @@ private slots:
         QCOMPARE(bench.meteo.layoutHeight(), double(picture->geometry().bottom() + 2));
         for (QWidget* child : bench.meteo.findChildren<QWidget*>())
             QVERIFY2(child->geometry().right() < 146, qPrintable(child->objectName()));
-    }
-
-    // The open data service; the download is shared, so its failures (refused, dropped,
-    // time-out, oversized) are the XML feed's cases above.
-    void open_data_answer_is_shown_after_the_waiting_state_data()
-    {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("values");
-        QTest::addColumn<QColor>("picture");
-        const auto shows = [](const char* name, const QByteArray& body, const char* values,
-                               const QColor& picture) {
-            QTest::newRow(name) << 200 << body << QString::fromUtf8(values) << picture;
-        };
-        const auto fails = [](const char* name, int status, const QByteArray& body) {
-            QTest::newRow(name) << status << body << kNotAvailable << kPlaceholder;
-        };
-        const QByteArray full = openMeteoFixture();
-        QByteArray night = full, noVisibility = full, noTemperature = full;
-        night.replace("\"weather_code\":2,\"is_day\":1", "\"weather_code\":0,\"is_day\":0");
-        noVisibility.replace("\"visibility\":10000.0", "\"visibility\":null");
-        noTemperature.replace("\"temperature_2m\":12.4,", "");
-        const QByteArray error = "{\"error\":true,\"reason\":\"Cannot initialize WeatherVariable "
-                                 "from invalid String\"}";
-        shows("full document", full, "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW|10.0 km",
-            kCondition);
-        shows("clear night", night, "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW|10.0 km",
-            kClearNight);
-        shows("missing value shows only its unit", noVisibility,
-            "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW| km", kCondition);
-        fails("no temperature", 200, noTemperature);
-        fails("error object with 400", 400, error);
-        fails("429 too many requests", 429, full);
-    }
-    void open_data_answer_is_shown_after_the_waiting_state()
-    {
-        QFETCH(int, status);
-        QFETCH(QByteArray, body);
-        QFETCH(QString, values);
-        QFETCH(QColor, picture);
-        m_server.answer(status, body);
-        OpenBench bench(m_server);
-        QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
-        bench.meteo.ConnectToWeather();
-        QCOMPARE(bench.values(), kWaiting);
-        QCOMPARE(bench.pictureColour(), kPlaceholder);
-        QVERIFY(shown.wait(5000));
-        QCOMPARE(bench.values(), values);
-        QCOMPARE(bench.pictureColour(), picture);
-        QCOMPARE(bench.text("labMeteoVille"), QStringLiteral(" Paris"));
-        QCOMPARE(bench.text("labMeteoDate"), QStringLiteral("lun. 7 mars 2005"));
-        QCOMPARE(m_server.requestLines(), QStringList { kOpenParisRequest });
     }
 
     void open_data_request_carries_the_town_coordinates_data()
@@ -370,7 +335,7 @@ private slots:
         QFETCH(QString, coordinates);
         QFETCH(QString, town);
         m_server.answer(200, openMeteoFixture());
-        OpenBench bench(m_server);
+        Bench bench(m_server, true);
         bench.app.settings->save(Keys::City, QString::number(city));
         bench.meteo.ReadCity();
         QVERIFY(bench.fetch());
@@ -396,7 +361,7 @@ private slots:
         QFETCH(bool, xmlServerNamed);
         QFETCH(bool, asksJson);
         m_server.answer(200, openMeteoFixture());
-        OpenBench bench(m_server);
+        Bench bench(m_server, true);
         if (!source.isEmpty())
             bench.app.settings->save(Keys::WeatherSource, source);
         if (xmlServerNamed)
@@ -418,7 +383,7 @@ private slots:
 
     void date_line_follows_the_injected_clock()
     {
-        OpenBench bench(m_server);
+        Bench bench(m_server, true);
         bench.app.fakes.clock.current = QDateTime(QDate(2031, 12, 24), QTime(23, 59));
         bench.meteo.ResetWeatherDisplay();
         QCOMPARE(bench.text("labMeteoDate"), QStringLiteral("mer. 24 d\u00e9c. 2031"));
