@@ -62,7 +62,7 @@ private slots:
             QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ")));
     }
 
-    void out_of_range_values_show_inside_the_controls()
+    void out_of_range_values_show_inside_the_controls_and_saving_takes_the_controls()
     {
         OptionsBench bench;
         bench.app.settings->save(Keys::TimerMeteo, QStringLiteral("9999"));
@@ -75,6 +75,17 @@ private slots:
         QCOMPARE(control<QSpinBox>(dialog, "UpDownSpaceBetweenModules")->value(), 1);
         QCOMPARE(control<QComboBox>(dialog, "cmbVille")->currentIndex(), 198);
         QCOMPARE(control<QSlider>(dialog, "sliderTransparence")->value(), 150);
+
+        control<QSpinBox>(dialog, "updownTimerMeteo")->setValue(30);
+        control<QComboBox>(dialog, "cmbVille")->setCurrentIndex(0);
+        QSignalSpy closing(dialog, &frmOptions::closing);
+        click(dialog, "cmdSave");
+        QCOMPARE(closing.size(), 1);
+        QCOMPARE(bench.applied, 1);
+        for (const auto& [key, value] : { std::pair { &Keys::TimerMeteo, "30" },
+                 std::pair { &Keys::City, "0" }, std::pair { &Keys::SpaceBetweenModules, "1" },
+                 std::pair { &Keys::Transparency, "150" } })
+            QCOMPARE(bench.app.settings->value(*key), QLatin1String(value));
     }
 
     void slider_previews_on_the_bar_and_cancel_puts_everything_back()
