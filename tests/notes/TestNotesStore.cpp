@@ -26,9 +26,6 @@ private slots:
         dataRow("greek_line_in_utf8", "\u03b3\u03ac\u03bb\u03b1\nlait",
             QByteArray("\xce\xb3\xce\xac\xce\xbb\xce\xb1\r\nlait\r\n"),
             "\u03b3\u03ac\u03bb\u03b1\nlait\n");
-        dataRow("cyrillic", "\u043c\u043e\u043b\u043e\u043a\u043e",
-            QByteArray("\xd0\xbc\xd0\xbe\xd0\xbb\xd0\xbe\xd0\xba\xd0\xbe\r\n"),
-            "\u043c\u043e\u043b\u043e\u043a\u043e\n");
         dataRow("carriage_returns_alone_break_lines", "a\rb\r\r\nc\r",
             QByteArray("a\r\nb\r\n\r\nc\r\n\r\n"), "a\nb\nc\n");
         dataRow("tabs_are_not_trimmed", "\tx ", QByteArray("\tx\r\n"), "\tx\n");
