@@ -130,9 +130,6 @@ private slots:
         QTest::addColumn<QString>("caption");
         const QString format = QStringLiteral("%1 Pense-b\u00eate(s), %2 masqu\u00e9(s)");
         dataRow("no_file", QByteArray(), format.arg(0).arg(0));
-        dataRow("three_one_hidden",
-            indexBytes({ "1;0;x;x;a;0;0", "0;0;x;x;b;0;0", "1;0;x;x;c;0;0" }),
-            format.arg(3).arg(1));
         dataRow("fired_counts_as_shown", indexBytes({ "2;1;x;x;a;0;0", "0;0;x;x;b;0;0" }),
             format.arg(2).arg(1));
     }
