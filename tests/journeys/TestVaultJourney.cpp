@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
