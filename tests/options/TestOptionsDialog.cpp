@@ -96,6 +96,7 @@ private slots:
             dataDir, { EmailAccount::fromRecordLine(kHome) }, nullptr);
         bench.app.settings->save(Keys::Skin, QStringLiteral("default"));
         saveFavorites(dataDir, FavoriteKind::Windows, { "x", "y" });
+        saveFavorites(dataDir, FavoriteKind::Internet, { "a", "b" });
         const QString settingsFile = bench.app.settings->filePath(QStringLiteral("Tolvane"));
         const QByteArray settingsBefore = readBytes(settingsFile);
         const QByteArray accountsBefore = readBytes(EmailAccountsFile::path(dataDir));
@@ -112,6 +113,9 @@ private slots:
         click(dialog, "cmdFavWindows");
         select(control<QTreeWidget>(dialog, "lvFavWin"), 1);
         click(dialog, "cmdFavWinUp");
+        click(dialog, "cmdFavInt"); // a deletion is written at once, and only its own list
+        select(control<QTreeWidget>(dialog, "lvFavInt"), 0);
+        click(dialog, "cmdSupprimerFavInt");
 
         click(dialog, "cmdQuit");
         QCOMPARE(bench.opacity, 200);
@@ -120,6 +124,7 @@ private slots:
         QCOMPARE(readBytes(settingsFile), settingsBefore);
         QCOMPARE(readBytes(EmailAccountsFile::path(dataDir)), accountsBefore);
         QCOMPARE(storedFavorites(dataDir, FavoriteKind::Windows), QStringLiteral("X Y"));
+        QCOMPARE(storedFavorites(dataDir, FavoriteKind::Internet), QStringLiteral("B"));
     }
 
     void closing_by_the_frame_is_a_cancel()
