@@ -1,3 +1,5 @@
+#include "ProgramEnvironment.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -42,14 +44,10 @@ private slots:
         QFETCH(QString, err);
 
         QTemporaryDir home;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = programEnvironment(home.path());
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-        env.insert(QStringLiteral("TOLVANE_NO_DIALOGS"), QStringLiteral("1"));
         QProcess program;
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(TOLVANE_BINARY), arguments);

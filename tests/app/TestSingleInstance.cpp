@@ -1,3 +1,4 @@
+#include "ProgramEnvironment.h"
 #include "platform/linux/SingleInstanceLock.h"
 
 #include <QFile>
@@ -10,17 +11,6 @@
 // Starts the real program twice, as a user would.
 class TestSingleInstance : public QObject {
     Q_OBJECT
-
-    static QProcessEnvironment environment(const QTemporaryDir& home, const QString& runtime)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        env.insert(QStringLiteral("TOLVANE_NO_DIALOGS"), QStringLiteral("1"));
-        return env;
-    }
 
     // The process holding an flock on the lock file, from /proc/locks, 0 when none: a probe
     // that took the lock itself could make the program it watches believe a copy is running.
@@ -57,14 +47,14 @@ private slots:
         QTemporaryDir home;
         QTemporaryDir otherRuntime;
         QProcess first;
-        first.setProcessEnvironment(environment(home, home.path()));
+        first.setProcessEnvironment(programEnvironment(home.path()));
         first.start(QStringLiteral(TOLVANE_BINARY), {});
         QVERIFY(first.waitForStarted());
         QTRY_COMPARE_WITH_TIMEOUT(lockHolder(home.path()), first.processId(), 20000);
 
         QProcess second;
         second.setProcessEnvironment(
-            environment(home, ownRuntimeFolder ? otherRuntime.path() : home.path()));
+            programEnvironment(home.path(), ownRuntimeFolder ? otherRuntime.path() : QString()));
         second.start(QStringLiteral(TOLVANE_BINARY), {});
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);

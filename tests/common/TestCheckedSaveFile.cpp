@@ -55,19 +55,6 @@ private slots:
             QStringList { QStringLiteral("tolvane_test.dat") });
     }
 
-    void whole_save_replaces_the_file_owner_only()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("f.dat"));
-        writeBytes(path, "old");
-        QString error;
-        QVERIFY(
-            CheckedSaveFile::saveWhole(path, "new content", CheckedSaveFile::kOwnerOnly, &error));
-        QCOMPARE(readBytes(path), QByteArray("new content"));
-        QCOMPARE(QFile::permissions(path) & 0x0077, QFileDevice::Permissions());
-        QVERIFY(error.isEmpty());
-    }
-
     void cancelled_or_abandoned_save_keeps_the_old_file()
     {
         QTemporaryDir dir;

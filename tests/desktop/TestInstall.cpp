@@ -112,11 +112,9 @@ private slots:
 
         QColor expected;
         if (usersOwn) {
-            QImage top(146, 22, QImage::Format_RGB32);
             expected = QColor(200, 30, 120);
-            top.fill(expected);
-            QDir().mkpath(dataDir + QStringLiteral("/skins/perso"));
-            QVERIFY(top.save(dataDir + QStringLiteral("/skins/perso/background_top.bmp")));
+            writePicture(dataDir + QStringLiteral("/skins/perso/background_top.bmp"),
+                QSize(146, 22), expected);
         } else {
             const QImage top(
                 installed(QStringLiteral("share/tolvane/skins/%1/background_top.bmp").arg(skin)));

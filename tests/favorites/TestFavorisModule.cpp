@@ -1,3 +1,4 @@
+#include "Drops.h"
 #include "TestApp.h"
 #include "TestFiles.h"
 #include "favorites/frmAddShortCut.h"
@@ -8,13 +9,15 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
 // The real module widget over files in a temporary data folder, with drops fed as they come
 // from a file manager or a browser.
+using Drops::drop;
+using Drops::filesData;
+
 class TestFavorisModule : public QObject {
     Q_OBJECT
 
@@ -28,30 +31,6 @@ class TestFavorisModule : public QObject {
         for (int row = 0; row < view->topLevelItemCount(); ++row)
             rows.append(view->topLevelItem(row)->text(0));
         return rows;
-    }
-    static void drop(QTreeWidget* view, QMimeData* data)
-    {
-        // The drag must enter the list first: that is where the drop is then delivered.
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(view->viewport(), &enter);
-        QDropEvent event(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(view->viewport(), &event);
-        delete data;
-    }
-    static QMimeData* filesData(const QStringList& paths)
-    {
-        auto* data = new QMimeData;
-        QList<QUrl> urls;
-        for (const QString& path : paths)
-            urls.append(QUrl::fromLocalFile(path));
-        data->setUrls(urls);
-        return data;
-    }
-    static QMimeData* textData(const QString& text)
-    {
-        auto* data = new QMimeData;
-        data->setText(text);
-        return data;
     }
     static void confirm(frmFavoris& module, const QString& name)
     {
@@ -122,10 +101,8 @@ private slots:
     void desktop_launcher_is_stored_with_its_own_picture()
     {
         TestApp app;
-        QImage picture(8, 8, QImage::Format_RGB32);
-        picture.fill(Qt::red);
         const QString png = app.dataDir() + "/lanceur.png";
-        QVERIFY(picture.save(png));
+        writePicture(png, QSize(8, 8), Qt::red);
         const QString launcher = app.dataDir() + "/gimp.desktop";
         writeBytes(
             launcher, "[Desktop Entry]\nName=Gimp\nExec=gimp %U\nIcon=" + png.toUtf8() + "\n");
@@ -137,23 +114,6 @@ private slots:
         QCOMPARE(windows->topLevelItem(0)->toolTip(0), launcher);
         const QImage shown = windows->topLevelItem(0)->icon(0).pixmap(8, 8).toImage();
         QCOMPARE(shown.pixelColor(4, 4), QColor(Qt::red));
-    }
-
-    void dropped_address_is_offered_and_kept_as_dropped()
-    {
-        TestApp app;
-        frmFavoris module(app.context);
-        module.LoadFavorites();
-        module.ShowFavoritesTab(2, 0, 0);
-        QTreeWidget* internet = list(module, "lvInternet");
-        drop(internet, textData("HTTP://Www.A.fr/"));
-        QCOMPARE(
-            module.addDialog()->findChild<QLineEdit*>("txtPathURL")->text(), "HTTP://Www.A.fr/");
-        confirm(module, "A");
-        QVERIFY(!module.addDialog());
-        QCOMPARE(texts(internet), QStringList { "A" });
-        QCOMPARE(readBytes(app.dataDir() + "/tolvane_FavInternet.dat"),
-            QByteArray("HTTP://Www.A.fr/;A\r\n"));
     }
 
     void renaming_in_place_saves_the_row_own_entry()

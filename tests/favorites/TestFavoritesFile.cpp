@@ -76,16 +76,6 @@ private slots:
             QByteArray("/a;Deux  lignes\r\n/b ;B\r\n"));
     }
 
-    void missing_file_is_an_empty_list_and_first_save_creates_it()
-    {
-        QTemporaryDir data;
-        QVERIFY(FavoritesFile::load(data.path(), FavoriteKind::Windows).isEmpty());
-        QVERIFY(FavoritesFile::save(
-            data.path(), FavoriteKind::Windows, { { "/tmp", "Temporaire" } }, nullptr));
-        QCOMPARE(readBytes(FavoritesFile::path(data.path(), FavoriteKind::Windows)),
-            QByteArray("/tmp;Temporaire\r\n"));
-    }
-
     void failed_save_says_so_and_keeps_the_old_file_data()
     {
         QTest::addColumn<bool>("readOnlyFolder");

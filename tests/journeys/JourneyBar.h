@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Controls.h"
+#include "Drops.h"
 #include "FakePlatform.h"
 #include "ReferenceRC4.h"
+#include "TestFiles.h"
 #include "app/frmTolvane.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "shell/AppPaths.h"
@@ -11,9 +13,7 @@
 #include "shell/Skin.h"
 
 #include <QApplication>
-#include <QDropEvent>
 #include <QFile>
-#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -114,23 +114,6 @@ public:
         list->scrollToItem(item);
         QTest::mouseClick(
             list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    }
-
-    // Text or files dragged from another program and dropped on a list.
-    static void drop(QTreeWidget* list, QMimeData* data)
-    {
-        const QPoint where = list->viewport()->rect().center();
-        QDragEnterEvent enter(where, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &enter);
-        QDropEvent dropped(where, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &dropped);
-        delete data;
-    }
-    static QMimeData* textData(const QString& text)
-    {
-        auto* data = new QMimeData;
-        data->setText(text);
-        return data;
     }
 
     // A window of the program by its object name, nullptr when none is open.

@@ -7,12 +7,6 @@
 class TestFavoritesJourney : public QObject {
     Q_OBJECT
 
-    static void writeLines(const QString& path, const QByteArray& lines)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines) == lines.size());
-    }
-
     static QStringList shownLabels(const frmTolvane& bar, const char* list)
     {
         QStringList labels;
@@ -26,9 +20,9 @@ private slots:
     void both_lists_reordered_then_saved_keep_their_new_order_on_disk_and_on_the_bar()
     {
         JourneyBar journey;
-        writeLines(journey.dataFile("tolvane_FavInternet.dat"),
+        writeBytes(journey.dataFile("tolvane_FavInternet.dat"),
             "http://a.fr/;A\r\nhttp://b.fr/;B\r\nhttp://c.fr/;C\r\n");
-        writeLines(
+        writeBytes(
             journey.dataFile("tolvane_FavWindows.dat"), "/tmp/x;X\r\n/tmp/y;Y\r\n/tmp/z;Z\r\n");
         frmTolvane& bar = journey.start();
 
@@ -66,12 +60,11 @@ private slots:
     void an_address_confirmed_while_the_options_are_open_waits_for_them()
     {
         JourneyBar journey;
-        writeLines(
+        writeBytes(
             journey.dataFile("tolvane_FavInternet.dat"), "http://a.fr/;A\r\nhttp://b.fr/;B\r\n");
         frmTolvane& bar = journey.start();
         click(&bar, "pictFavInternet");
-        JourneyBar::drop(
-            control<QTreeWidget>(&bar, "lvInternet"), JourneyBar::textData("http://d.fr/"));
+        Drops::drop(control<QTreeWidget>(&bar, "lvInternet"), Drops::textData("http://d.fr/"));
         QWidget* add = JourneyBar::window("frmAddShortCut");
         QVERIFY(add);
         type(add, "txtText", "D");

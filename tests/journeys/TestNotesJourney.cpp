@@ -1,4 +1,5 @@
 #include "JourneyBar.h"
+#include "ProgramEnvironment.h"
 #include "TestFiles.h"
 #include "notes/frmPenseBete.h"
 
@@ -84,14 +85,8 @@ private slots:
         for (const QString& copy : staleCopies)
             writeBytes(copy, "moiti");
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-        env.insert(QStringLiteral("TOLVANE_NO_DIALOGS"), QStringLiteral("1"));
         QProcess program;
-        program.setProcessEnvironment(env);
+        program.setProcessEnvironment(programEnvironment(home.path()));
         program.start(QStringLiteral(TOLVANE_APP_DIR "/tolvane"), {});
         QVERIFY(program.waitForStarted());
         const auto anyStaleCopy = [&] {

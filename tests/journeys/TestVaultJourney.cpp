@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +54,81 @@ bool closeWith(frmPasswords* vault, const char* button)
     return QTest::qWaitFor([&closing] { return closing.isNull() || !closing->isVisible(); }, 20000);
 }
 
+int openWindows(const char* name)
+{
+    const QWidgetList all = QApplication::topLevelWidgets();
+    return int(std::count_if(all.begin(), all.end(), [name](const QWidget* top) {
+        return top->objectName() == QLatin1String(name) && top->isVisible();
+    }));
+}
+
+bool enabled(const QWidget* vault, const char* name)
+{
+    return control(vault, name)->isEnabled();
+}
+
+// Fills an empty vault window through every kind of row edit; the rows it then shows.
+QStringList editRows(JourneyBar& journey, frmPasswords* vault)
+{
+    const auto& messages = journey.dialogs.messages;
+    auto* list = control<QTreeWidget>(vault, "lvPasswords");
+    click(vault, "cmdMod");
+    if (messages.value(0).text
+        != QStringLiteral("Il n'y a pas de donn\u00E9es personnelles \u00E0 modifier (table vide)"))
+        return { "no warning on an empty table" };
+    addRow(vault, { "Banque en ligne", "client 0042137", "code 5821" });
+
+    // While a row is edited the list and the window's buttons wait; a ";" keeps the panel open.
+    click(vault, "cmdAdd");
+    if (enabled(vault, "lvPasswords") || enabled(vault, "cmdValide") || enabled(vault, "cmdCancel")
+        || !enabled(vault, "txtData4"))
+        return { "the list stays usable during an edit" };
+    type(vault, "txtDescriptif", "Wifi maison");
+    type(vault, "txtData1", "Livebox;3F2A");
+    click(vault, "cmdConfirmAddMod");
+    if (messages.value(1).text
+            != QStringLiteral("Le champ \u00AB Donn\u00E9e personnelle #1 \u00BB ne peut pas "
+                              "contenir le caract\u00E8re \u00AB ; \u00BB.")
+        || enabled(vault, "lvPasswords"))
+        return { "a ';' is taken" };
+    type(vault, "txtData1", "Livebox-3F2A");
+    type(vault, "txtData4", "5 GHz");
+    click(vault, "cmdConfirmAddMod");
+    addRow(vault, {}); // an empty row is a row
+    addRow(vault, { "Porte", "1" });
+    addRow(vault, { "Cave" });
+
+    // A modification cancelled, an addition ended by Escape (not the window), a row moved and
+    // modified where it went.
+    JourneyBar::clickRow(list, 3);
+    click(vault, "cmdMod");
+    type(vault, "txtDescriptif", "Garage");
+    click(vault, "cmdCancelItem");
+    click(vault, "cmdAdd");
+    QTest::keyClick(vault, Qt::Key_Escape);
+    if (!vault->isVisible() || !enabled(vault, "lvPasswords") || enabled(vault, "txtDescriptif"))
+        return { "Escape did not end the edit only" };
+    JourneyBar::clickRow(list, 3);
+    click(vault, "cmdHaut");
+    click(vault, "cmdMod");
+    type(vault, "txtData4", "z");
+    click(vault, "cmdConfirmAddMod");
+    click(vault, "cmdBas");
+
+    // Delete asks first; nothing selected, nothing asked.
+    journey.dialogs.answers = { false, true };
+    list->clearSelection();
+    click(vault, "cmdDel");
+    JourneyBar::clickRow(list, 4);
+    click(vault, "cmdDel");
+    click(vault, "cmdDel");
+    if (messages.size() != 4
+        || messages[2].text
+            != QStringLiteral("\u00CAtes-vous s\u00FBr de vouloir supprimer cette ligne ?"))
+        return { "delete did not ask once per click on a selected row" };
+    return shownRows(vault);
+}
+
 bool settingsMentionPassword(const JourneyBar& journey)
 {
     QFile ini(journey.settings->filePath(QStringLiteral("Tolvane")));
@@ -75,11 +151,9 @@ private slots:
     {
         JourneyBar journey;
         const QString oldFile = journey.dataFile(LegacyVaultFile::fileName());
-        QFile old(oldFile);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(ReferenceRC4::encipherFile(
-            { "[PASS];ancien", "Banque;client 42;code 5821;;", "Wifi;cl\u00E9;;;" }));
-        old.close();
+        writeBytes(oldFile,
+            ReferenceRC4::encipherFile(
+                { "[PASS];ancien", "Banque;client 42;code 5821;;", "Wifi;cl\u00E9;;;" }));
         cCryptRC4 rc4;
         rc4.Key(cCryptRC4::kFixedKey);
         QVERIFY(journey.settings->save(Keys::Password, rc4.Crypt(QStringLiteral("ancien"))));
@@ -95,7 +169,12 @@ private slots:
         connect(&clock, &QTimer::timeout, [&ticks] { ++ticks; });
         clock.start(10);
         click(dialog, "cmdValide");
-        QVERIFY(dialog->isWorking() && control(dialog, "labWorking")->isVisible());
+        QVERIFY(dialog->isWorking() && control(dialog, "labWorking")->isVisible()
+            && control(dialog, "pbWorking")->isVisible());
+        QVERIFY(!control(dialog, "cmdValide")->isEnabled()
+            && !control(dialog, "txtPassword")->isEnabled());
+        dialog->close(); // not while a vault is being written
+        QVERIFY(dialog->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull() || !dialog->isVisible(), 20000);
         QVERIFY2(ticks >= 5, "the window's thread waited for the key derivation");
 
@@ -109,30 +188,43 @@ private slots:
         QVERIFY(!settingsMentionPassword(journey));
         QVERIFY(closeWith(vault, "cmdCancel"));
 
+        // A wrong password empties the field and keeps the dialog, which a click brings forward.
         restart(journey);
-        QVERIFY(!unlock(journey, "Ancien"));
+        frmGetPassword* refused = validate(journey, "Ancien");
+        QVERIFY(refused);
+        QCOMPARE(journey.dialogs.messages.last().icon, Dialogs::Icon::Critical);
         QCOMPARE(journey.dialogs.messages.last().text, PasswordCheck::wrongPasswordText());
+        QVERIFY(control<QLineEdit>(refused, "txtPassword")->text().isEmpty());
         vault = unlock(journey, "ancien");
         QVERIFY(vault);
+        QCOMPARE(openWindows("frmGetPassword"), 0);
         QCOMPARE(shownRows(vault), rows);
         QCOMPARE(journey.dialogs.messages.size(), 2); // the conversion was told once
         QVERIFY(!settingsMentionPassword(journey));
+        click(journey.bar.get(), "pictPassword"); // the open vault comes forward, no dialog
+        QCOMPARE(openWindows("frmGetPassword"), 0);
+        QCOMPARE(JourneyBar::window<frmPasswords>("frmPasswords"), vault);
     }
 
     void vault_created_filled_changed_and_reopened_after_restarts()
     {
         JourneyBar journey;
         journey.start();
+        click(journey.bar.get(), "pictPassword");
+        auto* first = JourneyBar::window<frmGetPassword>("frmGetPassword");
+        QVERIFY(first && !control(first, "txtPassword")->isEnabled()); // no vault yet
+        for (const char* box : { "txtPassword", "txtNewPassword", "txtConfirmNewPassword" })
+            QCOMPARE(control<QLineEdit>(first, box)->echoMode(), QLineEdit::Password);
         frmPasswords* vault = unlock(journey, {}, "depart-2005", "depart-2005");
         QVERIFY(vault);
-        addRow(vault, { "Banque en ligne", "client 0042137", "code 5821" });
-        addRow(vault, { "Wifi maison", "Livebox-3F2A" });
+        const QStringList rows = editRows(journey, vault);
+        QCOMPARE(rows,
+            QStringList({ "Banque en ligne|client 0042137|code 5821||",
+                "Wifi maison|Livebox-3F2A|||5 GHz", "||||", "Porte|1|||z" }));
         QVERIFY(closeWith(vault, "cmdValide"));
         const QString path = journey.dataFile(VaultFile::fileName());
         QCOMPARE(
             QFile::permissions(path) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const QStringList rows { "Banque en ligne|client 0042137|code 5821||",
-            "Wifi maison|Livebox-3F2A|||" };
 
         restart(journey);
         vault = unlock(journey, "depart-2005", "suite", "suite");
@@ -145,7 +237,7 @@ private slots:
         vault = unlock(journey, "suite");
         QVERIFY(vault);
         QCOMPARE(shownRows(vault), rows);
-        QCOMPARE(journey.dialogs.messages.size(), 1);
+        QCOMPARE(journey.dialogs.messages.size(), 5); // four while editing, the wrong password
         QVERIFY(!settingsMentionPassword(journey));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));

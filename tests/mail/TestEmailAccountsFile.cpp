@@ -39,18 +39,6 @@ private slots:
         QVERIFY(LoadEmailAccounts(app.dataDir()).isEmpty());
     }
 
-    void file_holds_one_enciphered_hexa_line_per_account_owner_only()
-    {
-        TestApp app(false);
-        const QList<EmailAccount> rows
-            = { account("Maison", "s3cret"), account("Maison", "s3cret") };
-        QVERIFY(SaveEmailAccounts(app.dataDir(), rows, &app.fakes.dialogs));
-        QCOMPARE(fileBytes(app), hexaLine(rows[0].recordLine()).repeated(2));
-        const QFileDevice::Permissions mode = QFile::permissions(path(app.dataDir()));
-        QCOMPARE(mode & 0x7077, // nothing for group and others
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
-
     void rows_round_trip_with_accents()
     {
         TestApp app(false);
@@ -111,20 +99,6 @@ private slots:
         writeBytes(path(app.dataDir()), old);
         QVERIFY(SaveEmailAccounts(app.dataDir(), ReadEmailAccount(app.dataDir()), nullptr));
         QCOMPARE(fileBytes(app), old);
-    }
-
-    void row_model_refuses_semicolon_with_french_message()
-    {
-        EmailAccountRows rows;
-        QString problem;
-        QVERIFY(!rows.append(account("Maison", "mot;passe"), &problem));
-        QCOMPARE(rows.count(), 0);
-        QCOMPARE(problem,
-            QStringLiteral("Le champ \u00AB Mot de Passe \u00BB ne peut pas contenir "
-                           "le caract\u00E8re \u00AB ; \u00BB."));
-        QVERIFY(rows.append(account("Maison", "motpasse"), &problem));
-        QVERIFY(!rows.replace(0, account("Ma;ison", "p"), &problem));
-        QCOMPARE(rows.at(0), account("Maison", "motpasse"));
     }
 
     void full_disk_shows_critical_message_and_keeps_old_file()

@@ -22,28 +22,6 @@ const QString kListOpenText
     = QStringLiteral("Les Pense-B\u00eates ne sont pas modifiables lorsque la fen\u00eatre\n"
                      "de gestion des Pense-B\u00eates est ouverte !");
 
-// A store with notes loaded from the given index lines, and the real note windows.
-struct NotesOnDesktop {
-    TestApp app { false };
-    modPenseBete store { app.context };
-    NoteWindows windows { store, app.context };
-
-    explicit NotesOnDesktop(const QList<QByteArray>& lines = {})
-    {
-        if (!lines.isEmpty())
-            writeIndex(app, lines);
-        store.LoadNotes();
-    }
-    template <typename T> T* control(int index, const char* name)
-    {
-        return windows.window(index)->findChild<T*>(QLatin1String(name));
-    }
-    QColor background(int index, const char* name)
-    {
-        return control<QWidget>(index, name)->palette().color(QPalette::Window);
-    }
-};
-
 } // namespace
 
 class TestNoteWindows : public QObject {
@@ -226,7 +204,10 @@ private slots:
     void delete_from_the_window_asks_first()
     {
         QFETCH(bool, answer);
-        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
+        const QByteArray kept = "1;0;20050307;1010;b.fic;1500;3000";
+        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000", kept });
+        const QString text = desk.store.textPath(QStringLiteral("a.fic"));
+        writeBytes(text, "a\r\n");
         desk.app.fakes.dialogs.answers = { answer };
         QPointer<frmPenseBete> note = desk.windows.window(1);
         QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
@@ -235,6 +216,9 @@ private slots:
             QStringLiteral("\u00cates-vous s\u00fbr de vouloir supprimer ce Pense-B\u00eate ?"));
         QCOMPARE(desk.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Question);
         QCOMPARE(desk.store.entry(1).isEmpty(), answer);
+        QCOMPARE(QFile::exists(text), !answer);
+        if (answer)
+            QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ kept }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(note.isNull(), answer);
     }
@@ -275,7 +259,10 @@ private slots:
 
     void reminder_brings_a_hidden_note_back_in_alarm_colour()
     {
-        NotesOnDesktop desk({ "0;1;20050307;1011;a.fic;1500;3000" });
+        NotesOnDesktop desk(
+            { "0;1;20050307;1011;a.fic;1500;3000", "1;0;20050307;1011;b.fic;1500;3000" });
+        const QString sound = desk.app.appDir() + QStringLiteral("/sounds/clickerx.wav");
+        writeBytes(sound, "RIFF");
         frmPenseBete* note = desk.windows.window(1);
         QVERIFY(!note->isVisible());
         QVERIFY(!desk.control<QCheckBox>(1, "chkShow")->isChecked());
@@ -287,8 +274,10 @@ private slots:
         for (const char* name : { "frmBG", "txtPenseBete", "labPB_Titre", "frmEcheance", "lblType",
                  "lblRappel", "chkShow" })
             QCOMPARE(desk.background(1, name), NoteColours::kAlarm);
-        QVERIFY(desk.store.entry(1).startsWith(QStringLiteral("2;")));
-        QCOMPARE(desk.app.fakes.sound.played.size(), 1);
+        QCOMPARE(readBytes(desk.store.indexPath()),
+            indexBytes(
+                { "2;1;20050307;1011;a.fic;1500;3000", "1;0;20050307;1011;b.fic;1500;3000" }));
+        QCOMPARE(desk.app.fakes.sound.played, QStringList { sound });
     }
 
     void reused_index_never_takes_a_deleted_notes_window()

@@ -14,21 +14,18 @@
 
 namespace {
 
-struct ListOnDesktop {
-    TestApp app { false };
-    modPenseBete store { app.context };
-    NoteWindows windows { store, app.context };
+// The notes list opened over the notes on the desktop.
+struct ListOnDesktop : NotesOnDesktop {
     frmPenseBete_List* list = nullptr;
 
-    ListOnDesktop(const QList<QByteArray>& lines, const QHash<QString, QByteArray>& texts = {})
+    explicit ListOnDesktop(
+        const QList<QByteArray>& lines = {}, const QHash<QString, QByteArray>& texts = {})
+        : NotesOnDesktop(lines, texts)
     {
-        writeIndex(app, lines);
-        for (auto it = texts.cbegin(); it != texts.cend(); ++it)
-            writeBytes(store.textPath(it.key()), it.value());
-        store.LoadNotes();
         windows.ShowNotesList();
         list = windows.notesList();
     }
+    using NotesOnDesktop::control;
     template <typename T> T* control(const char* name)
     {
         return list->findChild<T*>(QLatin1String(name));
@@ -114,16 +111,11 @@ private slots:
 
     void empty_list_is_disabled()
     {
-        TestApp app(false);
-        modPenseBete store(app.context);
-        NoteWindows windows(store, app.context);
-        store.LoadNotes();
-        windows.ShowNotesList();
+        ListOnDesktop desk;
         for (const char* name : { "lvPB", "txtPenseBete", "cmbType", "chkShow", "cmdDel" })
-            QVERIFY2(
-                !windows.notesList()->findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
-        windows.notesList()->findChild<QPushButton*>(QStringLiteral("cmdDel"))->click();
-        QVERIFY(app.fakes.dialogs.messages.isEmpty());
+            QVERIFY2(!desk.control<QWidget>(name)->isEnabled(), name);
+        desk.control<QPushButton>("cmdDel")->click();
+        QVERIFY(desk.app.fakes.dialogs.messages.isEmpty());
     }
 
     void box_shows_and_hides_the_note_data()

@@ -125,30 +125,6 @@ private slots:
         QVERIFY(check.DueNotes(table, at(2005, 3, 8, 9, 0, 1)).isEmpty());
     }
 
-    void firing_shows_a_hidden_note_saves_state_2_and_plays_the_sound()
-    {
-        TestApp app(false);
-        writeIndex(app, { "0;2;20050307;1011;a.fic;300;450", "1;0;20050307;1011;b.fic;0;0" });
-        writeBytes(app.appDir() + QStringLiteral("/sounds/clickerx.wav"), "RIFF");
-        app.fakes.clock.current = at(2005, 3, 7, 10, 10, 59);
-        modPenseBete store(app.context);
-        RecordingHost host;
-        store.setWindowHost(&host);
-        store.LoadNotes();
-        store.CheckReminders();
-        QVERIFY(host.alarmed.isEmpty());
-        app.fakes.clock.current = at(2005, 3, 7, 10, 11, 0);
-        store.CheckReminders();
-        app.fakes.clock.current = at(2005, 3, 7, 10, 11, 1);
-        store.CheckReminders();
-        QCOMPARE(host.shown, (QList<QPair<int, bool>> { { 1, true } }));
-        QCOMPARE(host.alarmed, QList<int>({ 1 }));
-        QCOMPARE(readBytes(store.indexPath()),
-            indexBytes({ "2;2;20050307;1011;a.fic;300;450", "1;0;20050307;1011;b.fic;0;0" }));
-        QCOMPARE(app.fakes.sound.played,
-            QStringList({ app.appDir() + QStringLiteral("/sounds/clickerx.wav") }));
-    }
-
     void note_without_window_is_left_unchanged_and_silent()
     {
         TestApp app(false);

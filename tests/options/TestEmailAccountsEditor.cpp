@@ -90,8 +90,8 @@ private slots:
         QCOMPARE(lines(editor), QStringList { kHome });
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].text,
-            EmailAccountRows::fieldProblem(
-                EmailAccount::Password, typed.fields[EmailAccount::Password]));
+            QStringLiteral("Le champ \u00AB Mot de Passe \u00BB ne peut pas contenir "
+                           "le caract\u00E8re \u00AB ; \u00BB."));
     }
 
     void delete_asks_first_data()

@@ -92,24 +92,6 @@ private slots:
         }
     }
 
-    void the_two_pages_are_independent_and_both_files_are_stored()
-    {
-        QTemporaryDir data;
-        FavoritesFile::save(data.path(), FavoriteKind::Windows, entries("a b"), nullptr);
-        FavoritesFile::save(data.path(), FavoriteKind::Internet, entries("x y z"), nullptr);
-        FavoritesOptions options(data.path(), nullptr);
-        options.load();
-        QCOMPARE(options.MoveRowDown(FavoriteKind::Internet, 0), 1);
-        QCOMPARE(options.MoveRowUp(FavoriteKind::Internet, 0), 0);
-        QVERIFY(options.remove(FavoriteKind::Internet, 2));
-        QCOMPARE(labels(options.rows(FavoriteKind::Windows)), QStringLiteral("a b"));
-        QVERIFY(options.StoreFavoritesOrder());
-        QCOMPARE(labels(FavoritesFile::load(data.path(), FavoriteKind::Internet)),
-            QStringLiteral("y x"));
-        QCOMPARE(
-            labels(FavoritesFile::load(data.path(), FavoriteKind::Windows)), QStringLiteral("a b"));
-    }
-
     void a_delete_that_cannot_be_written_changes_nothing()
     {
         QTemporaryDir data;

@@ -1,4 +1,5 @@
 #include "DataRow.h"
+#include "TestFiles.h"
 #include "platform/linux/DesktopLauncher.h"
 
 #include <QDir>
@@ -28,9 +29,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(bool, executable);
         QFile file(m_dir.filePath(QString::fromLatin1(QTest::currentDataTag())));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        writeBytes(file.fileName(), content);
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
             | (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
         QTEST(DesktopLauncher().isProgram(file.fileName()), "program");
@@ -50,8 +49,7 @@ private slots:
     void locations_are_browsable_when_a_back_end_exists()
     {
         QFETCH(QString, location);
-        QFile mount(m_dir.filePath(QStringLiteral("trash.mount")));
-        QVERIFY(mount.open(QIODevice::WriteOnly));
+        writeBytes(m_dir.filePath(QStringLiteral("trash.mount")), {});
         QTEST(DesktopLauncher(m_dir.path()).canBrowse(location), "browsable");
     }
 };

@@ -1,4 +1,5 @@
 #include "DataRow.h"
+#include "TestFiles.h"
 #include "platform/linux/RouteConnectionState.h"
 
 #include <QTemporaryDir>
@@ -52,11 +53,9 @@ private slots:
     void reads_both_tables_from_its_folder()
     {
         QTemporaryDir dir;
-        QFile v6(dir.filePath(QStringLiteral("ipv6_route")));
-        QVERIFY(v6.open(QIODevice::WriteOnly));
-        v6.write(QByteArray(32, '0') + " 00 " + QByteArray(32, '0') + " 00 " + QByteArray(32, '1')
-            + " 00000400 00000001 00000000 00000003 wlan0\n");
-        v6.close();
+        writeBytes(dir.filePath(QStringLiteral("ipv6_route")),
+            QByteArray(32, '0') + " 00 " + QByteArray(32, '0') + " 00 " + QByteArray(32, '1')
+                + " 00000400 00000001 00000000 00000003 wlan0\n");
         QVERIFY(RouteConnectionState(dir.path()).IsConnected());
         QVERIFY(!RouteConnectionState(dir.filePath(QStringLiteral("none"))).IsConnected());
     }

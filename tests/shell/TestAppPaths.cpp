@@ -144,17 +144,6 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    void a_file_in_the_way_is_reported()
-    {
-        QTemporaryDir home;
-        const QString blocker = home.filePath(QStringLiteral("share"));
-        QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        QVERIFY(!AppPaths::makePrivateFolder(blocker + QStringLiteral("/tolvane")));
-        QVERIFY(!AppPaths::makePrivateFolder(blocker));
-    }
-
     // A folder that is there but cannot be written is not said to be missing.
     void data_folder_warning_says_what_failed_data()
     {

@@ -1,4 +1,5 @@
 #include "TestApp.h"
+#include "TestFiles.h"
 #include "shell/PhotoSource.h"
 #include "shell/SettingsKeys.h"
 #include "shell/frmPhoto.h"
@@ -11,13 +12,6 @@ namespace {
 
 const QColor kRed(200, 30, 30);
 const QColor kBlue(30, 30, 200);
-
-void writePicture(const QString& path, const QSize& size, QColor colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QVERIFY(image.save(path));
-}
 
 } // namespace
 
@@ -66,10 +60,8 @@ private slots:
         const QString path = photo.isEmpty() ? QString() : app.appDir() + QLatin1Char('/') + photo;
         if (photo.startsWith(QLatin1String("photo.")))
             writePicture(path, QSize(552, 200), kRed);
-        if (photo == QLatin1String("broken.jpg")) {
-            QFile broken(path);
-            QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a picture") > 0);
-        }
+        if (photo == QLatin1String("broken.jpg"))
+            writeBytes(path, "not a picture");
         app.settings->save(Keys::Photo, path);
         app.settings->save(Keys::Skin, skin);
         app.settings->save(Keys::DisplayPhoto, display);

@@ -4,7 +4,6 @@
 #include "shell/SettingsKeys.h"
 
 #include <QDir>
-#include <QImage>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -80,14 +79,10 @@ private slots:
         QFETCH(bool, hasDense);
         QFETCH(QSize, pixels);
         QTemporaryDir skin;
-        QImage plain(16, 16, QImage::Format_RGB32);
-        plain.fill(Qt::red);
-        QVERIFY(plain.save(skin.filePath(QStringLiteral("button_about.bmp"))));
-        if (hasDense) {
-            QImage dense(32, 32, QImage::Format_RGB32);
-            dense.fill(Qt::blue);
-            QVERIFY(dense.save(skin.filePath(QStringLiteral("button_about@2x.bmp"))));
-        }
+        writePicture(skin.filePath(QStringLiteral("button_about.bmp")), QSize(16, 16), Qt::red);
+        if (hasDense)
+            writePicture(
+                skin.filePath(QStringLiteral("button_about@2x.bmp")), QSize(32, 32), Qt::blue);
         SkinImages images(skin.path() + u'/', ratio);
         const QPixmap picture = images.picture(QStringLiteral("button_about.bmp"));
         QCOMPARE(picture.size(), pixels);
@@ -139,9 +134,7 @@ private slots:
     void skin_pictures_are_decoded_once_missing_ones_null_and_a_png_read_too()
     {
         QTemporaryDir dir;
-        QImage image(4, 4, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QVERIFY(image.save(dir.filePath(QStringLiteral("a.bmp"))));
+        writePicture(dir.filePath(QStringLiteral("a.bmp")), QSize(4, 4), Qt::red);
         SkinImages images(dir.path() + QLatin1Char('/'));
         const QPixmap first = images.picture(QStringLiteral("a.bmp"));
         QVERIFY(!first.isNull());

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QString>
 #include <QTest>
 
@@ -20,4 +21,13 @@ inline void writeBytes(const QString& path, const QByteArray& bytes)
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A picture of one colour, in the format its name ends with, making its folder first.
+inline void writePicture(const QString& path, const QSize& size, const QColor& colour)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(path));
 }

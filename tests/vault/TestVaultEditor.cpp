@@ -44,43 +44,6 @@ private slots:
             QCOMPARE(r.fields[1], QString(QChar(u'1' + (r.fields[0][0].unicode() - u'A'))));
     }
 
-    void add_and_modify_go_through_the_edit_mode()
-    {
-        VaultEditor editor;
-        QString warning;
-        QVERIFY(!editor.beginModify(&warning));
-        QCOMPARE(warning, VaultEditor::emptyListWarning());
-        QCOMPARE(editor.editMode(), VaultEditor::None);
-
-        editor.beginAdd();
-        QCOMPARE(editor.editMode(), VaultEditor::Adding);
-        QCOMPARE(editor.editedRow(), VaultRow());
-        QVERIFY(editor.confirm(VaultRow(), nullptr)); // an empty row is a row
-        QVERIFY(editor.confirm(row("ignored"), nullptr) && editor.count() == 1); // not editing
-        editor.beginAdd();
-        QVERIFY(editor.confirm(row("Banque", "42"), nullptr));
-        QCOMPARE(editor.count(), 2);
-        QCOMPARE(editor.selected(), 1);
-        QVERIFY(!editor.isEditing());
-
-        editor.select(-1);
-        warning.clear();
-        QVERIFY(!editor.beginModify(&warning)); // rows but none selected: nothing happens
-        QVERIFY(warning.isEmpty());
-        editor.select(0);
-        QVERIFY(editor.beginModify(&warning));
-        QCOMPARE(editor.editMode(), VaultEditor::Modifying);
-        QCOMPARE(editor.editedRow(), VaultRow());
-        QVERIFY(editor.confirm(row("Poste", "x"), nullptr));
-        QCOMPARE(editor.rows(), VaultRows({ row("Poste", "x"), row("Banque", "42") }));
-        QCOMPARE(editor.selected(), 0);
-
-        editor.select(1);
-        editor.beginModify(nullptr);
-        editor.cancelEdit();
-        QCOMPARE(editor.rows(), VaultRows({ row("Poste", "x"), row("Banque", "42") }));
-    }
-
     void separator_in_any_field_is_refused_naming_it_data()
     {
         QTest::addColumn<int>("field");
@@ -118,20 +81,6 @@ private slots:
             QStringLiteral("Le champ \u00AB %1 \u00BB ne peut pas contenir %2.").arg(label, what));
         QCOMPARE(editor.editMode(), VaultEditor::Modifying); // the panel stays open
         QCOMPARE(editor.rows(), VaultRows({ row("A") }));
-    }
-
-    void delete_removes_only_a_selected_row()
-    {
-        VaultEditor editor;
-        editor.setRows({ row("A"), row("B") });
-        editor.removeSelected();
-        QCOMPARE(editor.count(), 2);
-        editor.select(5);
-        QCOMPARE(editor.selected(), -1);
-        editor.select(1);
-        editor.removeSelected();
-        QCOMPARE(descriptions(editor), QStringList { "A" });
-        QCOMPARE(editor.selected(), -1);
     }
 };
 

@@ -70,30 +70,6 @@ qint64 childMicroseconds(const std::function<void()>& body)
 class TestVaultStore : public QObject {
     Q_OBJECT
 private slots:
-    void conversion_keeps_every_row_and_removes_the_old_file_and_password()
-    {
-        TestApp app(false);
-        putOldVault(app);
-        PasswordCheck check(*app.settings, VaultStore(app.dataDir(), cheapKdf()));
-        QVERIFY(check.hasStoredPassword());
-        PasswordCheck::Outcome outcome = check.Validate("ancien", {}, {});
-        QVERIFY(outcome.opensVault);
-        QCOMPARE(outcome.notice, PasswordCheck::convertedText());
-        QVERIFY(outcome.message.isEmpty());
-        QCOMPARE(outcome.unlock.rows, kRows);
-        QVERIFY(!QFile::exists(app.context.dataPath(LegacyVaultFile::fileName())));
-        QVERIFY(!settingsMentionPassword(app));
-        QCOMPARE(VaultFile::read(
-                     app.context.dataPath(VaultFile::fileName()), SecretBytes::fromText("ancien"))
-                     .rows,
-            kRows);
-        // Told once: the next opening reads the new file and says nothing more.
-        outcome = PasswordCheck(*app.settings, VaultStore(app.dataDir(), cheapKdf()))
-                      .Validate("ancien", {}, {});
-        QVERIFY(outcome.opensVault && outcome.notice.isEmpty());
-        QCOMPARE(outcome.unlock.rows, kRows);
-    }
-
     void conversion_cut_short_by_a_full_disk_keeps_the_old_file_and_password()
     {
         TestApp app(false);
@@ -146,25 +122,6 @@ private slots:
         QVERIFY(store.save(SecretBytes::fromText("ancien"), kRows.mid(1)).done());
         QCOMPARE(opensWith(app, cheapKdf(), "ancien"), kRows.mid(1));
         QVERIFY(QFile::exists(store.legacyPath()));
-    }
-
-    void change_writes_the_rows_under_the_new_password_only()
-    {
-        TestApp app(false);
-        VaultStore store(app.dataDir(), cheapKdf());
-        QVERIFY(store.save(SecretBytes::fromText("ancien"), kRows).done());
-        const QByteArray before = readBytes(store.vaultPath());
-        const VaultStore::Result changed
-            = store.change(SecretBytes::fromText("ancien"), SecretBytes::fromText("neuf"));
-        QVERIFY(changed.done());
-        QCOMPARE(changed.rows, kRows);
-        const QByteArray after = readBytes(store.vaultPath());
-        QVERIFY(after.mid(22, 40) != before.mid(22, 40)); // new salt and nonce
-        QCOMPARE(opensWith(app, cheapKdf(), "neuf"), kRows);
-        QCOMPARE(opensWith(app, cheapKdf(), "ancien"), std::nullopt);
-        QCOMPARE(store.change(SecretBytes::fromText("ancien"), SecretBytes::fromText("x")).status,
-            Status::WrongPassword);
-        QCOMPARE(readBytes(store.vaultPath()), after);
     }
 
     void kills_during_a_change_or_a_conversion_leave_one_password_that_opens_every_row_data()

@@ -97,10 +97,4 @@ struct VaultFixture {
     {
         VaultControls::addRow(vault, fields);
     }
-
-    static void selectRow(const QWidget* vault, int row)
-    {
-        auto* list = control<QTreeWidget>(vault, "lvPasswords");
-        list->setCurrentItem(list->topLevelItem(row));
-    }
 };

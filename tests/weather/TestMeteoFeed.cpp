@@ -1,19 +1,15 @@
-#include "FeedServer.h"
-#include "TestApp.h"
+#include "MeteoBench.h"
 #include "shell/SettingsKeys.h"
 #include "shell/Skin.h"
 #include "weather/FeedDownload.h"
-#include "weather/frmMeteo.h"
 
-#include <QDir>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
+
+using namespace MeteoBench;
 
 namespace {
 
-const QColor kPlaceholder(200, 0, 0); // na.bmp
 const QColor kCondition(0, 160, 0); // 30.bmp
 const QColor kZero(160, 160, 0); // 00.bmp
 const QColor kSkinPlaceholder(0, 0, 200);
@@ -21,66 +17,43 @@ const QColor kSkinPlaceholder(0, 0, 200);
 const QString kParisRequest
     = QStringLiteral("GET /weather/local/FRXX0076?cc=*&prod=xoap&unit=m&par=4417093826&unit=1"
                      "&key=5c0e9b27d1f84a6390be72c4a8d15f03 HTTP/1.1");
-const QString kWaiting = QStringLiteral("NC|NC|<n/a>|<n/a>|<n/a>|<n/a>");
-const QString kNotAvailable = QStringLiteral("N/A|N/A|<n/a>|<n/a>|<n/a>|<n/a>");
 // Far above what a closed connection lets through, far below what an endless read takes in.
 constexpr qint64 kMaxFloodBytes = 24 * 1024 * 1024;
-const char* const kValueLabels[]
-    = { "labTemperature", "labHumidite", "labRosee", "labPression", "labVent", "labVisibilite" };
 
-void writeFile(const QString& path, const QByteArray& content)
+const QColor kClearNight(0, 0, 160); // 31.bmp
+
+const QString kQuery = QStringLiteral(
+    "&current=temperature_2m,relative_humidity_2m,dew_point_2m,pressure_msl,wind_speed_10m,"
+    "wind_direction_10m,visibility,weather_code,is_day&temperature_unit=celsius"
+    "&wind_speed_unit=kmh&timezone=auto HTTP/1.1");
+const QString kOpenParisRequest
+    = QStringLiteral("GET /v1/forecast?latitude=48.85341&longitude=2.3488") + kQuery;
+
+QByteArray openMeteoFixture()
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    QFile file(
+        qEnvironmentVariable("TOLVANE_SOURCE_DIR") + "/tests/weather/current_openmeteo.json");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writePicture(const QString& path, const QColor& colour)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(colour);
-    QVERIFY(image.save(path, "BMP"));
-}
-
-QString closedPortAuthority()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
-}
-
-// One weather module in its own AppDir, fed by the shared local server.
-struct Bench {
-    TestApp app { false };
-    frmMeteo meteo { app.context };
-
-    explicit Bench(const FeedServer& server)
+// The module asking the local server for the XML feed or, with json, as the open data service
+// (the source when no feed server is named).
+struct Bench : Module {
+    explicit Bench(const FeedServer& server, bool json = false)
+        : Module({ { "30.bmp", kCondition }, { "00.bmp", kZero }, { "31.bmp", kClearNight } })
     {
-        app.settings->save(Keys::WeatherServer, server.authority());
-        writePicture(app.appDir() + QStringLiteral("/images/na.bmp"), kPlaceholder);
-        writePicture(app.appDir() + QStringLiteral("/images/30.bmp"), kCondition);
-        writePicture(app.appDir() + QStringLiteral("/images/00.bmp"), kZero);
+        if (json)
+            app.settings->save(Keys::OpenMeteoAddress,
+                QStringLiteral("http://%1/v1/forecast").arg(server.authority()));
+        else
+            app.settings->save(Keys::WeatherServer, server.authority());
         meteo.ReadCity();
-    }
-    QString text(const char* name) const { return meteo.findChild<QLabel*>(name)->text(); }
-    QString values() const // temperature|humidity|dew point|pressure|wind|visibility
-    {
-        QStringList shown;
-        for (const char* name : kValueLabels)
-            shown << text(name);
-        return shown.join(QLatin1Char('|'));
-    }
-    QColor pictureColour() const
-    {
-        const QPixmap pixmap = meteo.findChild<QLabel*>(QStringLiteral("pictMeteo"))->pixmap();
-        return pixmap.isNull() ? QColor() : pixmap.toImage().pixelColor(0, 0);
     }
 };
 
 } // namespace
 
+// The weather module fed by a local server, as the XML feed and as the open data service.
 class TestMeteoFeed : public QObject {
     Q_OBJECT
     FeedServer m_server;
@@ -93,20 +66,25 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     }
 
+    // The transport is shared by both sources: its failures (refused, dropped, time-out,
+    // oversized) are shown through the XML feed.
     void answer_is_shown_after_the_waiting_state_data()
     {
+        QTest::addColumn<bool>("json");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("mode"); // of the server, or "refused": nothing listens
         QTest::addColumn<QString>("values");
         QTest::addColumn<QColor>("picture");
-        const auto shows = [](const char* name, const QByteArray& body, const char* values,
+        bool json = false;
+        const auto shows = [&json](const char* name, const QByteArray& body, const char* values,
                                const QColor& picture) {
-            QTest::newRow(name) << 200 << body << QByteArray("answer") << values << picture;
+            QTest::newRow(name) << json << 200 << body << QByteArray("answer")
+                                << QString::fromUtf8(values) << picture;
         };
-        const auto fails = [](const char* name, int status, const QByteArray& body,
+        const auto fails = [&json](const char* name, int status, const QByteArray& body,
                                const char* mode = "answer") {
-            QTest::newRow(name) << status << body << QByteArray(mode) << kNotAvailable
+            QTest::newRow(name) << json << status << body << QByteArray(mode) << kNotAvailable
                                 << kPlaceholder;
         };
         const QByteArray full = FeedServer::fixture();
@@ -131,9 +109,26 @@ private slots:
         fails("connection dropped", 200, full, "close");
         fails("port refused", 200, full, "refused");
         fails("never answers: time-out", 200, full, "hang");
+
+        json = true;
+        const QByteArray open = openMeteoFixture();
+        QByteArray night = open, noVisibility = open, noOpenTemperature = open;
+        night.replace("\"weather_code\":2,\"is_day\":1", "\"weather_code\":0,\"is_day\":0");
+        noVisibility.replace("\"visibility\":10000.0", "\"visibility\":null");
+        noOpenTemperature.replace("\"temperature_2m\":12.4,", "");
+        const QByteArray error = "{\"error\":true,\"reason\":\"Cannot initialize WeatherVariable "
+                                 "from invalid String\"}";
+        shows("open data: full document", open, fullValues, kCondition);
+        shows("open data: clear night", night, fullValues, kClearNight);
+        shows("open data: missing value shows only its unit", noVisibility,
+            "12\u00b0C|81%|9\u00b0C|1015.2 millibars|SSW| km", kCondition);
+        fails("open data: no temperature", 200, noOpenTemperature);
+        fails("open data: error object with 400", 400, error);
+        fails("open data: 429 too many requests", 429, open);
     }
     void answer_is_shown_after_the_waiting_state()
     {
+        QFETCH(bool, json);
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         QFETCH(QByteArray, mode);
@@ -141,11 +136,12 @@ private slots:
         QFETCH(QColor, picture);
         m_server.answer(status, body);
         m_server.setMode(mode);
-        Bench bench(m_server);
+        Bench bench(m_server, json);
         if (mode == "hang")
             bench.meteo.setFetchTimeoutMs(400);
         if (mode == "refused")
-            bench.app.settings->save(Keys::WeatherServer, closedPortAuthority());
+            bench.app.settings->save(
+                Keys::WeatherServer, QStringLiteral("127.0.0.1:%1").arg(closedPort()));
         QSignalSpy shown(&bench.meteo, &frmMeteo::weatherShown);
         bench.meteo.ConnectToWeather();
         // The window never waits for the network: the waiting state shows meanwhile.
@@ -159,7 +155,9 @@ private slots:
         QVERIFY(!bench.meteo.isFetching());
         QStringList requests = m_server.requestLines();
         requests.removeDuplicates(); // Qt sends a GET once more when the connection drops
-        QCOMPARE(requests, mode == "refused" ? QStringList() : QStringList { kParisRequest });
+        QCOMPARE(requests,
+            mode == "refused" ? QStringList()
+                              : QStringList { json ? kOpenParisRequest : kParisRequest });
         for (const char* name : kValueLabels)
             QCOMPARE(bench.meteo.findChild<QLabel*>(name)->textFormat(), Qt::PlainText);
     }
@@ -297,8 +295,8 @@ private slots:
         const QString skinDir = bench.app.appDir() + "/skins/"
             + (skin.isEmpty() ? QStringLiteral("default") : skin) + "/";
         if (!ini.isEmpty())
-            writeFile(skinDir + "skin.ini", ini);
-        writePicture(skinDir + "weather/na.bmp", kSkinPlaceholder);
+            writeBytes(skinDir + "skin.ini", ini);
+        writePicture(skinDir + "weather/na.bmp", QSize(8, 8), kSkinPlaceholder);
         if (!skin.isEmpty())
             bench.app.settings->save(Keys::Skin, skin);
         // As the bar does when it loads the skin.
@@ -317,6 +315,78 @@ private slots:
         QCOMPARE(bench.meteo.layoutHeight(), double(picture->geometry().bottom() + 2));
         for (QWidget* child : bench.meteo.findChildren<QWidget*>())
             QVERIFY2(child->geometry().right() < 146, qPrintable(child->objectName()));
+    }
+
+    void open_data_request_carries_the_town_coordinates_data()
+    {
+        QTest::addColumn<int>("city");
+        QTest::addColumn<QString>("coordinates");
+        QTest::addColumn<QString>("town");
+        QTest::newRow("first town") << 0 << "latitude=50.10521&longitude=1.83547"
+                                    << " Abbeville";
+        QTest::newRow("last town") << 388 << "latitude=45.50884&longitude=-73.58781"
+                                   << " Ville de Montr\u00e9al";
+        QTest::newRow("out of range is Paris") << 500 << "latitude=48.85341&longitude=2.3488"
+                                               << " Paris";
+    }
+    void open_data_request_carries_the_town_coordinates()
+    {
+        QFETCH(int, city);
+        QFETCH(QString, coordinates);
+        QFETCH(QString, town);
+        m_server.answer(200, openMeteoFixture());
+        Bench bench(m_server, true);
+        bench.app.settings->save(Keys::City, QString::number(city));
+        bench.meteo.ReadCity();
+        QVERIFY(bench.fetch());
+        QCOMPARE(
+            m_server.requestLines(), QStringList { "GET /v1/forecast?" + coordinates + kQuery });
+        QCOMPARE(bench.text("labMeteoVille"), town);
+    }
+
+    void open_data_settings_choose_the_source_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("xmlServerNamed");
+        QTest::addColumn<bool>("asksJson");
+        QTest::newRow("default without a feed server") << "" << false << true;
+        QTest::newRow("default with a feed server") << "" << true << false;
+        QTest::newRow("public service chosen") << "openmeteo" << true << true;
+        QTest::newRow("xml feed chosen") << "xoap" << true << false;
+        QTest::newRow("xml feed chosen without a server") << "xoap" << false << false;
+    }
+    void open_data_settings_choose_the_source()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, xmlServerNamed);
+        QFETCH(bool, asksJson);
+        m_server.answer(200, openMeteoFixture());
+        Bench bench(m_server, true);
+        if (!source.isEmpty())
+            bench.app.settings->save(Keys::WeatherSource, source);
+        if (xmlServerNamed)
+            bench.app.settings->save(Keys::WeatherServer, m_server.authority());
+        QVERIFY(bench.fetch());
+        const QStringList requests = m_server.requestLines();
+        if (asksJson) {
+            QCOMPARE(requests, QStringList { kOpenParisRequest });
+            QCOMPARE(bench.meteo.toolTip(),
+                QStringLiteral("Donn\u00e9es m\u00e9t\u00e9o : Open-Meteo.com"));
+        } else {
+            QVERIFY(bench.meteo.toolTip().isEmpty());
+            QCOMPARE(requests.size(), xmlServerNamed ? 1 : 0);
+            if (xmlServerNamed)
+                QVERIFY(requests.first().startsWith("GET /weather/local/FRXX0076?"));
+            QCOMPARE(bench.text("labTemperature"), QStringLiteral("N/A"));
+        }
+    }
+
+    void date_line_follows_the_injected_clock()
+    {
+        Bench bench(m_server, true);
+        bench.app.fakes.clock.current = QDateTime(QDate(2031, 12, 24), QTime(23, 59));
+        bench.meteo.ResetWeatherDisplay();
+        QCOMPARE(bench.text("labMeteoDate"), QStringLiteral("mer. 24 d\u00e9c. 2031"));
     }
 };
 

@@ -39,26 +39,6 @@ private slots:
                 qPrintable(town + ' ' + latitude + ',' + longitude));
         }
     }
-
-    void table_follows_the_town_order_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::newRow("Abbeville, the first") << 0 << 50.1 << 1.8;
-        QTest::newRow("Paris") << 198 << 48.9 << 2.3;
-        QTest::newRow("Bruxelles") << 284 << 50.8 << 4.3;
-        QTest::newRow("Ville de Montréal, the last") << 388 << 45.5 << -73.6;
-    }
-    void table_follows_the_town_order()
-    {
-        QFETCH(int, index);
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-        const TownCoordinates::Coordinates& place = TownCoordinates::kTable[index];
-        QVERIFY(qAbs(QByteArray(place.latitude).toDouble() - latitude) < 0.1);
-        QVERIFY(qAbs(QByteArray(place.longitude).toDouble() - longitude) < 0.1);
-    }
 };
 
 QTEST_MAIN(TestTownCoordinates)

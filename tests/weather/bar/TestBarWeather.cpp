@@ -56,72 +56,49 @@ private slots:
     void first_fetch_on_the_third_tick_shows_the_weather_data()
     {
         QTest::addColumn<QString>("skin");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("temperature");
         QTest::addColumn<QString>("pictures"); // the folder the skin takes them from
-        QTest::addColumn<QString>("picture");
-        const auto row = [](const char* name, const char* skin, int status, const char* shown,
-                             const char* pictures, const char* picture) {
-            QTest::newRow(name) << QString::fromUtf8(skin) << status << QString::fromUtf8(shown)
-                                << QString::fromUtf8(pictures) << QString::fromUtf8(picture);
-        };
-        row("default skin", "default", 200, "12\u00b0C", "images/", "30.bmp");
-        row("givre: own pictures", "givre", 200, "12\u00b0C", "skins/givre/weather/", "30.bmp");
-        row("failing server", "default", 500, "N/A", "images/", "na.bmp");
+        QTest::addColumn<bool>("json"); // the public service, else the XML feed
+        for (const bool json : { false, true }) {
+            const char* source = json ? "public service" : "XML feed";
+            QTest::addRow("default skin, %s", source) << "default"
+                                                      << "images/" << json;
+            QTest::addRow("givre, %s", source) << "givre"
+                                               << "skins/givre/weather/" << json;
+        }
     }
     void first_fetch_on_the_third_tick_shows_the_weather()
     {
         QFETCH(QString, skin);
-        QFETCH(int, status);
-        QFETCH(QString, temperature);
         QFETCH(QString, pictures);
-        QFETCH(QString, picture);
-        m_server.answer(status, FeedServer::fixture());
-        RunningBar running(m_server, skin);
+        QFETCH(bool, json);
+        QFile document(qEnvironmentVariable("TOLVANE_SOURCE_DIR")
+            + QStringLiteral("/tests/weather/current_openmeteo.json"));
+        QVERIFY(document.open(QIODevice::ReadOnly));
+        m_server.answer(200, json ? document.readAll() : FeedServer::fixture());
+        RunningBar running(m_server, skin, json);
         QVERIFY(running.shows(pictures + "na.bmp"));
         running.tick(2);
         QCOMPARE(m_server.requestLines().size(), 0);
         running.tick();
-        QCOMPARE(m_server.requestLines().size(), 1);
-        QVERIFY(m_server.requestLines().first().startsWith("GET /weather/local/CAXX0301?cc=*"));
+        const QStringList requests = m_server.requestLines();
+        QCOMPARE(requests.size(), 1);
+        QVERIFY2(requests.first().startsWith(json
+                         ? "GET /v1/forecast?latitude=45.50884&longitude=-73.58781&current="
+                           "temperature_2m,relative_humidity_2m,dew_point_2m,pressure_msl,"
+                           "wind_speed_10m,wind_direction_10m,visibility,weather_code,is_day"
+                           "&temperature_unit=celsius&wind_speed_unit=kmh&timezone=auto HTTP/1.1"
+                         : "GET /weather/local/CAXX0301?cc=*"),
+            qPrintable(requests.first()));
         QCOMPARE(running.text("labMeteoVille"), QStringLiteral(" Ville de Montr\u00e9al"));
-        QCOMPARE(running.text("labTemperature"), temperature);
-        QVERIFY(running.shows(pictures + picture));
+        QCOMPARE(running.text("labTemperature"), QStringLiteral("12\u00b0C"));
+        QCOMPARE(running.text("labVent"), QStringLiteral("SSW"));
+        QVERIFY(running.shows(pictures + "30.bmp"));
         for (int code = -1; code < 48; ++code) { // the whole set ships, na.bmp included
             const QString name
                 = code < 0 ? "na" : QStringLiteral("%1").arg(code, 2, 10, QChar('0'));
             const QImage shipped(running.app.context.path(pictures + name + ".bmp"));
             QVERIFY2(shipped.size() == QSize(56, 56), qPrintable(name));
         }
-    }
-
-    void default_source_is_the_public_service_in_both_skins_data()
-    {
-        QTest::addColumn<QString>("skin");
-        QTest::addColumn<QString>("pictures");
-        QTest::newRow("default") << "default"
-                                 << "images/";
-        QTest::newRow("givre") << "givre"
-                               << "skins/givre/weather/";
-    }
-    void default_source_is_the_public_service_in_both_skins()
-    {
-        QFETCH(QString, skin);
-        QFETCH(QString, pictures);
-        QFile json(qEnvironmentVariable("TOLVANE_SOURCE_DIR")
-            + QStringLiteral("/tests/weather/current_openmeteo.json"));
-        QVERIFY(json.open(QIODevice::ReadOnly));
-        m_server.answer(200, json.readAll());
-        RunningBar running(m_server, skin, true);
-        running.tick(3);
-        QCOMPARE(m_server.requestLines(),
-            QStringList { "GET /v1/forecast?latitude=45.50884&longitude=-73.58781&current="
-                          "temperature_2m,relative_humidity_2m,dew_point_2m,pressure_msl,"
-                          "wind_speed_10m,wind_direction_10m,visibility,weather_code,is_day"
-                          "&temperature_unit=celsius&wind_speed_unit=kmh&timezone=auto HTTP/1.1" });
-        QCOMPARE(running.text("labTemperature"), QStringLiteral("12\u00b0C"));
-        QCOMPARE(running.text("labVent"), QStringLiteral("SSW"));
-        QVERIFY(running.shows(pictures + "30.bmp"));
     }
 
     void fetches_are_a_period_apart_and_wait_for_the_connection()
