@@ -2,6 +2,7 @@
 #include "ProcFixture.h"
 #include "monitors/CIpHelper.h"
 #include "monitors/cCPULoad.h"
+#include "platform/linux/ProcFile.h"
 
 #include <limits>
 
@@ -120,6 +121,32 @@ private slots:
                 && load.GetCPUUsage(2) == 0 && load.GetMachineUsage() == 25;
         });
         QCOMPARE(result, 1);
+    }
+
+    // The file stays open between samples: each read must still be the kernel's text of now
+    // (this process's read count grows with every read), and a file written over in place reads
+    // whole, shorter or longer.
+    void a_kept_file_is_read_anew_each_time()
+    {
+        const ProcFile io(QStringLiteral("/proc/self/io"));
+        const auto readChars = [&io] {
+            QByteArray text;
+            return io.read(text) ? text.split('\n').value(0).mid(7).toLongLong() : -1;
+        };
+        const qint64 first = readChars();
+        QVERIFY(first > 0);
+        QVERIFY(readChars() > first);
+
+        ProcFixture proc;
+        const ProcFile kept(proc.path(QStringLiteral("proc/stat")));
+        QByteArray text;
+        QVERIFY(!kept.read(text));
+        for (const QString& content :
+            { QStringLiteral("long line\nsecond\n"), QStringLiteral("x") }) {
+            proc.write(QStringLiteral("proc/stat"), content);
+            QVERIFY(kept.read(text));
+            QCOMPARE(QString::fromUtf8(text), content);
+        }
     }
 };
 

@@ -5,31 +5,49 @@
 #include <limits>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+ProcFile::~ProcFile()
+{
+    close();
+}
+
+void ProcFile::close() const
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
 
 bool ProcFile::read(QByteArray& text) const
 {
     text.resize(0);
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    // A file removed since the last read is not read through the old handle.
+    struct stat status { };
+    if (m_fd >= 0 && (::fstat(m_fd, &status) != 0 || status.st_nlink == 0))
+        close();
+    if (m_fd < 0)
+        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0)
         return false;
     qsizetype used = 0;
-    bool ok = true;
     for (;;) {
         if (text.size() - used < 2048)
             text.resize(used + 8192);
-        const ssize_t n = ::read(fd, text.data() + used, text.size() - used);
+        const ssize_t n = ::pread(m_fd, text.data() + used, size_t(text.size() - used), used);
         if (n < 0) {
-            ok = false;
-            break;
+            // Opened again at the next read, in case the file was replaced.
+            close();
+            text.resize(0);
+            return false;
         }
         if (n == 0)
             break;
         used += n;
     }
-    ::close(fd);
-    text.resize(ok ? used : 0);
-    return ok;
+    text.resize(used);
+    return true;
 }
 
 QByteArray ProcFile::readLine(const QString& path)

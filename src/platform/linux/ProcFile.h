@@ -3,14 +3,24 @@
 #include <QByteArray>
 #include <QString>
 
-// Kernel files under /proc and /sys are small and read whole on each sample; this reads them with
-// one open and as few reads as the file needs, into a buffer kept between calls.
+// Kernel files under /proc and /sys are small and read whole on each sample; this reads them
+// with as few reads as the file needs, into a buffer kept between calls. The file stays open
+// from one read to the next (the kernel writes it anew for a read from its start), so a sample
+// a second costs no path lookup.
 class ProcFile {
 public:
     explicit ProcFile(QString path)
         : m_path(std::move(path))
     {
     }
+    ~ProcFile();
+    // A copy opens the file for itself.
+    ProcFile(const ProcFile& other)
+        : m_path(other.m_path)
+    {
+    }
+    ProcFile& operator=(const ProcFile&) = delete;
+
     // False when the file cannot be opened or read; text then holds nothing.
     bool read(QByteArray& text) const;
     QString path() const { return m_path; }
@@ -27,5 +37,8 @@ public:
     static qint64 addCounts(qint64 a, qint64 b);
 
 private:
+    void close() const;
+
     QString m_path;
+    mutable int m_fd = -1;
 };
