@@ -149,7 +149,6 @@ void frmTolvane::Start()
     m_slidAway = false;
     // The tray icon (a D-Bus connection, an icon to decode) need not hold up the bar's window.
     QTimer::singleShot(0, m_windows, &BarWindows::setupTray);
-    m_meteo->ResetWeatherDisplay();
     m_system->StartSampler();
     m_lan->ReadLANCounters();
     m_selectedFavoritesTab = 1;
@@ -164,9 +163,13 @@ void frmTolvane::Start()
 
 void frmTolvane::InitBar()
 {
-    LoadSkin(QString());
-    DockBar();
     m_settings = BarSettings::read(*m_context.settings);
+    LoadSkin(QString());
+    if (m_settings.isShown(ModuleLayout::kMeteo) && !m_weatherShown) {
+        m_meteo->ResetWeatherDisplay();
+        m_weatherShown = true;
+    }
+    DockBar();
     const int opacity = OpacityFor(m_settings.transparencyOn, m_settings.transparency);
     if (opacity >= 0)
         MakeTransparent(true, opacity);
@@ -187,8 +190,11 @@ void frmTolvane::LoadSkin(const QString& name)
     Skin::ReadSkinIni(folder, *m_context.skin);
     SkinImages images(folder, devicePixelRatioF());
     applyBarSkin(images);
-    for (const Module& m : m_modules)
-        m.widget->applySkin(images);
+    // A hidden module takes the skin when it is shown: the settings are applied again then.
+    for (const Module& m : m_modules) {
+        if (m_settings.isShown(m.entry->id))
+            m.widget->applySkin(images);
+    }
 }
 
 void frmTolvane::applyBarSkin(SkinImages& images)

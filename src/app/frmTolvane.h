@@ -98,6 +98,7 @@ private:
     AppContext& m_context;
     BarSettings m_settings;
     bool m_slidAway = false;
+    bool m_weatherShown = false; // the weather module has shown its placeholders once
     int m_opacity = 255;
     int m_selectedFavoritesTab = 1;
     bool m_optionsOpen = false;

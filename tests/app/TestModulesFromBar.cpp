@@ -207,6 +207,25 @@ private slots:
         QCOMPARE(bar.notesStore().lastIndex(), 2);
     }
 
+    // A module hidden at start-up gets its skin and first texts once the settings show it.
+    void a_module_shown_later_is_dressed_then()
+    {
+        TestApp app;
+        app.settings->save(Keys::DisplayMeteo, QStringLiteral("0"));
+        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
+        frmTolvane bar(app.context);
+        bar.Start();
+        const auto* title = bar.findChild<QLabel*>(QStringLiteral("pictMeteoSeparator"));
+        QVERIFY(!title->isVisibleTo(&bar));
+
+        app.settings->save(Keys::DisplayMeteo, QStringLiteral("1"));
+        bar.InitBar();
+        QVERIFY(title->isVisibleTo(&bar));
+        QVERIFY(!title->pixmap().isNull());
+        QVERIFY(!bar.findChild<QLabel*>(QStringLiteral("pictMeteo"))->pixmap().isNull());
+        QCOMPARE(text(&bar, "labTemperature"), QStringLiteral("NC"));
+    }
+
     void reminders_fire_with_the_clock_module_off()
     {
         TestApp app;
