@@ -40,12 +40,16 @@ double measure(const char* name, const std::function<void()>& tick)
     return perTick;
 }
 
-// The least a tick of both modules can cost: reading once each file they depend on, into a
-// buffer kept from one tick to the next, and the free space of one disk.
+// The least a tick of both modules can cost: reading once each file they depend on, kept open
+// from one tick to the next as the modules keep them, into a buffer kept too, and the free space
+// of one disk.
 void readFloorFiles(QByteArray& buffer)
 {
-    for (const char* path : { "/proc/stat", "/proc/meminfo", "/proc/net/dev", "/proc/self/mounts" })
-        ProcFile(QLatin1String(path)).read(buffer);
+    static const ProcFile files[] = { ProcFile(QStringLiteral("/proc/stat")),
+        ProcFile(QStringLiteral("/proc/meminfo")), ProcFile(QStringLiteral("/proc/net/dev")),
+        ProcFile(QStringLiteral("/proc/self/mounts")) };
+    for (const ProcFile& file : files)
+        file.read(buffer);
     struct statvfs disk { };
     statvfs("/", &disk);
 }
