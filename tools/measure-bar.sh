@@ -206,13 +206,16 @@ EOF
         after=$(pss_kib "$bar")
     fi
     echo "$row $after"
-    [ "$threads" = 0 ] || cat "$work_out/threads" >>"$work_out/threads-$(basename "$folder")"
+    [ "$threads" = 0 ] || cat "$work_out/threads" >>"$work_out/threads-$(label "$folder" | tr / _)"
     [ "$smaps" = 1 ] && smaps_breakdown "$bar" >"$work_out/smaps"
     kill "$bar" "$xvfb" 2>/dev/null || true
     wait "$bar" 2>/dev/null || true
     rm -rf "$work"
     bar=""
 }
+
+# A build folder's name in the table: its last two path components (two checkouts' build-tests).
+label() { [ "$1" = conky ] && echo conky || echo "$1" | awk -F/ '{ print (NF > 1 ? $(NF-1) "/" : "") $NF }'; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -238,13 +241,13 @@ for folder in "${builds[@]}"; do
     if [ "$(awk 'NR == 1 { print $6 }' "$work_out/rows")" != - ]; then
         after=$(column 6 'sprintf("%.1f", $c / 1024)')
     fi
-    printf "$row_format" "$(basename "$folder")" "$shown" "$cpu" "$xcpu" "$both" "$switches" "$pss" \
+    printf "$row_format" "$(label "$folder")" "$shown" "$cpu" "$xcpu" "$both" "$switches" "$pss" \
         "$after"
     echo "$folder $shown $both $switches $pss $after" >>"$work_out/medians"
-    if [ "$threads" = 1 ] && [ -f "$work_out/threads-$(basename "$folder")" ]; then
+    if [ "$threads" = 1 ] && [ -f "$work_out/threads-$(label "$folder" | tr / _)" ]; then
         awk -v runs="$runs" -v s="$seconds" '{ n[$1] += $2 }
             END { for (t in n) printf "  %8.0f /min  %s\n", n[t] * 60 / s / runs, t }' \
-            "$work_out/threads-$(basename "$folder")" | sort -rn
+            "$work_out/threads-$(label "$folder" | tr / _)" | sort -rn
     fi
     if [ "$smaps" = 1 ]; then
         cat "$work_out/smaps"
@@ -265,7 +268,7 @@ printf "$row_format" "target" "<= $shown_target" - - "<= $both_target" "<= $swit
 verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (t == "-" || v == "-") ? "-" : (v <= t ? "met" : "MISSED") }'; }
 while read -r folder shown both switches pss after; do
     [ "$folder" != conky ] || continue
-    printf "$row_format" "$(basename "$folder")" "$(verdict "$shown" "$shown_target")" - - \
+    printf "$row_format" "$(label "$folder")" "$(verdict "$shown" "$shown_target")" - - \
         "$(verdict "$both" "$both_target")" "$(verdict "$switches" "$switches_target")" \
         "$(verdict "$pss" "$pss_idle_target")" "$(verdict "$after" "$pss_after_windows_target")"
 done <"$work_out/medians"

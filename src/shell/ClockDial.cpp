@@ -23,8 +23,7 @@ void ClockDial::showHands(const ClockHands& hands, const ClockFace::HandColours&
         m_slowLayer = QPixmap();
         update();
     } else if (!(hands == m_hands)) {
-        update(QRegion(ClockFace::SecondHandArea(m_hands))
-            | QRegion(ClockFace::SecondHandArea(hands)));
+        update(ClockFace::SecondHandArea(m_hands) | ClockFace::SecondHandArea(hands));
     }
     m_hands = hands;
     m_colours = colours;

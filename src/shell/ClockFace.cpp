@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 constexpr double kHourWidth = 3.0;
@@ -10,6 +13,8 @@ constexpr double kSecondWidth = 1.0;
 constexpr double kHubRadius = 2.5;
 // Beyond the hand's ends: the hub's radius and a pixel of antialiasing, rounded up.
 constexpr int kSecondHandMargin = 3;
+// The second hand's area is made of squares along it about this long.
+constexpr int kSecondHandPieceLength = 6;
 
 // Integer coordinates name pixels; the pen runs through their centres.
 QLineF throughPixelCentres(const QLine& line)
@@ -65,11 +70,20 @@ void DrawSecondHand(QPainter& painter, const ClockHands& hands, const HandColour
     painter.drawEllipse(QPointF(hands.second.p1()) + QPointF(0.5, 0.5), kHubRadius, kHubRadius);
 }
 
-QRect SecondHandArea(const ClockHands& hands)
+QRegion SecondHandArea(const ClockHands& hands)
 {
-    const QRect ends = QRect(hands.second.p1(), hands.second.p2()).normalized();
-    return ends.adjusted(
-        -kSecondHandMargin, -kSecondHandMargin, kSecondHandMargin, kSecondHandMargin);
+    const QLine& hand = hands.second;
+    const int length = std::max(std::abs(hand.dx()), std::abs(hand.dy()));
+    const int pieces = std::max(1, length / kSecondHandPieceLength);
+    QRegion area;
+    QPoint from = hand.p1();
+    for (int piece = 1; piece <= pieces; ++piece) {
+        const QPoint to = hand.p1() + (hand.p2() - hand.p1()) * piece / pieces;
+        area += QRect(from, to).normalized().adjusted(
+            -kSecondHandMargin, -kSecondHandMargin, kSecondHandMargin, kSecondHandMargin);
+        from = to;
+    }
+    return area;
 }
 
 } // namespace ClockFace

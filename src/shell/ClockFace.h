@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 
 class QPainter;
 
@@ -32,6 +33,8 @@ void DrawSecondHand(QPainter& painter, const ClockHands& hands, const HandColour
 
 // The pixels the second hand and its hub may touch, in the dial's units: when only the second
 // hand moves, repainting this area for the old and the new hand brings the picture up to date.
-QRect SecondHandArea(const ClockHands& hands);
+// A few small squares along the hand rather than its bounding box, which for a slanted hand is
+// mostly dial.
+QRegion SecondHandArea(const ClockHands& hands);
 
 } // namespace ClockFace

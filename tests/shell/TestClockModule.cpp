@@ -171,8 +171,8 @@ private slots:
                 continue; // the whole dial is painted again
             const QImage old = ClockFace::Paint(dial, dial.size(), before, colours, ratio);
             const QImage now = ClockFace::Paint(dial, dial.size(), after, colours, ratio);
-            const QRegion repainted = QRegion(ClockFace::SecondHandArea(before))
-                | QRegion(ClockFace::SecondHandArea(after));
+            const QRegion repainted
+                = ClockFace::SecondHandArea(before) | ClockFace::SecondHandArea(after);
             for (int y = 0; y < now.height(); ++y)
                 for (int x = 0; x < now.width(); ++x)
                     if (old.pixel(x, y) != now.pixel(x, y))
