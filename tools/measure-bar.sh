@@ -271,6 +271,11 @@ EOF
     cpu_before=$(cpu_ms "$bar")
     x_before=$(cpu_ms "$xvfb")
     sleep "$seconds"
+    if ! kill -0 "$bar" 2>/dev/null; then
+        echo "$window ended during the measuring window:" >&2
+        cat "$work_out/stderr" >&2
+        exit 1
+    fi
     local row after=- switches
     row="$shown $(($(cpu_ms "$bar") - cpu_before)) $(($(cpu_ms "$xvfb") - x_before)) $(pss_kib "$bar")"
     switches_by_thread "$bar" >"$switches_after"
