@@ -259,11 +259,12 @@ EOF
     bar=$!
     shown=$(time_to_final_size "$start")
     # The idle cost is counted once start-up is over (the first ticks, the pages handed back),
-    # and with mail once the first round of checks is over as well.
+    # and with mail once the first round of checks is over as well: the module hands its pages
+    # back 5 s after the round.
     sleep $((settle - (shown + 2000) / 1000 > 0 ? settle - (shown + 2000) / 1000 : 0))
     if [ "$variant" = mail ]; then
         wait_for_first_round
-        sleep 5
+        sleep "$settle"
     fi
     switches_before="$work/switches-before"
     switches_after="$work/switches-after"
@@ -313,9 +314,12 @@ for folder in "${builds[@]}"; do
     variants=(plain)
     [ "$mail" = 0 ] || [ "$folder" = conky ] || variants+=(mail)
     for variant in "${variants[@]}"; do : >"$work_out/rows-$variant"; done
-    # Runs of the two variants alternate, so a change in the machine's load weighs on both alike.
+    # Runs of the two variants alternate, each first in turn, so that a change in the machine's
+    # load weighs on both alike.
     for ((i = 0; i < runs; ++i)); do
-        for variant in "${variants[@]}"; do
+        order=("${variants[@]}")
+        [ $((i % 2)) = 0 ] || mapfile -t order < <(printf '%s\n' "${variants[@]}" | tac)
+        for variant in "${order[@]}"; do
             (measure_once "$folder" "$variant") >>"$work_out/rows-$variant"
         done
     done
@@ -376,15 +380,18 @@ change() {
         else print (m > 0 ? "+inf" : "+0 %") }'
 }
 within() { awk -v m="$1" -v p="$2" -v k="$mail_share_of_plain" 'BEGIN { print (m <= p * k ? "met" : "MISSED") }'; }
-while read -r folder variant cpu xcpu both switches pss; do
-    [ "$variant" = plain ] || continue
-    read -r _ _ mcpu mxcpu mboth mswitches mpss < <(awk -v f="$folder" '$1 == f && $2 == "mail"' "$work_out/idle")
-    [ -n "${mpss:-}" ] || continue
-    echo
-    printf "$row_format" "$(basename "$folder"): mail / plain" - "$(change "$mcpu" "$cpu")" \
-        "$(change "$mxcpu" "$xcpu")" "$(change "$mboth" "$both")" \
-        "$(change "$mswitches" "$switches")" "$(change "$mpss" "$pss")" -
-    printf "$row_format" "within 10 % of plain" - "$(within "$mcpu" "$cpu")" \
-        "$(within "$mxcpu" "$xcpu")" "$(within "$mboth" "$both")" \
-        "$(within "$mswitches" "$switches")" "$(within "$mpss" "$pss")" -
-done <"$work_out/idle"
+# Each plain run's figures beside the mail run's of the same folder, pair by pair.
+awk '$2 == "plain" { plain[$1] = $0 }
+     $2 == "mail" && ($1 in plain) {
+         split(plain[$1], p)
+         print $1, p[3], $3, p[4], $4, p[5], $5, p[6], $6, p[7], $7
+     }' "$work_out/idle" |
+    while read -r folder cpu mcpu xcpu mxcpu both mboth switches mswitches pss mpss; do
+        echo
+        printf "$row_format" "$(basename "$folder"): mail / plain" - "$(change "$mcpu" "$cpu")" \
+            "$(change "$mxcpu" "$xcpu")" "$(change "$mboth" "$both")" \
+            "$(change "$mswitches" "$switches")" "$(change "$mpss" "$pss")" -
+        printf "$row_format" "within 10 % of plain" - "$(within "$mcpu" "$cpu")" \
+            "$(within "$mxcpu" "$xcpu")" "$(within "$mboth" "$both")" \
+            "$(within "$mswitches" "$switches")" "$(within "$mpss" "$pss")" -
+    done
