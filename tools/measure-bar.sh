@@ -6,8 +6,12 @@
 #   - context switches of all its threads over the same window, with --threads a line per thread,
 #   - proportional memory (PSS) of the idle bar at the end, with a breakdown by mapping,
 #   - with --after-windows, PSS again one minute after the options window and the master password
-#     dialog have been opened and closed (the windows a user opens most).
-# Usage: tools/measure-bar.sh [--runs N] [--smaps] [--threads] [--conky] [--after-windows]
+#     dialog have been opened and closed (the windows a user opens most),
+#   - with --mail, each build a second time beside the first, with the e-mail module shown and ten
+#     accounts on a local Dovecot (five POP3, five IMAP watched with IDLE), measured between two
+#     checks once the first round is over, and whether each figure stays within 10 % of the
+#     plain run's.
+# Usage: tools/measure-bar.sh [--runs N] [--smaps] [--threads] [--conky] [--after-windows] [--mail]
 #                             [seconds] [build folder...]
 #   Each build folder (default: build/, built first) is measured N times (default 3), in turn,
 #   and the medians are printed per folder; --smaps adds the mapping breakdown of the last run;
@@ -21,6 +25,10 @@ smaps=0
 threads=0
 conky=0
 after_windows=0
+mail=0
+# With --mail: the accounts, POP3 and IMAP in turn, and how far above the plain run a figure may be.
+mail_accounts=10
+mail_share_of_plain=1.1
 # Memory targets, in MiB: the idle bar, and the bar a minute after its windows have closed.
 pss_idle_target=16
 pss_after_windows_target=18
@@ -38,6 +46,7 @@ while [ $# -gt 0 ]; do
     --threads) threads=1; shift ;;
     --conky) conky=1; shift ;;
     --after-windows) after_windows=1; shift ;;
+    --mail) mail=1; shift ;;
     *) break ;;
     esac
 done
@@ -151,17 +160,80 @@ open_and_close() {
 # PSS of a process, in KiB.
 pss_kib() { awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup"; }
 
-# Measures one program given as a build folder, or "conky".
-measure_once() {
+# Established TCP connections of process $1 to port $2 on 127.0.0.1.
+connections_to() {
+    local inodes
+    inodes=$(find /proc/"$1"/fd -lname 'socket:*' -printf '%l\n' 2>/dev/null | tr -dc '0-9\n')
+    awk -v port="$(printf '%04X' "$2")" '
+        NR == FNR { mine[$1]; next }
+        FNR > 1 && $4 == "01" && $3 == "0100007F:" port && ($10 in mine) { n++ }
+        END { print n + 0 }' <(echo "$inodes") /proc/"$1"/net/tcp
+}
+
+# Starts a Dovecot holding the accounts and writes the accounts file; sets $imap_port.
+start_mail_server() {
     local folder=$1
+    [ "${TOLVANE_NO_BUILD:-0}" = 1 ] || cmake --build "$folder" --target mail_demo >/dev/null
+    mkdir -p "$XDG_DATA_HOME/tolvane"
+    mkfifo "$work/hold"
+    "$folder/tools/mail_demo/mail_demo" "$XDG_DATA_HOME/tolvane" "$mail_accounts" <"$work/hold" \
+        >"$work/demo.log" 2>"$work_out/mail-server" &
+    mail_server=$!
+    exec 4>"$work/hold" # the server stops once this end of the pipe closes
+    for _ in $(seq 300); do
+        grep -q ready "$work/demo.log" && break
+        kill -0 "$mail_server" 2>/dev/null || break
+        sleep 0.1
+    done
+    imap_port=$(awk '/^ready/ { print $3 }' "$work/demo.log")
+    if [ -z "$imap_port" ]; then
+        echo "the mail server did not start:" >&2
+        cat "$work_out/mail-server" >&2
+        exit 1
+    fi
+}
+
+# The first round is over once every IMAP account is watched: the last account checked is an
+# IMAP one, and its watching connection opens only after its check.
+wait_for_first_round() {
+    local watched=$((mail_accounts / 2))
+    for _ in $(seq 900); do
+        [ "$(connections_to "$bar" "$imap_port")" -lt "$watched" ] || return 0
+        kill -0 "$bar" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "the first mail round did not end: $(connections_to "$bar" "$imap_port") of" \
+        "$watched IMAP accounts watched" >&2
+    cat "$work_out/stderr" >&2
+    exit 1
+}
+
+stop_mail_server() {
+    exec 4>&-
+    wait "$mail_server" 2>/dev/null || true
+}
+
+# Measures one program given as a build folder, or "conky"; the variant "mail" adds the mail
+# module and its accounts.
+measure_once() {
+    local folder=$1 variant=${2:-plain} packages=""
+    [ "$after_windows" = 0 ] || packages="xdotool"
+    [ "$variant" != mail ] || packages="$packages dovecot-core dovecot-pop3d dovecot-imapd"
     if [ "$folder" = conky ]; then
         TOLVANE_NO_BUILD=1 EXTRA_PACKAGES="conky-std fonts-dejavu-core" \
             . "$root/tools/private-display.sh" >&2
     else
         # xdotool opens and closes the windows as a user's clicks would.
-        TOLVANE_BUILD_DIR="$folder" EXTRA_PACKAGES="$([ "$after_windows" = 0 ] || echo xdotool)" \
+        TOLVANE_BUILD_DIR="$folder" EXTRA_PACKAGES="$packages" \
             . "$root/tools/private-display.sh" >&2
     fi
+    local display_emails=0
+    if [ "$variant" = mail ]; then
+        start_mail_server "$folder"
+        display_emails=1
+    fi
+    # The default SortModules places the e-mail module; with checks an hour apart (the longest
+    # period the options offer) the measuring window falls between two of them.
     cat >"$XDG_CONFIG_HOME/tolvane/tolvane.ini" <<EOF
 [Options]
 SplashScreen=0
@@ -170,7 +242,8 @@ DisplayClock=1
 DisplayMeteo=0
 DisplaySysInfo=1
 DisplayLAN=1
-DisplayEmails=0
+DisplayEmails=$display_emails
+TimerEmail=60
 DisplayFavoris=0
 DisplayPenseBete=0
 EOF
@@ -181,18 +254,29 @@ EOF
         conky -c "$root/tools/measure/conky.conf" >/dev/null 2>"$work_out/stderr" &
     else
         window='"Tolvane": ("tolvane"'
-        "$folder/src/app/tolvane" >/dev/null 2>"$work_out/stderr" &
+        "$folder/src/app/tolvane" >/dev/null 2>"$work_out/stderr" 4>&- &
     fi
     bar=$!
     shown=$(time_to_final_size "$start")
-    # The idle cost is counted once start-up is over (the first ticks, the pages handed back).
+    # The idle cost is counted once start-up is over (the first ticks, the pages handed back),
+    # and with mail once the first round of checks is over as well: the module hands its pages
+    # back 5 s after the round.
     sleep $((settle - (shown + 2000) / 1000 > 0 ? settle - (shown + 2000) / 1000 : 0))
+    if [ "$variant" = mail ]; then
+        wait_for_first_round
+        sleep "$settle"
+    fi
     switches_before="$work/switches-before"
     switches_after="$work/switches-after"
     switches_by_thread "$bar" >"$switches_before"
     cpu_before=$(cpu_ms "$bar")
     x_before=$(cpu_ms "$xvfb")
     sleep "$seconds"
+    if ! kill -0 "$bar" 2>/dev/null; then
+        echo "$window ended during the measuring window:" >&2
+        cat "$work_out/stderr" >&2
+        exit 1
+    fi
     local row after=- switches
     row="$shown $(($(cpu_ms "$bar") - cpu_before)) $(($(cpu_ms "$xvfb") - x_before)) $(pss_kib "$bar")"
     switches_by_thread "$bar" >"$switches_after"
@@ -206,10 +290,11 @@ EOF
         after=$(pss_kib "$bar")
     fi
     echo "$row $after"
-    [ "$threads" = 0 ] || cat "$work_out/threads" >>"$work_out/threads-$(label "$folder" | tr / _)"
-    [ "$smaps" = 1 ] && smaps_breakdown "$bar" >"$work_out/smaps"
+    [ "$threads" = 0 ] || cat "$work_out/threads" >>"$work_out/threads-$(label "$folder" | tr / _)-$variant"
+    [ "$smaps" = 1 ] && smaps_breakdown "$bar" >"$work_out/smaps-$variant"
     kill "$bar" "$xvfb" 2>/dev/null || true
     wait "$bar" 2>/dev/null || true
+    [ "$variant" != mail ] || stop_mail_server
     rm -rf "$work"
     bar=""
 }
@@ -219,6 +304,9 @@ label() { [ "$1" = conky ] && echo conky || echo "$1" | awk -F/ '{ print (NF > 1
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
+# The name a row is printed under.
+row_label() { printf '%s%s' "$(label "$1")" "$([ "$2" = plain ] || echo " + $mail_accounts accounts")"; }
+
 work_out="$(mktemp -d)"
 trap 'rm -rf "$work_out"' EXIT
 row_format='%-30s %9s %8s %8s %8s %9s %8s %8s\n'
@@ -226,37 +314,50 @@ printf "$row_format" "build ($runs × ${seconds} s, medians)" \
     "size ms" "CPU/min" "X/min" "CPU+X" "cs/min" "PSS MiB" "after"
 for folder in "${builds[@]}"; do
     [ "$folder" = conky ] || folder="$(cd "$folder" && pwd)"
-    : >"$work_out/rows"
+    variants=(plain)
+    [ "$mail" = 0 ] || [ "$folder" = conky ] || variants+=(mail)
+    for variant in "${variants[@]}"; do : >"$work_out/rows-$variant"; done
+    # Runs of the two variants alternate, each first in turn, so that a change in the machine's
+    # load weighs on both alike.
     for ((i = 0; i < runs; ++i)); do
-        (measure_once "$folder") >>"$work_out/rows"
+        order=("${variants[@]}")
+        [ $((i % 2)) = 0 ] || mapfile -t order < <(printf '%s\n' "${variants[@]}" | tac)
+        for variant in "${order[@]}"; do
+            (measure_once "$folder" "$variant") >>"$work_out/rows-$variant"
+        done
     done
-    column() { awk -v c="$1" -v s="$seconds" "{ print $2 }" "$work_out/rows" | median; }
-    shown=$(column 1 '$c')
-    cpu=$(column 2 'int($c * 60 / s)')
-    xcpu=$(column 3 'int($c * 60 / s)')
-    both=$(column 2 'int(($2 + $3) * 60 / s)')
-    switches=$(column 5 'int($c * 60 / s)')
-    pss=$(column 4 'sprintf("%.1f", $c / 1024)')
-    after=-
-    if [ "$(awk 'NR == 1 { print $6 }' "$work_out/rows")" != - ]; then
-        after=$(column 6 'sprintf("%.1f", $c / 1024)')
-    fi
-    printf "$row_format" "$(label "$folder")" "$shown" "$cpu" "$xcpu" "$both" "$switches" "$pss" \
-        "$after"
-    echo "$folder $shown $both $switches $pss $after" >>"$work_out/medians"
-    if [ "$threads" = 1 ] && [ -f "$work_out/threads-$(label "$folder" | tr / _)" ]; then
-        awk -v runs="$runs" -v s="$seconds" '{ n[$1] += $2 }
-            END { for (t in n) printf "  %8.0f /min  %s\n", n[t] * 60 / s / runs, t }' \
-            "$work_out/threads-$(label "$folder" | tr / _)" | sort -rn
-    fi
-    if [ "$smaps" = 1 ]; then
-        cat "$work_out/smaps"
-    fi
+    for variant in "${variants[@]}"; do
+        rows="$work_out/rows-$variant"
+        column() { awk -v c="$1" -v s="$seconds" "{ print $2 }" "$rows" | median; }
+        shown=$(column 1 '$c')
+        cpu=$(column 2 'int($c * 60 / s)')
+        xcpu=$(column 3 'int($c * 60 / s)')
+        both=$(column 2 'int(($2 + $3) * 60 / s)')
+        switches=$(column 5 'int($c * 60 / s)')
+        pss=$(column 4 'sprintf("%.1f", $c / 1024)')
+        after=-
+        if [ "$(awk 'NR == 1 { print $6 }' "$rows")" != - ]; then
+            after=$(column 6 'sprintf("%.1f", $c / 1024)')
+        fi
+        printf "$row_format" "$(row_label "$folder" "$variant")" "$shown" "$cpu" "$xcpu" "$both" \
+            "$switches" "$pss" "$after"
+        echo "$folder $variant $shown $both $switches $pss $after" >>"$work_out/medians"
+        echo "$folder $variant $cpu $xcpu $both $switches $pss" >>"$work_out/idle"
+        threads_file="$work_out/threads-$(label "$folder" | tr / _)-$variant"
+        if [ "$threads" = 1 ] && [ -f "$threads_file" ]; then
+            awk -v runs="$runs" -v s="$seconds" '{ n[$1] += $2 }
+                END { for (t in n) printf "  %8.0f /min  %s\n", n[t] * 60 / s / runs, t }' \
+                "$threads_file" | sort -rn
+        fi
+        if [ "$smaps" = 1 ]; then
+            cat "$work_out/smaps-$variant"
+        fi
+    done
 done
 
 # The targets, and whether each build meets them; those set beside Conky need its figures.
-conky_shown=$(awk '$1 == "conky" { print $2 }' "$work_out/medians")
-conky_both=$(awk '$1 == "conky" { print $3 }' "$work_out/medians")
+conky_shown=$(awk '$1 == "conky" { print $3 }' "$work_out/medians")
+conky_both=$(awk '$1 == "conky" { print $4 }' "$work_out/medians")
 shown_target=-
 both_target=-
 if [ -n "$conky_shown" ]; then
@@ -266,9 +367,34 @@ fi
 printf "$row_format" "target" "<= $shown_target" - - "<= $both_target" "<= $switches_target" \
     "<= $pss_idle_target" "$([ "$after_windows" = 1 ] && echo "<= $pss_after_windows_target" || echo -)"
 verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (t == "-" || v == "-") ? "-" : (v <= t ? "met" : "MISSED") }'; }
-while read -r folder shown both switches pss after; do
+while read -r folder variant shown both switches pss after; do
     [ "$folder" != conky ] || continue
-    printf "$row_format" "$(label "$folder")" "$(verdict "$shown" "$shown_target")" - - \
-        "$(verdict "$both" "$both_target")" "$(verdict "$switches" "$switches_target")" \
+    printf "$row_format" "$(row_label "$folder" "$variant")" "$(verdict "$shown" "$shown_target")" \
+        - - "$(verdict "$both" "$both_target")" "$(verdict "$switches" "$switches_target")" \
         "$(verdict "$pss" "$pss_idle_target")" "$(verdict "$after" "$pss_after_windows_target")"
 done <"$work_out/medians"
+
+# With mail: each idle figure of the mail run beside the plain run's, as a change in per cent,
+# and whether it stays within the allowed share.
+[ "$mail" = 1 ] || exit 0
+change() {
+    awk -v m="$1" -v p="$2" 'BEGIN {
+        if (p > 0) printf "%+.0f %%\n", (m - p) * 100 / p
+        else print (m > 0 ? "+inf" : "+0 %") }'
+}
+within() { awk -v m="$1" -v p="$2" -v k="$mail_share_of_plain" 'BEGIN { print (m <= p * k ? "met" : "MISSED") }'; }
+# Each plain run's figures beside the mail run's of the same folder, pair by pair.
+awk '$2 == "plain" { plain[$1] = $0 }
+     $2 == "mail" && ($1 in plain) {
+         split(plain[$1], p)
+         print $1, p[3], $3, p[4], $4, p[5], $5, p[6], $6, p[7], $7
+     }' "$work_out/idle" |
+    while read -r folder cpu mcpu xcpu mxcpu both mboth switches mswitches pss mpss; do
+        echo
+        printf "$row_format" "$(label "$folder"): mail / plain" - "$(change "$mcpu" "$cpu")" \
+            "$(change "$mxcpu" "$xcpu")" "$(change "$mboth" "$both")" \
+            "$(change "$mswitches" "$switches")" "$(change "$mpss" "$pss")" -
+        printf "$row_format" "within 10 % of plain" - "$(within "$mcpu" "$cpu")" \
+            "$(within "$mxcpu" "$xcpu")" "$(within "$mboth" "$both")" \
+            "$(within "$mswitches" "$switches")" "$(within "$mpss" "$pss")" -
+    done

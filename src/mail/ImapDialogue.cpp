@@ -3,7 +3,58 @@
 #include "EmailAccountTable.h"
 #include "MailTexts.h"
 
-#include <QRegularExpression>
+#include <tuple>
+
+namespace {
+
+// A letter, digit or underscore of ASCII: what may not touch a keyword or a figure.
+bool isWordCharacter(QChar c)
+{
+    return c.unicode() < 0x80 && (c.isLetterOrNumber() || c == QLatin1Char('_'));
+}
+
+// The ASCII digits at the start of text.
+qsizetype leadingDigits(QStringView text)
+{
+    qsizetype count = 0;
+    while (count < text.size() && text[count] >= u'0' && text[count] <= u'9')
+        ++count;
+    return count;
+}
+
+// The figure that follows name at position at of text, and the position after it: name must
+// start a word there and be followed by one to nine digits that end a word.
+std::optional<std::pair<int, qsizetype>> figureAt(
+    QStringView text, qsizetype at, QLatin1String name)
+{
+    if (isWordCharacter(text[at - 1]) || !text.mid(at).startsWith(name, Qt::CaseInsensitive))
+        return std::nullopt;
+    const QStringView digits = text.mid(at + name.size());
+    const qsizetype count = leadingDigits(digits);
+    if (count < 1 || count > 9 || (count < digits.size() && isWordCharacter(digits[count])))
+        return std::nullopt;
+    return std::make_pair(digits.left(count).toInt(), at + name.size() + count);
+}
+
+// The words of a capability list: "[CAPABILITY ...]" anywhere in the line, else a whole
+// "* CAPABILITY ..." response; nothing when the line holds neither.
+std::optional<QStringView> capabilityList(QStringView line)
+{
+    const QLatin1String code("[CAPABILITY ");
+    const qsizetype start = line.indexOf(code, 0, Qt::CaseInsensitive);
+    if (start >= 0) {
+        const qsizetype words = start + code.size();
+        const qsizetype end = line.indexOf(QLatin1Char(']'), words);
+        if (end >= 0)
+            return line.mid(words, end - words);
+    }
+    const QLatin1String response("* CAPABILITY ");
+    if (line.startsWith(response, Qt::CaseInsensitive))
+        return line.mid(response.size());
+    return std::nullopt;
+}
+
+} // namespace
 
 void ImapDialogue::start(bool encrypted)
 {
@@ -56,20 +107,15 @@ void ImapDialogue::onLine(const QString& line)
 }
 
 // "[CAPABILITY ...]" in a greeting or a login reply says as much as a CAPABILITY response.
+// Plain string work: every line of an idling connection passes here.
 void ImapDialogue::takeCapabilities(const QString& line)
 {
-    static const QRegularExpression code(
-        QStringLiteral("\\[CAPABILITY ([^\\]]*)\\]"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression response(
-        QStringLiteral("^\\* CAPABILITY (.*)$"), QRegularExpression::CaseInsensitiveOption);
-    QRegularExpressionMatch match = code.match(line);
-    if (!match.hasMatch())
-        match = response.match(line);
-    if (!match.hasMatch())
+    const std::optional<QStringView> list = capabilityList(line);
+    if (!list)
         return;
     m_capabilities.clear();
-    for (const QString& word : match.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        m_capabilities.insert(word.toUpper());
+    for (const QStringView word : list->split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        m_capabilities.insert(word.toString().toUpper());
 }
 
 void ImapDialogue::onContinuation()
@@ -205,22 +251,24 @@ void ImapDialogue::reportCount()
     m_peer.finished();
 }
 
+// The figures "MESSAGES n" and "UNSEEN n" of the last parenthesised list; a later figure of the
+// same name wins.
 std::pair<int, int> ImapDialogue::parseStatus(const QString& line)
 {
-    static const QRegularExpression figure(QStringLiteral("\\b(MESSAGES|UNSEEN) (\\d{1,9})\\b"),
-        QRegularExpression::CaseInsensitiveOption);
-    const qsizetype open = line.lastIndexOf(QLatin1Char('('));
     std::pair<int, int> result { -1, -1 };
+    const qsizetype open = line.lastIndexOf(QLatin1Char('('));
     if (open < 0)
         return result;
-    auto matches = figure.globalMatch(line.mid(open));
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch match = matches.next();
-        const int value = match.captured(2).toInt();
-        if (match.captured(1).toUpper() == QLatin1String("MESSAGES"))
-            result.first = value;
-        else
-            result.second = value;
+    const QStringView list = QStringView(line).mid(open);
+    qsizetype at = 1; // past the bracket
+    while (at < list.size()) {
+        if (const auto messages = figureAt(list, at, QLatin1String("MESSAGES "))) {
+            std::tie(result.first, at) = *messages;
+        } else if (const auto unseen = figureAt(list, at, QLatin1String("UNSEEN "))) {
+            std::tie(result.second, at) = *unseen;
+        } else {
+            ++at;
+        }
     }
     return result;
 }

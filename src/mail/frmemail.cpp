@@ -32,8 +32,23 @@ frmemail::frmemail(AppContext& context, QWidget* parent)
     m_title->setToolTip(QStringLiteral("V\u00E9rifier le courrier maintenant"));
     connect(m_title, &PictureBox::clicked, this, &frmemail::checkRequested);
     connect(&m_checker, &MailChecker::statusChanged, this, &frmemail::DrawEmailStatus);
-    connect(&m_checker, &MailChecker::accountDone, this, &frmemail::timerWanted);
+    connect(&m_checker, &MailChecker::accountDone, this, &frmemail::onAccountDone);
     connect(&m_checker, &MailChecker::accountCounted, this, &frmemail::onAccountCounted);
+    m_memoryRelease.setSingleShot(true);
+    m_memoryRelease.setInterval(kMemoryReleaseDelayMs);
+    connect(&m_memoryRelease, &QTimer::timeout, this, [this] {
+        if (m_context.platform.memoryRelease)
+            m_context.platform.memoryRelease->release();
+    });
+}
+
+// A round runs network code the bar then needs no more until the next one, a period later: once
+// the round is over, its pages are handed back.
+void frmemail::onAccountDone()
+{
+    if (NbEmailAccounts() > 0 && CurrentEmailAccount() == 0)
+        m_memoryRelease.start();
+    emit timerWanted();
 }
 
 void frmemail::onAccountCounted(int account)

@@ -5,12 +5,16 @@
 #include "shell/BarModule.h"
 
 #include <QImage>
+#include <QTimer>
 
 // The mail module: for each account its name and, below it, the outcome of its last check in
 // the colour of its state.
 class frmemail : public BarModule {
     Q_OBJECT
 public:
+    // A round's last connection (an account watched from then on) has logged in by then.
+    static constexpr int kMemoryReleaseDelayMs = 5000;
+
     explicit frmemail(AppContext& context, QWidget* parent = nullptr);
     double layoutHeight() override;
     void applySkin(SkinImages& images) override;
@@ -26,6 +30,8 @@ public:
     void restartAtFirstAccount() { m_checker.table().restartAtFirstAccount(); }
     // Checks the current account; timerWanted is emitted when its dialogue is over.
     void StartMailCheck();
+    // How long after the end of a round the memory its connections used is handed back.
+    void setMemoryReleaseDelay(int milliseconds) { m_memoryRelease.setInterval(milliseconds); }
     void DrawEmailStatus();
 
     MailChecker& checker() { return m_checker; }
@@ -41,6 +47,7 @@ signals:
 private:
     QColor colourOfState(int state) const;
     void onAccountCounted(int account);
+    void onAccountDone();
 
     MailChecker m_checker;
     MailNotifier m_notifier;
@@ -48,4 +55,5 @@ private:
     PictureBox* m_title;
     PictureBox* m_status;
     QImage m_statusImage;
+    QTimer m_memoryRelease;
 };

@@ -104,6 +104,14 @@ public:
     virtual void announceMail(const QString& title, const QString& body) = 0;
 };
 
+// Handing memory back once a burst of work is over: the pages of the library code that ran for it
+// and the heap's free pages. What the next burst needs comes back at its first use.
+class MemoryRelease {
+public:
+    virtual ~MemoryRelease() = default;
+    virtual void release() = 0;
+};
+
 class ProcessorCounters;
 class MemoryInfo;
 class FixedDisks;
@@ -126,4 +134,5 @@ struct Platform {
     SessionStart* sessionStart = nullptr;
     ScreenEdge* screenEdge = nullptr;
     DesktopNotifications* notifications = nullptr;
+    MemoryRelease* memoryRelease = nullptr;
 };

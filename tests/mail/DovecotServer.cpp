@@ -130,7 +130,7 @@ ssl_key = <%1/key.pem
 disable_plaintext_auth = no
 auth_failure_delay = 0
 mail_location = maildir:~
-mailbox_idle_check_interval = 1 secs
+mailbox_idle_check_interval = %7 secs
 passdb {
   driver = passwd-file
   args = %1/users
@@ -163,6 +163,7 @@ service imap-login {
                          .arg(m_tlsPort)
                          .arg(m_imapPort)
                          .arg(m_imapsPort);
+    config.replace("%7", QString::number(m_idleCheckSeconds));
     if (::geteuid() == 0)
         return writeFile(path("dovecot.conf"), config.replace("%6", QString()).toUtf8());
     // Without root Dovecot can neither change users nor chroot its helpers.

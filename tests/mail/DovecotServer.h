@@ -16,6 +16,9 @@ public:
     static QString program();
     ~DovecotServer() { stop(); }
 
+    // How often an idling connection looks for changes in its mailbox; 1 s lets a test see a
+    // delivery at once, Dovecot's own default is 30 s. Before start().
+    void setIdleCheckSeconds(int seconds) { m_idleCheckSeconds = seconds; }
     // False, with the reason in error(), when the server could not be made ready.
     bool start();
     void stop();
@@ -46,5 +49,6 @@ private:
     quint16 m_imapPort = 0;
     quint16 m_imapsPort = 0;
     int m_delivered = 0;
+    int m_idleCheckSeconds = 1;
     QString m_error;
 };

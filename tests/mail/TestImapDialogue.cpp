@@ -88,6 +88,61 @@ private slots:
         QVERIFY(!peer.tls);
     }
 
+    void status_figures_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<int>("unseen");
+        dataRow("plain", "* STATUS INBOX (MESSAGES 5 UNSEEN 2)", 5, 2);
+        dataRow("lower case, reversed", "* status inbox (unseen 0 messages 12)", 12, 0);
+        dataRow("mailbox name with figures and a bracket",
+            "* STATUS \"UNSEEN 7 (x\" (MESSAGES 3 UNSEEN 1)", 3, 1);
+        dataRow("one figure missing", "* STATUS INBOX (MESSAGES 4)", 4, -1);
+        dataRow("no list", "* STATUS INBOX MESSAGES 4 UNSEEN 1", -1, -1);
+        dataRow("ten digits too many", "* STATUS INBOX (MESSAGES 1234567890 UNSEEN 3)", -1, 3);
+        dataRow("nine digits", "* STATUS INBOX (MESSAGES 123456789 UNSEEN 3)", 123456789, 3);
+        dataRow(
+            "part of a longer word", "* STATUS INBOX (XMESSAGES 9 UNSEEN 3x MESSAGES 2)", 2, -1);
+        dataRow("two spaces", "* STATUS INBOX (MESSAGES  9 UNSEEN 1)", -1, 1);
+        dataRow("last figure wins", "* STATUS INBOX (UNSEEN 1 UNSEEN 4)", -1, 4);
+        dataRow("at the end without a bracket", "* STATUS INBOX (UNSEEN 6", -1, 6);
+    }
+    void status_figures()
+    {
+        QFETCH(QString, line);
+        const auto [messages, unseen] = ImapDialogue::parseStatus(line);
+        QTEST(messages, "messages");
+        QTEST(unseen, "unseen");
+    }
+
+    // Where the server lists its capabilities, and which lines only look like such a list.
+    void idle_offer_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("idle");
+        dataRow("in the greeting", QStringList { "* OK [CAPABILITY IMAP4rev1 IDLE] hi" }, true);
+        dataRow("response, lower case", QStringList { "* capability imap4rev1 idle" }, true);
+        dataRow("code in a tagged reply",
+            QStringList { "* OK hi", "a1 OK [capability IMAP4rev1 Idle] done" }, true);
+        dataRow("later list replaces the first",
+            QStringList { "* OK [CAPABILITY IDLE] hi", "* CAPABILITY IMAP4rev1" }, false);
+        dataRow("code never closed", QStringList { "* OK [CAPABILITY IMAP4rev1 IDLE hi" }, false);
+        dataRow("response without a space", QStringList { "* CAPABILITYIDLE" }, false);
+        dataRow("only a longer word", QStringList { "* OK [CAPABILITY IDLEX] hi" }, false);
+        dataRow("code first, response ignored",
+            QStringList { "* CAPABILITY IDLE [CAPABILITY IMAP4rev1]" }, false);
+    }
+    void idle_offer()
+    {
+        QFETCH(QStringList, lines);
+        RecordingPeer peer;
+        ImapDialogue dialogue(peer, { "jo", "pw", MailSecurity::fromField("IMAP NONE") });
+        dialogue.start(false);
+        for (const QString& line : lines)
+            dialogue.onLine(line);
+        QTEST(dialogue.offersIdle(), "idle");
+    }
+
     // A change reported between IDLE and the server's go-ahead is not lost.
     void idle_change_before_the_continuation_counts_again()
     {

@@ -173,6 +173,12 @@ public:
     }
 };
 
+class CountingMemoryRelease : public MemoryRelease {
+public:
+    int releases = 0;
+    void release() override { ++releases; }
+};
+
 // All fakes together, and the Platform bundle pointing at them.
 struct FakePlatform {
     FakeClock clock;
@@ -189,6 +195,7 @@ struct FakePlatform {
     FakeSessionStart sessionStart;
     QuietScreenEdge screenEdge;
     RecordingNotifications notifications;
+    CountingMemoryRelease memoryRelease;
 
     Platform services()
     {
@@ -207,6 +214,7 @@ struct FakePlatform {
         p.notifications = &notifications;
         p.sessionStart = &sessionStart;
         p.screenEdge = &screenEdge;
+        p.memoryRelease = &memoryRelease;
         return p;
     }
 };

@@ -11,6 +11,7 @@
 #include "ProcStatCounters.h"
 #include "RouteConnectionState.h"
 #include "SoundPlayer.h"
+#include "StartupPages.h"
 #include "SystemClock.h"
 #include "SystemHostAddresses.h"
 #include "X11ScreenEdge.h"
@@ -33,6 +34,7 @@ LinuxPlatform::LinuxPlatform(const QString& autostartFolder)
           autostartFolder, QCoreApplication::applicationFilePath()))
     , m_screenEdge(std::make_unique<X11ScreenEdge>())
     , m_notifications(std::make_unique<DBusNotifications>(*m_launcher))
+    , m_memoryRelease(std::make_unique<StartupPagesRelease>())
 {
 }
 
@@ -55,5 +57,6 @@ Platform LinuxPlatform::services() const
     p.hosts = m_hosts.get();
     p.sessionStart = m_sessionStart.get();
     p.screenEdge = m_screenEdge.get();
+    p.memoryRelease = m_memoryRelease.get();
     return p;
 }

@@ -32,4 +32,5 @@ private:
     std::unique_ptr<SessionStart> m_sessionStart;
     std::unique_ptr<ScreenEdge> m_screenEdge;
     std::unique_ptr<DesktopNotifications> m_notifications;
+    std::unique_ptr<MemoryRelease> m_memoryRelease;
 };

@@ -59,12 +59,17 @@ QList<Range> ReleasableRanges(const QByteArray& smaps)
 
 bool Release()
 {
-    QByteArray smaps;
-    if (!ProcFile(QStringLiteral("/proc/self/smaps")).read(smaps))
-        return false;
-    // The heap's free pages go back too: what a closed window freed is otherwise kept for reuse.
+    QList<Range> ranges;
+    {
+        QByteArray smaps;
+        if (!ProcFile(QStringLiteral("/proc/self/smaps")).read(smaps))
+            return false;
+        ranges = ReleasableRanges(smaps);
+    }
+    // The heap's free pages go back too: what a closed window freed is otherwise kept for reuse,
+    // and so is the reading of smaps, freed by now.
     bool released = malloc_trim(0) == 1;
-    for (const Range& range : ReleasableRanges(smaps))
+    for (const Range& range : ranges)
         released
             |= madvise(reinterpret_cast<void*>(range.start), range.end - range.start, MADV_DONTNEED)
             == 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QByteArray>
 
 // Start-up runs a great deal of library code once (loading the skin, building every window,
@@ -24,3 +26,9 @@ QList<Range> ReleasableRanges(const QByteArray& smaps);
 bool Release();
 
 } // namespace StartupPages
+
+// The platform service over StartupPages::Release().
+class StartupPagesRelease : public MemoryRelease {
+public:
+    void release() override { StartupPages::Release(); }
+};

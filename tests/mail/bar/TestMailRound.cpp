@@ -59,6 +59,29 @@ private slots:
         QCOMPARE(bar.window->timers().countdowns().mail(), 600);
     }
 
+    // The network code of a round is not kept resident until the next one, a period later.
+    void memory_is_handed_back_once_a_round_is_over_data()
+    {
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("releases");
+        QTest::newRow("first of two accounts checked") << QStringList { "0", "0" } << 2 << 0;
+        QTest::newRow("round of two accounts over") << QStringList { "0", "0" } << 3 << 1;
+        QTest::newRow("one account: every check a round") << QStringList { "0" } << 2 << 1;
+        QTest::newRow("no account") << QStringList {} << 3 << 0;
+    }
+    void memory_is_handed_back_once_a_round_is_over()
+    {
+        QFETCH(QStringList, ports);
+        QFETCH(int, ticks);
+        Bar bar(ports);
+        bar.module->setMemoryReleaseDelay(10);
+        bar.ticks(ticks);
+        QCOMPARE(bar.app.fakes.memoryRelease.releases, 0); // not while the last login may run
+        QTest::qWait(100);
+        QTEST(bar.app.fakes.memoryRelease.releases, "releases");
+    }
+
     void click_on_title_starts_round_at_next_tick_but_not_during_a_check()
     {
         ScriptedPop3Server silent({ ScriptedPop3Server::Step {} });
