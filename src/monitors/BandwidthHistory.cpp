@@ -32,7 +32,7 @@ QString FormatRate(double kilobytesPerSecond, const QLocale& locale)
     return plain.toString(kilobytesPerSecond, 'f', 2) + QStringLiteral(" Ko/s");
 }
 
-bool DrawGraph(QImage& image, const BandwidthHistory& history, const SkinState& skin,
+QRect DrawGraph(QImage& image, const BandwidthHistory& history, const SkinState& skin,
     const QFont& scaleFont, Graph& graph)
 {
     const QSize area = image.deviceIndependentSize().toSize();
@@ -57,7 +57,8 @@ bool DrawGraph(QImage& image, const BandwidthHistory& history, const SkinState& 
     }
     if (look.bottomText.isEmpty())
         look.bottomText = QStringLiteral("0");
-    return graph.drawing.draw(image, graph.columns, look) != ScrollingGraph::Drawing::Nothing;
+    graph.drawing.draw(image, graph.columns, look);
+    return graph.drawing.changed();
 }
 
 } // namespace Bandwidth

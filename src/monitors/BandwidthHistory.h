@@ -48,8 +48,8 @@ struct Graph {
 
 // The bars of one history from the bottom of the image, one column of equal width per second with
 // the newest at the right edge, and the scale texts "<max> Ko" at the top and "0" at the bottom.
-// False when no pixel changed.
-bool DrawGraph(QImage& image, const BandwidthHistory& history, const SkinState& skin,
+// Returns the part of the image that may have changed, empty when nothing did.
+QRect DrawGraph(QImage& image, const BandwidthHistory& history, const SkinState& skin,
     const QFont& scaleFont, Graph& graph);
 
 } // namespace Bandwidth

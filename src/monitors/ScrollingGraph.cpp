@@ -18,6 +18,15 @@ void scrollLeft(QImage& image, int pixels)
     }
 }
 
+// The height of the tallest column as drawn in an image of the given height.
+int reach(const std::vector<GraphColumn>& columns, int height)
+{
+    int tallest = 0;
+    for (const GraphColumn& column : columns)
+        tallest = std::max(tallest, column.height);
+    return std::min(tallest, height);
+}
+
 } // namespace
 
 // Scrolling moves whole device pixels, so it needs a whole pixel ratio and 32-bit pixels.
@@ -33,10 +42,17 @@ ScrollingGraph::Drawing ScrollingGraph::draw(
     QImage& image, const std::vector<GraphColumn>& columns, const Look& look)
 {
     const bool sameFrame = image.size() == m_size && look == m_look;
+    m_changed = QRect();
     if (sameFrame && columns == m_drawn)
         return Drawing::Nothing;
     const bool scroll = sameFrame && isScrollOf(image, columns);
     const QSize area = image.deviceIndependentSize().toSize();
+    if (scroll) {
+        const int band = std::max(reach(m_drawn, area.height()), reach(columns, area.height()));
+        m_changed = QRect(0, area.height() - band, area.width(), band);
+    } else {
+        m_changed = QRect(QPoint(0, 0), area);
+    }
     m_drawn = columns;
     if (!sameFrame) {
         m_look = look;

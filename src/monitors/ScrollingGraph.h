@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QStaticText>
 #include <QString>
 
@@ -40,6 +41,10 @@ public:
 
     // Columns run from look.left; a column of height 0 should have colour 0.
     Drawing draw(QImage& image, const std::vector<GraphColumn>& columns, const Look& look);
+    // The part of the image, in its own units, whose pixels the last draw may have changed: the
+    // whole image, nothing, or after a scroll the band at the bottom that the columns reach
+    // before or after it (above it only unchanged background and texts were drawn).
+    QRect changed() const { return m_changed; }
     // The next draw paints everything (after a change of skin or size).
     void forget() { m_drawn.clear(); }
 
@@ -50,6 +55,7 @@ private:
     void paintTexts(QPainter& painter, int height) const;
 
     std::vector<GraphColumn> m_drawn;
+    QRect m_changed;
     Look m_look;
     QSize m_size;
     int m_textRight = 0; // the texts stay left of this x

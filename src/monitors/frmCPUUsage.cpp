@@ -178,10 +178,9 @@ void frmCPUUsage::DrawSysGauges(int load)
     }
     QImage& canvas = m_pictCPU->canvas();
     SysGraphs::CpuColumns(m_cpuColumns, m_history, skin(), canvas.deviceIndependentSize().toSize());
-    const auto drawn
-        = m_cpuGraph.draw(canvas, m_cpuColumns, SysGraphs::CpuLook(skin(), m_pictCPU->font()));
-    if (drawn != ScrollingGraph::Drawing::Nothing)
-        m_pictCPU->update();
+    m_cpuGraph.draw(canvas, m_cpuColumns, SysGraphs::CpuLook(skin(), m_pictCPU->font()));
+    if (!m_cpuGraph.changed().isEmpty())
+        m_pictCPU->update(m_cpuGraph.changed());
 }
 
 void frmCPUUsage::DrawDiskUsage()

@@ -154,8 +154,10 @@ void frmLAN::DisplayLANBandwidth(bool barHidden)
 void frmLAN::drawGraphs()
 {
     const auto draw = [this](DrawingBox* box, const BandwidthHistory& history, auto& graph) {
-        if (Bandwidth::DrawGraph(box->canvas(), history, skin(), box->font(), graph))
-            box->update();
+        const QRect changed
+            = Bandwidth::DrawGraph(box->canvas(), history, skin(), box->font(), graph);
+        if (!changed.isEmpty())
+            box->update(changed);
     };
     draw(m_pictDownload, m_downloadHistory, m_downloadGraph);
     draw(m_pictUpload, m_uploadHistory, m_uploadGraph);

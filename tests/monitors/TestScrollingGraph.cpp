@@ -49,7 +49,8 @@ class TestScrollingGraph : public QObject {
     Q_OBJECT
 
 private slots:
-    // Whatever way each tick was drawn, the picture is the one a fresh graph draws whole.
+    // Whatever way each tick was drawn, the picture is the one a fresh graph draws whole, and
+    // every pixel that changed lies in the area the draw says it changed.
     void every_tick_matches_a_whole_drawing_data()
     {
         QTest::addColumn<int>("left");
@@ -61,6 +62,7 @@ private slots:
         QTest::newRow("processor graph") << 0 << 1 << 130 << QSize(130, 36) << 1.0 << true;
         QTest::newRow("bandwidth graph") << 14 << 2 << 61 << QSize(136, 22) << 1.0 << true;
         QTest::newRow("double density") << 14 << 2 << 61 << QSize(136, 22) << 2.0 << true;
+        QTest::newRow("wide columns") << 0 << 10 << 12 << QSize(120, 36) << 1.0 << true;
         QTest::newRow("fractional density") << 0 << 1 << 130 << QSize(130, 36) << 1.5 << false;
     }
     void every_tick_matches_a_whole_drawing()
@@ -84,8 +86,14 @@ private slots:
             const Drawing expected = next == columns
                 ? Drawing::Nothing
                 : (scrolls ? Drawing::Scrolled : Drawing::Whole);
+            const QImage before = image;
             QCOMPARE(graph.draw(image, next, scale), expected);
             columns = next;
+            const QRect changed(graph.changed().topLeft() * ratio, graph.changed().size() * ratio);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (!changed.contains(x, y) && image.pixel(x, y) != before.pixel(x, y))
+                        QFAIL(qPrintable(QString("pixel %1,%2 changed outside").arg(x).arg(y)));
 
             ScrollingGraph fresh;
             QImage whole = canvas(size, ratio);
