@@ -1,38 +1,105 @@
 #include "DigitLabel.h"
 
+#include <QEvent>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QStyle>
 
-void DigitLabel::paintEvent(QPaintEvent*)
+DigitLabel::DigitLabel(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void DigitLabel::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    const QRect area = changeBetween(m_text, text);
+    m_text = text;
+    update(area);
+}
+
+void DigitLabel::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+const QRawFont& DigitLabel::rawFont()
 {
     if (!m_rawFont.isValid() || m_rawFontFrom != font()) {
         m_rawFont = QRawFont::fromFont(font());
         m_rawFontFrom = font();
     }
-    const QList<quint32> glyphs = m_rawFont.glyphIndexesForString(text());
-    const QList<QPointF> advances = m_rawFont.advancesForGlyphIndexes(glyphs);
-    QList<QPointF> positions;
-    positions.reserve(glyphs.size());
+    return m_rawFont;
+}
+
+DigitLabel::Row DigitLabel::layOut(const QString& text)
+{
+    const QRawFont& font = rawFont();
+    Row row;
+    row.glyphs = font.glyphIndexesForString(text);
+    const QList<QPointF> advances = font.advancesForGlyphIndexes(row.glyphs);
+    row.positions.reserve(advances.size() + 1);
     qreal width = 0;
+    row.positions.append(QPointF(0, 0));
     for (const QPointF& advance : advances) {
-        positions.append(QPointF(width, 0));
         width += advance.x();
+        row.positions.append(QPointF(width, 0));
     }
     const QRectF area = contentsRect();
-    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), m_alignment);
     qreal x = area.left();
     if (align & Qt::AlignRight)
         x = area.right() + 1 - width;
     else if (align & Qt::AlignHCenter)
         x = area.left() + (area.width() - width) / 2;
-    const qreal height = m_rawFont.ascent() + m_rawFont.descent();
-    const qreal baseline = area.top() + (area.height() - height) / 2 + m_rawFont.ascent();
+    const qreal height = font.ascent() + font.descent();
+    const qreal baseline = area.top() + (area.height() - height) / 2 + font.ascent();
+    row.origin = QPointF(qRound(x), qRound(baseline));
+    return row;
+}
+
+// The glyph's ink and its advance, a pixel wider on each side for antialiasing, over the whole
+// height of the label.
+QRect DigitLabel::glyphArea(const Row& row, qsizetype index) const
+{
+    const qreal left = row.origin.x() + row.positions[index].x();
+    QRectF ink = m_rawFont.boundingRect(row.glyphs[index]).translated(left, 0);
+    ink |= QRectF(left, 0, row.positions[index + 1].x() - row.positions[index].x(), 1);
+    return QRect(QPoint(qFloor(ink.left()) - 1, 0), QPoint(qCeil(ink.right()) + 1, height() - 1));
+}
+
+QRect DigitLabel::changeBetween(const QString& from, const QString& to)
+{
+    const Row before = layOut(from);
+    const Row after = layOut(to);
+    if (before.glyphs.size() != after.glyphs.size() || before.positions != after.positions
+        || before.origin != after.origin)
+        return rect();
+    QRect changed;
+    for (qsizetype i = 0; i < after.glyphs.size(); ++i) {
+        if (before.glyphs[i] != after.glyphs[i])
+            changed |= glyphArea(before, i) | glyphArea(after, i);
+    }
+    return changed & rect();
+}
+
+void DigitLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void DigitLabel::paintEvent(QPaintEvent*)
+{
+    const Row row = layOut(m_text);
     QGlyphRun run;
     run.setRawFont(m_rawFont);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
+    run.setGlyphIndexes(row.glyphs);
+    run.setPositions(row.positions.first(row.glyphs.size()));
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawGlyphRun(QPointF(qRound(x), qRound(baseline)), run);
+    painter.drawGlyphRun(row.origin, run);
 }

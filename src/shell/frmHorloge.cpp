@@ -14,7 +14,7 @@ namespace {
 constexpr int kDatePointSize = 8;
 constexpr double kSmallestDatePointSize = 6;
 
-void setLabelFont(QLabel* label, int pointSize, bool bold)
+void setLabelFont(QWidget* label, int pointSize, bool bold)
 {
     QFont font = label->font();
     font.setPointSize(pointSize);

@@ -8,6 +8,7 @@
 #include <QImage>
 
 class ClockDial;
+class DigitLabel;
 
 // The clock module: dial with three hands, digital time, date and calendar day.
 class frmHorloge : public BarModule {
@@ -36,7 +37,7 @@ private:
     PictureBox* m_separator;
     ClockDial* m_dial;
     PictureBox* m_calendar;
-    QLabel* m_time;
+    DigitLabel* m_time;
     QLabel* m_date;
     QLabel* m_day;
 };

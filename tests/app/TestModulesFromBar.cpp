@@ -27,7 +27,7 @@ namespace {
 
 QString text(const QWidget* window, const char* label)
 {
-    return window->findChild<QLabel*>(QLatin1String(label))->text();
+    return window->findChild<QWidget*>(QLatin1String(label))->property("text").toString();
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "TestApp.h"
 #include "shell/ClockFace.h"
 #include "shell/ClockHands.h"
+#include "shell/ClockText.h"
+#include "shell/DigitLabel.h"
 #include "shell/SecondTimer.h"
+#include "shell/SkinWidgets.h"
 #include "shell/frmHorloge.h"
 
 #include <QLabel>
@@ -144,8 +147,8 @@ private slots:
             fresh.DrawClock();
             QCOMPARE(shown(clock, fresh.clockImage()), fresh.clockImage());
             for (const char* name : { "labHHMMSS", "labDate", "labCalendar" })
-                QCOMPARE(
-                    clock.findChild<QLabel*>(name)->text(), fresh.findChild<QLabel*>(name)->text());
+                QCOMPARE(clock.findChild<QWidget*>(name)->property("text"),
+                    fresh.findChild<QWidget*>(name)->property("text"));
         }
     }
 
@@ -179,6 +182,38 @@ private slots:
                         QVERIFY2(repainted.contains(QPoint(int(x / ratio), int(y / ratio))),
                             qPrintable(QStringLiteral("second %1, pixel %2,%3")
                                            .arg(second)
+                                           .arg(x)
+                                           .arg(y)));
+        }
+    }
+
+    // A new time repaints only the glyphs that changed: every pixel that differs between two
+    // times lies in the area the label repaints, whatever digits roll over.
+    void time_label_repaints_every_changed_pixel()
+    {
+        TestApp app(false);
+        frmHorloge clock(app.context);
+        auto* label = clock.findChild<DigitLabel*>(QStringLiteral("labHHMMSS"));
+        setBackgroundColour(label, kDial);
+        const auto shown = [label](const QString& text) {
+            label->setText(text);
+            return label->grab().toImage();
+        };
+        const QTime start(9, 58, 55);
+        for (int second = 0; second < 70; ++second) {
+            const QString from = ClockText::TimeText(start.addSecs(second));
+            const QString to = ClockText::TimeText(start.addSecs(second + 1));
+            const QImage old = shown(from);
+            const QImage now = shown(to);
+            const QRect repainted = label->changeBetween(from, to);
+            if (from.chopped(1) == to.chopped(1))
+                QVERIFY(repainted.width() < label->width() / 4);
+            for (int y = 0; y < now.height(); ++y)
+                for (int x = 0; x < now.width(); ++x)
+                    if (old.pixel(x, y) != now.pixel(x, y))
+                        QVERIFY2(repainted.contains(x, y),
+                            qPrintable(QStringLiteral("%1 to %2, pixel %3,%4")
+                                           .arg(from, to)
                                            .arg(x)
                                            .arg(y)));
         }
