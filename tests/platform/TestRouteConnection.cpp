@@ -56,8 +56,13 @@ private slots:
         writeBytes(dir.filePath(QStringLiteral("ipv6_route")),
             QByteArray(32, '0') + " 00 " + QByteArray(32, '0') + " 00 " + QByteArray(32, '1')
                 + " 00000400 00000001 00000000 00000003 wlan0\n");
-        QVERIFY(RouteConnectionState(dir.path()).IsConnected());
+        RouteConnectionState state(dir.path());
+        QVERIFY(state.IsConnected());
         QVERIFY(!RouteConnectionState(dir.filePath(QStringLiteral("none"))).IsConnected());
+        // A route gone is seen at the next tick, not held for longer.
+        writeBytes(dir.filePath(QStringLiteral("ipv6_route")), QByteArray());
+        QTest::qSleep(600);
+        QVERIFY(!state.IsConnected());
     }
 };
 

@@ -10,8 +10,12 @@ RouteConnectionState::RouteConnectionState(const QString& procNetFolder)
 
 bool RouteConnectionState::IsConnected() const
 {
-    return (m_route.read(m_text) && hasIpv4DefaultRoute(m_text))
+    if (!m_answerHeld.hasExpired())
+        return m_connected;
+    m_connected = (m_route.read(m_text) && hasIpv4DefaultRoute(m_text))
         || (m_ipv6Route.read(m_text) && hasIpv6DefaultRoute(m_text));
+    m_answerHeld.setRemainingTime(500);
+    return m_connected;
 }
 
 // Columns: Iface Destination Gateway Flags ...; a default route has destination 00000000 and

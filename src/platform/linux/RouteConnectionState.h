@@ -3,7 +3,10 @@
 #include "ProcFile.h"
 #include "platform/Platform.h"
 
-// Online means a default route exists, for IPv4 or IPv6.
+#include <QDeadlineTimer>
+
+// Online means a default route exists, for IPv4 or IPv6. The answer holds for half a second, so
+// the modules that ask in the same tick share one reading of the route tables.
 class RouteConnectionState : public ConnectionState {
 public:
     explicit RouteConnectionState(const QString& procNetFolder = QStringLiteral("/proc/net"));
@@ -17,4 +20,6 @@ private:
     ProcFile m_route;
     ProcFile m_ipv6Route;
     mutable QByteArray m_text;
+    mutable QDeadlineTimer m_answerHeld; // expired until the first answer
+    mutable bool m_connected = false;
 };
