@@ -1,9 +1,7 @@
 #include "JourneyBar.h"
 #include "favorites/frmFavoris.h"
-#include "mail/frmemail.h"
 #include "options/frmOptions.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QPointer>
 #include <QtTest>
@@ -19,61 +17,6 @@ class TestOptionsJourney : public QObject {
     }
 
 private slots:
-    void an_account_added_in_the_dialog_reaches_the_accounts_file()
-    {
-        JourneyBar journey;
-        frmTolvane& bar = journey.start();
-        frmOptions* options = openOptions(bar);
-        QVERIFY(options);
-        QVERIFY(control(options, "frmModules")->isVisible());
-        click(options, "cmdEmails");
-        QVERIFY(control(options, "frmEmails")->isVisible());
-        QVERIFY(!control(options, "frmModules")->isVisible());
-        // While an account is edited the rest of the window waits, "Sauver" too.
-        click(options, "cmdAdd");
-        for (const char* name :
-            { "cmdAdd", "cmdMod", "cmdDel", "cmdModules", "cmdSave", "cmdQuit" })
-            QVERIFY2(!control(options, name)->isEnabled(), name);
-        QCOMPARE(control<QLineEdit>(options, "txtPort")->text(), QStringLiteral("110"));
-        QCOMPARE(control<QLineEdit>(options, "txtPwd")->echoMode(), QLineEdit::Password);
-        type(options, "txtEmailName", "Maison");
-        type(options, "txtEmail", "ana@exemple.fr");
-        type(options, "txtAccount", "ana");
-        type(options, "txtPwd", "s3;cret");
-        type(options, "txtPOP", "127.0.0.1");
-        type(options, "txtPort", "1110");
-        click(options, "cmdOK");
-        QCOMPARE(journey.dialogs.messages.size(), 1); // the ";" is refused, the panel stays
-        QCOMPARE(control<QLineEdit>(options, "txtEmailName")->text(), QStringLiteral("Maison"));
-        type(options, "txtPwd", "s3cret");
-        click(options, "cmdOK");
-        auto* list = control<QTreeWidget>(options, "lvEmails");
-        QCOMPARE(list->topLevelItem(0)->text(3), QString(6, QChar(0x2022)));
-
-        // A modification shows the row and, cancelled, leaves it as it was.
-        click(options, "cmdMod");
-        QCOMPARE(control<QLineEdit>(options, "txtPwd")->text(), QStringLiteral("s3cret"));
-        type(options, "txtEmailName", "Autre");
-        click(options, "cmdAnnuler");
-        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Maison"));
-        QVERIFY(control<QLineEdit>(options, "txtPwd")->text().isEmpty());
-        QVERIFY(control(&bar, "frmemail")->isHidden());
-        click(options, "cmdModules");
-        control<QAbstractButton>(options, "chkEmails")->click();
-        click(options, "cmdSave");
-
-        QTRY_VERIFY(!JourneyBar::window("frmOptions"));
-        const QList<QStringList> accounts = journey.accounts();
-        QCOMPARE(accounts.size(), 1);
-        QCOMPARE(QFile::permissions(journey.dataFile("tolvane_EmailAccounts.dat")) & 0x7077,
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QCOMPARE(accounts[0].mid(0, 6),
-            QStringList({ "Maison", "ana@exemple.fr", "ana", "s3cret", "127.0.0.1", "1110" }));
-        QVERIFY(!control(&bar, "frmemail")->isHidden());
-        QCOMPARE(control<frmemail>(&bar, "frmemail")->NbEmailAccounts(), 1);
-        QCOMPARE(journey.dialogs.messages.size(), 1);
-    }
-
     void one_dialog_at_a_time_and_a_saved_order_rebuilds_the_bar()
     {
         JourneyBar journey;
