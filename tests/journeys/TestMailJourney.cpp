@@ -41,16 +41,21 @@ private slots:
         QTest::addColumn<int>("protocol"); // rows of the two lists
         QTest::addColumn<int>("security");
         QTest::addColumn<bool>("implicitTls");
+        QTest::addColumn<QString>("proposed"); // the port the lists propose
+        QTest::addColumn<QString>("shown"); // the list's connection column
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("connection"); // the record's seventh field
-        dataRow("POP3, upgraded to TLS", 0, 0, false, "3 message(s) (1.5 Ko)", "");
-        dataRow("IMAP over TLS", 1, 1, true, "3 message(s) non lu(s)", "IMAP TLS");
+        dataRow("POP3, upgraded to TLS", 0, 0, false, "110", "POP3, Automatique",
+            "3 message(s) (1.5 Ko)", "");
+        dataRow("IMAP over TLS", 1, 1, true, "993", "IMAP, SSL/TLS", "3 message(s) non lu(s)",
+            "IMAP TLS");
     }
     void account_added_in_the_options_shows_its_count()
     {
         QFETCH(int, protocol);
         QFETCH(int, security);
         QFETCH(bool, implicitTls);
+        QFETCH(QString, shown);
         QFETCH(QString, status);
         QFETCH(QString, connection);
         JourneyBar journey;
@@ -63,6 +68,7 @@ private slots:
         QVERIFY(options);
         click(options, "cmdEmails");
         QVERIFY(control(options, "frmEmails")->isVisible());
+        control<QAbstractButton>(options, "chkNotifyNewMail")->click(); // on by default
 
         // While an account is edited the rest of the window waits, "Sauver" too.
         click(options, "cmdAdd");
@@ -77,17 +83,22 @@ private slots:
         type(options, "txtPOP", "127.0.0.1");
         choose(options, "cmbProtocole", protocol);
         choose(options, "cmbSecurite", security);
+        QTEST(control<QLineEdit>(options, "txtPort")->text(), "proposed");
         const quint16 port = protocol == 0 ? m_server.plainPort()
             : implicitTls                  ? m_server.imapsPort()
                                            : m_server.imapPort();
         type(options, "txtPort", QString::number(port));
         click(options, "cmdOK");
         QCOMPARE(journey.dialogs.messages.size(), 1); // the ";" is refused, the panel stays
+        QCOMPARE(journey.dialogs.messages[0].text,
+            QStringLiteral("Le champ \u00AB Mot de Passe \u00BB ne peut pas contenir "
+                           "le caract\u00E8re \u00AB ; \u00BB."));
         QCOMPARE(control<QLineEdit>(options, "txtEmailName")->text(), QStringLiteral("Maison"));
         type(options, "txtPwd", "secret");
         click(options, "cmdOK");
         auto* list = control<QTreeWidget>(options, "lvEmails");
         QCOMPARE(list->topLevelItem(0)->text(3), QString(6, QChar(0x2022)));
+        QCOMPARE(list->topLevelItem(0)->text(6), shown);
 
         // A modification shows the row and, cancelled, leaves it as it was.
         click(options, "cmdMod");
@@ -112,6 +123,7 @@ private slots:
         if (!connection.isEmpty())
             record.append(connection);
         QCOMPARE(accounts[0], record);
+        QCOMPARE(journey.settings->value(Keys::NotifyNewMail), QStringLiteral("0"));
         QCOMPARE(journey.dialogs.messages.size(), 1);
     }
 };

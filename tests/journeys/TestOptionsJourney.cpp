@@ -68,15 +68,25 @@ private slots:
         QCOMPARE(journey.skin.textDark(), QColor(255, 0, 0));
     }
 
-    // The settings are written before the accounts file fails: the bar applies them anyway, so
-    // that what it shows is what is stored, and the dialog stays open.
-    void a_failed_write_at_save_still_applies_what_was_written()
+    // Whichever file fails, the bar applies what could be written, so that what it shows is
+    // what is stored, and the dialog stays open.
+    void a_failed_write_at_save_is_told_and_keeps_the_dialog_data()
     {
+        QTest::addColumn<bool>("settingsFile"); // else the accounts file
+        QTest::newRow("accounts file") << false;
+        QTest::newRow("settings file") << true;
+    }
+    void a_failed_write_at_save_is_told_and_keeps_the_dialog()
+    {
+        QFETCH(bool, settingsFile);
         JourneyBar journey;
-        // A folder where the accounts file goes makes its rename fail.
-        QVERIFY(QDir().mkpath(journey.dataFile("tolvane_EmailAccounts.dat")));
+        const QString file = settingsFile ? journey.settings->filePath("Tolvane")
+                                          : journey.dataFile("tolvane_EmailAccounts.dat");
         frmTolvane& bar = journey.start();
         QVERIFY(bar.x() > 0); // docked right
+        // A folder where the file goes makes its rename fail.
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
         frmOptions* options = openOptions(bar);
         QVERIFY(options);
         click(options, "cmdAffichage");
@@ -85,15 +95,15 @@ private slots:
 
         QCOMPARE(journey.dialogs.messages.size(), 1);
         QCOMPARE(journey.dialogs.messages[0].text,
-            QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ")
-                + journey.dataFile("tolvane_EmailAccounts.dat"));
+            QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ") + file);
         QVERIFY(options->isVisible());
-        QCOMPARE(journey.settings->value(Keys::Position), QStringLiteral("1"));
-        QCOMPARE(bar.x(), 0);
+        const bool leftStored = journey.settings->value(Keys::Position) == QStringLiteral("1");
+        QCOMPARE(leftStored, !settingsFile);
+        QCOMPARE(bar.x() == 0, leftStored);
         click(options, "cmdQuit");
         QTRY_VERIFY(!JourneyBar::window("frmOptions"));
-        QCOMPARE(bar.x(), 0);
-        QVERIFY(bar.settings().dockLeft);
+        QCOMPARE(bar.x() == 0, leftStored);
+        QCOMPARE(bar.settings().dockLeft, leftStored);
     }
 };
 
