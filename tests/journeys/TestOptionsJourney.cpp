@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QPointer>
+#include <QSlider>
 #include <QtTest>
 
 // The options dialog opened from the running bar, saved, and what the files and the bar show.
@@ -27,9 +28,16 @@ private slots:
         QVERIFY(first && bar.optionsOpen() && favoris->logic().optionsOpen());
         click(&bar, "pictConfig");
         QCOMPARE(bar.options(), first.data());
-        first->close(); // by the window frame
+        // Closed by the window frame: a cancel, the slider's preview undone, nothing written.
+        const int opacity = bar.opacity();
+        control<QSlider>(first, "sliderTransparence")->setValue(10);
+        QVERIFY(bar.opacity() != opacity);
+        first->close();
         QVERIFY(!bar.optionsOpen() && !favoris->logic().optionsOpen());
         QTRY_VERIFY(!first);
+        QCOMPARE(bar.opacity(), opacity);
+        QCOMPARE(journey.settings->value(Keys::Transparency, QStringLiteral("<none>")),
+            QStringLiteral("<none>"));
 
         const QWidget* photo = control(&bar, "frmPhoto");
         const QWidget* clock = control(&bar, "frmHorloge");

@@ -108,19 +108,6 @@ private slots:
         QCOMPARE(storedFavorites(dataDir, FavoriteKind::Internet), QStringLiteral("B"));
     }
 
-    void closing_by_the_frame_is_a_cancel()
-    {
-        OptionsBench bench;
-        frmOptions* dialog = bench.open();
-        QSignalSpy closing(dialog, &frmOptions::closing);
-        control<QSlider>(dialog, "sliderTransparence")->setValue(10);
-        dialog->close();
-        QCOMPARE(closing.size(), 1);
-        QCOMPARE(bench.opacity, 200);
-        QCOMPARE(bench.app.settings->value(Keys::Transparency, QStringLiteral("<missing>")),
-            QStringLiteral("<missing>"));
-    }
-
     void picture_chooser_fills_the_photo_box_data()
     {
         QTest::addColumn<QString>("chosen");
