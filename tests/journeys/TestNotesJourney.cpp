@@ -32,6 +32,17 @@ QList<StoredNote> storedNotes(const JourneyBar& journey)
     return notes;
 }
 
+// The window of note index, nullptr when it has none.
+frmPenseBete* noteWindow(int index)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* note = qobject_cast<frmPenseBete*>(top);
+        if (note && note->index() == index)
+            return note;
+    }
+    return nullptr;
+}
+
 // Typed key by key as a keyboard sends it, letters outside ASCII included.
 void typeInto(QWidget* box, const QString& text)
 {
@@ -139,6 +150,71 @@ private slots:
         click(&bar, "pictCloseWindow");
         QCOMPARE(readBytes(textFile), QByteArray("ancien et neuf\r\n"));
         QCOMPARE(journey.dialogs.messages.size(), 1);
+    }
+
+    // While the notes list is open the notes wait: nothing can be typed, deleted or added in
+    // them. From the list a note is hidden and shown again, another deleted after a yes; each
+    // change is written at once.
+    void notes_list_hides_and_deletes_while_the_notes_wait()
+    {
+        JourneyBar journey;
+        journey.settings->save(Keys::DisplayPenseBete, QStringLiteral("1"));
+        writeBytes(journey.dataFile(QStringLiteral("tolvane_pensebete.dat")),
+            "1;0;20050307;0905;a.fic;1500;3000\r\n1;0;20050307;0905;b.fic;1500;3000\r\n");
+        writeBytes(journey.dataFile(QStringLiteral("pensebete/a.fic")), "premier\r\n");
+        const QString second = journey.dataFile(QStringLiteral("pensebete/b.fic"));
+        writeBytes(second, "second\r\n");
+        frmTolvane& bar = journey.start();
+        click(&bar, "pictGestionPB");
+        auto* list = JourneyBar::window(QStringLiteral("frmPenseBete_List"));
+        QVERIFY(list);
+        frmPenseBete* first = noteWindow(1);
+        QVERIFY(first && noteWindow(2));
+        const QPoint place = first->pos();
+        const int height = first->height();
+        auto* text = control<QTextEdit>(first, "txtPenseBete");
+        QTest::mouseClick(text->viewport(), Qt::LeftButton);
+        typeInto(text, QStringLiteral("\n"));
+        QTest::mouseClick(control(first, "pictCLose"), Qt::LeftButton);
+        click(&bar, "pictAddNewPB");
+        const QString frozen = QStringLiteral(
+            "Les Pense-B\u00eates ne sont pas modifiables lorsque la fen\u00eatre\n"
+            "de gestion des Pense-B\u00eates est ouverte !");
+        const auto& messages = journey.dialogs.messages;
+        QCOMPARE(messages.size(), 4);
+        for (int n = 0; n < 3; ++n) {
+            QCOMPARE(messages[n].text, frozen);
+            QCOMPARE(messages[n].icon, Dialogs::Icon::Information);
+        }
+        QCOMPARE(messages[3].text,
+            QStringLiteral("Vous ne pouvez pas ajouter de Pense-B\u00eate tant que\n"
+                           "la fen\u00eatre de gestion des Pense-B\u00eates est ouverte !"));
+        QVERIFY(!first->isExpanded());
+        QCOMPARE(first->height(), height);
+
+        click(list, "chkShow"); // the first row is selected
+        QVERIFY(!first->isVisible());
+        QCOMPARE(storedNotes(journey).value(0).fields.value(0), QStringLiteral("0"));
+        click(list, "chkShow");
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->pos(), place);
+        auto* rows = control<QTreeWidget>(list, "lvPB");
+        JourneyBar::clickRow(rows, 1);
+        journey.dialogs.answers = { false, true };
+        click(list, "cmdDel");
+        QCOMPARE(rows->topLevelItemCount(), 2);
+        click(list, "cmdDel");
+        QCOMPARE(rows->topLevelItemCount(), 1);
+        QCOMPARE(messages.size(), 6);
+        QVERIFY(!QFile::exists(second));
+        QCOMPARE(storedNotes(journey).size(), 1);
+        QTRY_VERIFY(!noteWindow(2));
+
+        click(list, "cmdClose");
+        QTRY_VERIFY(!JourneyBar::window(QStringLiteral("frmPenseBete_List")));
+        click(&bar, "pictAddNewPB");
+        QCOMPARE(messages.size(), 6);
+        QVERIFY(noteWindow(3) && noteWindow(3)->isVisible()); // a new one after the deleted one
     }
 
     // The program itself, ended as a logout or a service manager ends it; it also clears the

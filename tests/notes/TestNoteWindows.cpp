@@ -16,14 +16,6 @@
 #include <QTextEdit>
 #include <QTimeEdit>
 
-namespace {
-
-const QString kListOpenText
-    = QStringLiteral("Les Pense-B\u00eates ne sont pas modifiables lorsque la fen\u00eatre\n"
-                     "de gestion des Pense-B\u00eates est ouverte !");
-
-} // namespace
-
 class TestNoteWindows : public QObject {
     Q_OBJECT
 private slots:
@@ -198,40 +190,6 @@ private slots:
             QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ kept }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(note.isNull(), answer);
-    }
-
-    void open_list_freezes_the_notes_and_refuses_new_ones()
-    {
-        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
-        writeBytes(desk.store.textPath(QStringLiteral("a.fic")), "a\r\n");
-        desk.windows.ShowNotesList();
-        QVERIFY(desk.store.NotesListOpen());
-        auto& messages = desk.app.fakes.dialogs.messages;
-        frmPenseBete* note = desk.windows.window(1);
-        auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
-        const int height = note->height();
-        QTest::mouseClick(text->viewport(), Qt::LeftButton);
-        text->setPlainText(QStringLiteral("a\nb\nc"));
-        QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
-        QCOMPARE(messages.size(), 3);
-        for (const auto& message : messages) {
-            QCOMPARE(message.text, kListOpenText);
-            QCOMPARE(message.icon, Dialogs::Icon::Information);
-        }
-        QVERIFY(!note->isExpanded());
-        QCOMPARE(note->height(), height);
-        QVERIFY(QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
-
-        desk.windows.AddNoteClicked();
-        QCOMPARE(messages.last().text,
-            QStringLiteral("Vous ne pouvez pas ajouter de Pense-B\u00eate tant que\n"
-                           "la fen\u00eatre de gestion des Pense-B\u00eates est ouverte !"));
-        QCOMPARE(desk.store.lastIndex(), 1);
-
-        desk.windows.notesList()->close();
-        QVERIFY(!desk.store.NotesListOpen());
-        desk.windows.AddNoteClicked();
-        QCOMPARE(desk.store.lastIndex(), 2);
     }
 
     void reused_index_never_takes_a_deleted_notes_window()
