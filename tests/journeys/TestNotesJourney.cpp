@@ -192,13 +192,14 @@ private slots:
         QVERIFY(!first->isExpanded());
         QCOMPARE(first->height(), height);
 
+        auto* rows = control<QTreeWidget>(list, "lvPB");
         click(list, "chkShow"); // the first row is selected
         QVERIFY(!first->isVisible());
+        QCOMPARE(rows->topLevelItem(0)->text(1), QStringLiteral("Non"));
         QCOMPARE(storedNotes(journey).value(0).fields.value(0), QStringLiteral("0"));
         click(list, "chkShow");
         QVERIFY(first->isVisible());
         QCOMPARE(first->pos(), place);
-        auto* rows = control<QTreeWidget>(list, "lvPB");
         JourneyBar::clickRow(rows, 1);
         journey.dialogs.answers = { false, true };
         click(list, "cmdDel");
