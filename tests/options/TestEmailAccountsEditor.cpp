@@ -51,7 +51,6 @@ private slots:
         dataRow("modify the second row", QStringList { kHome, kWork }, 1,
             "Travail;b@example.fr;b;pw;pop.b.fr;995", 1,
             QStringList { kHome, "Travail;b@example.fr;b;pw;pop.b.fr;995" });
-        dataRow("add to an empty list", QStringList(), -1, kWork, 0, QStringList { kWork });
     }
     void edits()
     {
