@@ -20,6 +20,33 @@
 
 #include <memory>
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+// While alive, nothing can be written into the folder, as in a folder of another user: its write
+// permission is taken away and, since root writes anywhere, a test run as root acts on files as
+// "nobody" meanwhile (who cannot even enter the test's private folders).
+class WritesRefused {
+    QString m_folder;
+    QFileDevice::Permissions m_permissions;
+
+public:
+    explicit WritesRefused(const QString& folder)
+        : m_folder(folder)
+        , m_permissions(QFile::permissions(folder))
+    {
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (geteuid() == 0)
+            setfsuid(65534);
+    }
+    ~WritesRefused()
+    {
+        if (geteuid() == 0)
+            setfsuid(0);
+        QFile::setPermissions(m_folder, m_permissions);
+    }
+};
+
 // The whole bar as main() builds it: paths worked out from private XDG folders (configuration,
 // data, runtime), the real settings store and Linux services, and AppDir the program's folder in
 // the build. Only what would leave the test is replaced: message boxes are recorded and answered
@@ -53,6 +80,8 @@ public:
     {
         system = std::make_unique<LinuxPlatform>(paths.autostartDir());
         Platform services = system->services();
+        if (stillClock)
+            services.clock = &fakes.clock;
         services.dialogs = &dialogs;
         services.launcher = &fakes.launcher;
         services.sound = &fakes.sound;
@@ -126,6 +155,8 @@ public:
         return nullptr;
     }
 
+    // With it set before start(), the bar reads the time from fakes.clock, which the test moves.
+    bool stillClock = false;
     AppPaths paths;
     std::unique_ptr<SettingsStore> settings;
     RecordingDialogs dialogs;

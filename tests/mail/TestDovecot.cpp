@@ -35,7 +35,6 @@ private slots:
         QTest::addColumn<int>("state");
         const QString three = QStringLiteral("3 message(s) (1,5 Ko)");
         const QString none = QStringLiteral("Pas de nouveau message");
-        dataRow("three messages", false, true, "alice", three, int(State::NewMessages));
         dataRow("empty box", false, true, "bob", none, int(State::NothingNew));
         dataRow("TLS, three messages", true, true, "alice", three, int(State::NewMessages));
         dataRow("TLS, empty box", true, true, "bob", none, int(State::NothingNew));

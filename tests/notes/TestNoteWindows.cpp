@@ -16,14 +16,6 @@
 #include <QTextEdit>
 #include <QTimeEdit>
 
-namespace {
-
-const QString kListOpenText
-    = QStringLiteral("Les Pense-B\u00eates ne sont pas modifiables lorsque la fen\u00eatre\n"
-                     "de gestion des Pense-B\u00eates est ouverte !");
-
-} // namespace
-
 class TestNoteWindows : public QObject {
     Q_OBJECT
 private slots:
@@ -99,25 +91,6 @@ private slots:
         QVERIFY(desk.windows.window(1)->GetLineCount() > 3);
     }
 
-    void save_with_box_unticked_hides_the_window_and_writes_state_0()
-    {
-        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
-        frmPenseBete* note = desk.windows.window(1);
-        note->ExpandNote();
-        desk.control<QCheckBox>(1, "chkShow")->setChecked(false);
-        desk.control<QComboBox>(1, "cmbType")->setCurrentIndex(2);
-        desk.control<QTimeEdit>(1, "DTTime")->setTime(QTime(7, 30));
-        QTest::mouseClick(desk.control<QPushButton>(1, "cmdOK"), Qt::LeftButton);
-        QVERIFY(!note->isVisible());
-        QCOMPARE(
-            readBytes(desk.store.indexPath()), indexBytes({ "0;2;20050307;0730;a.fic;1500;3000" }));
-        QCOMPARE(desk.store.caption(), QStringLiteral("1 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
-        // Shown again from the list, it returns to the same place.
-        desk.store.SetNoteShown(1, true);
-        QVERIFY(note->isVisible());
-        QCOMPARE(note->pos(), QPoint(100, 200));
-    }
-
     void fired_note_saved_with_a_later_date_turns_normal_data()
     {
         QTest::addColumn<QDate>("date");
@@ -150,7 +123,6 @@ private slots:
         QTest::addColumn<QString>("how");
         dataRow("window_deactivated", QStringLiteral("deactivated"));
         dataRow("pause_in_typing", QStringLiteral("pause"));
-        dataRow("ok_clicked", QStringLiteral("ok"));
     }
     // Without "OK" the kind and due date chosen in the panel are not taken; the text is, with its
     // non-breaking space.
@@ -182,17 +154,14 @@ private slots:
         if (how == QLatin1String("deactivated")) {
             deactivate();
             QVERIFY(!note->isExpanded());
-        } else if (how == QLatin1String("pause")) {
+        } else {
             QTest::qWait(300);
             QVERIFY(!QFile::exists(textFile)); // a timer runs late, never early
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(textFile), 3000);
-        } else {
-            desk.control<QPushButton>(1, "cmdOK")->click();
         }
         QCOMPARE(readBytes(textFile), QByteArray("12\xa0rue\r\n"));
-        QCOMPARE(readBytes(desk.store.indexPath()),
-            how == QLatin1String("ok") ? indexBytes({ "1;2;20050307;1010;a.fic;1500;3000" })
-                                       : indexBytes({ "1;0;20050307;1010;a.fic;1500;3000" }));
+        QCOMPARE(
+            readBytes(desk.store.indexPath()), indexBytes({ "1;0;20050307;1010;a.fic;1500;3000" }));
     }
 
     void delete_from_the_window_asks_first_data()
@@ -221,63 +190,6 @@ private slots:
             QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ kept }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(note.isNull(), answer);
-    }
-
-    void open_list_freezes_the_notes_and_refuses_new_ones()
-    {
-        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000" });
-        writeBytes(desk.store.textPath(QStringLiteral("a.fic")), "a\r\n");
-        desk.windows.ShowNotesList();
-        QVERIFY(desk.store.NotesListOpen());
-        auto& messages = desk.app.fakes.dialogs.messages;
-        frmPenseBete* note = desk.windows.window(1);
-        auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
-        const int height = note->height();
-        QTest::mouseClick(text->viewport(), Qt::LeftButton);
-        text->setPlainText(QStringLiteral("a\nb\nc"));
-        QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
-        QCOMPARE(messages.size(), 3);
-        for (const auto& message : messages) {
-            QCOMPARE(message.text, kListOpenText);
-            QCOMPARE(message.icon, Dialogs::Icon::Information);
-        }
-        QVERIFY(!note->isExpanded());
-        QCOMPARE(note->height(), height);
-        QVERIFY(QFile::exists(desk.store.textPath(QStringLiteral("a.fic"))));
-
-        desk.windows.AddNoteClicked();
-        QCOMPARE(messages.last().text,
-            QStringLiteral("Vous ne pouvez pas ajouter de Pense-B\u00eate tant que\n"
-                           "la fen\u00eatre de gestion des Pense-B\u00eates est ouverte !"));
-        QCOMPARE(desk.store.lastIndex(), 1);
-
-        desk.windows.notesList()->close();
-        QVERIFY(!desk.store.NotesListOpen());
-        desk.windows.AddNoteClicked();
-        QCOMPARE(desk.store.lastIndex(), 2);
-    }
-
-    void reminder_brings_a_hidden_note_back_in_alarm_colour()
-    {
-        NotesOnDesktop desk(
-            { "0;1;20050307;1011;a.fic;1500;3000", "1;0;20050307;1011;b.fic;1500;3000" });
-        const QString sound = desk.app.appDir() + QStringLiteral("/sounds/clickerx.wav");
-        writeBytes(sound, "RIFF");
-        frmPenseBete* note = desk.windows.window(1);
-        QVERIFY(!note->isVisible());
-        QVERIFY(!desk.control<QCheckBox>(1, "chkShow")->isChecked());
-        desk.app.fakes.clock.current = QDateTime(QDate(2005, 3, 7), QTime(10, 11, 0));
-        desk.store.CheckReminders();
-        QVERIFY(note->isVisible());
-        QCOMPARE(note->pos(), QPoint(100, 200));
-        QVERIFY(desk.control<QCheckBox>(1, "chkShow")->isChecked());
-        for (const char* name : { "frmBG", "txtPenseBete", "labPB_Titre", "frmEcheance", "lblType",
-                 "lblRappel", "chkShow" })
-            QCOMPARE(desk.background(1, name), NoteColours::kAlarm);
-        QCOMPARE(readBytes(desk.store.indexPath()),
-            indexBytes(
-                { "2;1;20050307;1011;a.fic;1500;3000", "1;0;20050307;1011;b.fic;1500;3000" }));
-        QCOMPARE(desk.app.fakes.sound.played, QStringList { sound });
     }
 
     void reused_index_never_takes_a_deleted_notes_window()

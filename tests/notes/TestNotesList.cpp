@@ -117,56 +117,6 @@ private slots:
         desk.control<QPushButton>("cmdDel")->click();
         QVERIFY(desk.app.fakes.dialogs.messages.isEmpty());
     }
-
-    void box_shows_and_hides_the_note_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("written");
-        QTest::addColumn<QString>("shownText");
-        QTest::addColumn<bool>("visible");
-        dataRow("hide_shown", QByteArray("1;0;20050307;0905;a.fic;1500;3000"),
-            QByteArray("0;0;20050307;0905;a.fic;1500;3000"), "Non", false);
-        dataRow("show_hidden", QByteArray("0;0;20050307;0905;a.fic;1500;3000"),
-            QByteArray("1;0;20050307;0905;a.fic;1500;3000"), "Oui", true);
-    }
-    void box_shows_and_hides_the_note()
-    {
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, written);
-        QFETCH(bool, visible);
-        ListOnDesktop desk({ line });
-        desk.control<QCheckBox>("chkShow")->click();
-        QTEST(desk.row(0)[1], "shownText");
-        QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ written }));
-        QCOMPARE(desk.windows.window(1)->isVisible(), visible);
-        if (visible)
-            QCOMPARE(desk.windows.window(1)->pos(), QPoint(100, 200));
-    }
-
-    // The store's own tests prove what a deletion does to the files.
-    void delete_asks_first_then_drops_the_row_and_the_window_data()
-    {
-        QTest::addColumn<bool>("answer");
-        dataRow("yes", true);
-        dataRow("no", false);
-    }
-    void delete_asks_first_then_drops_the_row_and_the_window()
-    {
-        QFETCH(bool, answer);
-        ListOnDesktop desk({ "1;0;20050307;0905;a.fic;0;0", "1;0;20050307;0905;b.fic;0;0" },
-            { { QStringLiteral("a.fic"), "a\r\n" }, { QStringLiteral("b.fic"), "b\r\n" } });
-        desk.app.fakes.dialogs.answers = { answer };
-        QPointer<frmPenseBete> window = desk.windows.window(1);
-        desk.control<QPushButton>("cmdDel")->click();
-        QCOMPARE(desk.app.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(desk.control<QTreeWidget>("lvPB")->topLevelItemCount(), answer ? 1 : 2);
-        QCOMPARE(desk.row(0)[0], answer ? QStringLiteral("2") : QStringLiteral("1"));
-        QCOMPARE(
-            desk.control<QTextEdit>("txtPenseBete")->toPlainText(), QString(answer ? "b" : "a"));
-        QCOMPARE(desk.store.entry(1).isEmpty(), answer);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(window.isNull(), answer);
-    }
 };
 
 QTEST_MAIN(TestNotesList)

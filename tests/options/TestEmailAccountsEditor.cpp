@@ -51,7 +51,6 @@ private slots:
         dataRow("modify the second row", QStringList { kHome, kWork }, 1,
             "Travail;b@example.fr;b;pw;pop.b.fr;995", 1,
             QStringList { kHome, "Travail;b@example.fr;b;pw;pop.b.fr;995" });
-        dataRow("add to an empty list", QStringList(), -1, kWork, 0, QStringList { kWork });
     }
     void edits()
     {
@@ -75,23 +74,6 @@ private slots:
         QVERIFY(!editor.editing());
         QTEST(lines(editor), "after");
         QVERIFY(dialogs.messages.isEmpty());
-    }
-
-    void a_field_holding_a_semicolon_is_refused_and_the_editor_stays_open()
-    {
-        RecordingDialogs dialogs;
-        EmailAccountsEditor editor(&dialogs);
-        editor.load({ account(kHome) });
-        editor.modify(0);
-        EmailAccount typed = account(kHome);
-        typed.fields[EmailAccount::Password] = QStringLiteral("se;cret");
-        QCOMPARE(editor.confirm(typed), -1);
-        QCOMPARE(editor.EmailEditMode(), EmailAccountsEditor::Modifying);
-        QCOMPARE(lines(editor), QStringList { kHome });
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].text,
-            QStringLiteral("Le champ \u00AB Mot de Passe \u00BB ne peut pas contenir "
-                           "le caract\u00E8re \u00AB ; \u00BB."));
     }
 
     void delete_asks_first_data()

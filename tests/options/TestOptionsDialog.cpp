@@ -43,25 +43,6 @@ void select(QTreeWidget* list, int row)
 class TestOptionsDialog : public QObject {
     Q_OBJECT
 private slots:
-    // The bar still applies what the files hold, so that it shows what is stored.
-    void a_settings_file_that_cannot_be_written_keeps_the_window_open()
-    {
-        OptionsBench bench;
-        frmOptions* dialog = bench.open();
-        QSignalSpy closing(dialog, &frmOptions::closing);
-        // A folder where the file goes makes its rename fail.
-        const QString file = bench.app.settings->filePath(QStringLiteral("Tolvane"));
-        QFile::remove(file);
-        QVERIFY(QDir().mkpath(file));
-        QVERIFY(!dialog->Save());
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(closing.size(), 0);
-        QCOMPARE(bench.applied, 1);
-        QCOMPARE(bench.app.fakes.dialogs.messages.size(), 1);
-        QVERIFY(bench.app.fakes.dialogs.messages[0].text.startsWith(
-            QStringLiteral("Probl\u00e8me d'acc\u00e8s en \u00e9criture : ")));
-    }
-
     void out_of_range_values_show_inside_the_controls_and_saving_takes_the_controls()
     {
         OptionsBench bench;
@@ -125,54 +106,6 @@ private slots:
         QCOMPARE(readBytes(EmailAccountsFile::path(dataDir)), accountsBefore);
         QCOMPARE(storedFavorites(dataDir, FavoriteKind::Windows), QStringLiteral("X Y"));
         QCOMPARE(storedFavorites(dataDir, FavoriteKind::Internet), QStringLiteral("B"));
-    }
-
-    void closing_by_the_frame_is_a_cancel()
-    {
-        OptionsBench bench;
-        frmOptions* dialog = bench.open();
-        QSignalSpy closing(dialog, &frmOptions::closing);
-        control<QSlider>(dialog, "sliderTransparence")->setValue(10);
-        dialog->close();
-        QCOMPARE(closing.size(), 1);
-        QCOMPARE(bench.opacity, 200);
-        QCOMPARE(bench.app.settings->value(Keys::Transparency, QStringLiteral("<missing>")),
-            QStringLiteral("<missing>"));
-    }
-
-    // A six-field account opens as POP3 "Automatique"; choosing IMAP proposes its port and the
-    // choice is kept in the seventh field, while the notification box is a setting of its own.
-    void protocol_and_security_lists_propose_a_port_and_are_saved()
-    {
-        OptionsBench bench;
-        EmailAccountsFile::SaveEmailAccounts(
-            bench.app.dataDir(), { EmailAccount::fromRecordLine(kHome) }, nullptr);
-        frmOptions* dialog = bench.open();
-        click(dialog, "cmdEmails");
-        auto* notify = control<QCheckBox>(dialog, "chkNotifyNewMail");
-        QCOMPARE(notify->text(),
-            QStringLiteral("Me pr\u00e9venir de l'arriv\u00e9e de nouveaux messages"));
-        QVERIFY(notify->isChecked());
-        notify->click();
-        click(dialog, "cmdMod");
-        auto* protocol = control<QComboBox>(dialog, "cmbProtocole");
-        auto* security = control<QComboBox>(dialog, "cmbSecurite");
-        QCOMPARE(protocol->currentText(), QStringLiteral("POP3"));
-        QCOMPARE(security->currentText(), QStringLiteral("Automatique"));
-        QCOMPARE(control<QLineEdit>(dialog, "txtPort")->text(), QStringLiteral("110"));
-        protocol->setCurrentIndex(1);
-        emit protocol->activated(1);
-        QCOMPARE(control<QLineEdit>(dialog, "txtPort")->text(), QStringLiteral("993"));
-        security->setCurrentIndex(2);
-        emit security->activated(2);
-        QCOMPARE(control<QLineEdit>(dialog, "txtPort")->text(), QStringLiteral("143"));
-        click(dialog, "cmdOK");
-        QCOMPARE(control<QTreeWidget>(dialog, "lvEmails")->topLevelItem(0)->text(6),
-            QStringLiteral("IMAP, STARTTLS obligatoire"));
-        QVERIFY(dialog->Save());
-        QCOMPARE(EmailAccountsFile::ReadEmailAccount(bench.app.dataDir()).value(0).recordLine(),
-            QStringLiteral("Maison;moi@example.fr;moi;secret;pop.example.fr;143;IMAP STARTTLS"));
-        QCOMPARE(bench.app.settings->value(Keys::NotifyNewMail, QString()), QStringLiteral("0"));
     }
 
     void picture_chooser_fills_the_photo_box_data()

@@ -39,9 +39,6 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("saved");
-        dataRow("town beyond the table is the bar's Paris", "City", "500", "198");
-        dataRow("negative town", "City", "-3", "198");
-        dataRow("last town kept", "City", "388", "388");
         dataRow("weather period too long", "TimerMeteo", "9999", "480");
         dataRow("weather period with decimals", "TimerMeteo", "2.5", "5");
         dataRow("mail period not a number", "TimerEmail", "dix", "5");
@@ -134,8 +131,6 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<int>("opacity");
         dataRow("half way", true, 75, " 50 %", 179);
-        dataRow("full slider", true, 150, " 100 %", 104);
-        dataRow("switched off", false, 150, " 100 %", 255);
         dataRow("fraction cut", true, 1, " 0 %", 253);
     }
     void transparency_preview()
