@@ -3,7 +3,9 @@
 #include "NoteFiles.h"
 #include "NoteLine.h"
 #include "NoteWindowHost.h"
+#include "NoteWindowRules.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -48,6 +50,8 @@ void modPenseBete::LoadNotes()
     m_indexUnreadable = !NoteFiles::ReadLines(indexPath(), lines) && QFile::exists(indexPath());
     if (m_indexUnreadable)
         tell(QStringLiteral("Probl\u00e8me d'acc\u00e8s en lecture : ") + indexPath());
+    const QStringList unlisted = m_indexUnreadable ? QStringList() : unlistedNoteLines(lines);
+    lines += unlisted;
     for (const QString& line : std::as_const(lines)) {
         m_table.append(line);
         ++m_noteCount;
@@ -55,8 +59,52 @@ void modPenseBete::LoadNotes()
             m_host->OpenNoteWindow(m_noteCount);
     }
     UpdateNotesCaption();
+    if (!unlisted.isEmpty())
+        SaveNoteIndex();
     m_reminders.start(QFileInfo(indexPath()).lastModified());
     m_reminderTimer.start();
+}
+
+// A new note's text is written before its index line: a bar stopped between the two leaves a
+// text that no line names. It comes back as a shown note, in the middle of the screen.
+QStringList modPenseBete::unlistedNoteLines(const QStringList& lines) const
+{
+    QSet<QString> listed;
+    for (const QString& line : lines)
+        listed.insert(NoteLine::field(line, NoteLine::FileName));
+    const QPointF centre = centredTwips(designSizeTwips());
+    QStringList found;
+    const QFileInfoList files
+        = QDir(textPath(QString()))
+              .entryInfoList({ QStringLiteral("*.fic") }, QDir::Files, QDir::Name);
+    for (const QFileInfo& file : files) {
+        if (listed.contains(file.fileName()) || NoteFiles::ReadNoteText(file.filePath()).isEmpty())
+            continue;
+        const QDateTime written = file.lastModified();
+        found.append(NoteLine::makeLine(
+            1, 0, written.date(), written.time(), file.fileName(), centre.x(), centre.y()));
+    }
+    return found;
+}
+
+QSize modPenseBete::designSizeTwips() const
+{
+    const Screen* screen = m_context.platform.screen;
+    const QSize size = NoteWindowRules::kDesignSize;
+    return screen
+        ? QSize(size.width() * screen->twipsPerPixelX(), size.height() * screen->twipsPerPixelY())
+        : size * 15;
+}
+
+QPointF modPenseBete::centredTwips(const QSize& windowTwips) const
+{
+    const Screen* screen = m_context.platform.screen;
+    const QSize screenTwips = screen ? QSize(screen->geometry().width() * screen->twipsPerPixelX(),
+                                  screen->geometry().height() * screen->twipsPerPixelY())
+                                     : QSize(1024 * 15, 768 * 15);
+    const float left = float(screenTwips.width()) / 2 - float(windowTwips.width()) / 2;
+    const float top = float(screenTwips.height()) / 2 - float(windowTwips.height()) / 2;
+    return { left, top };
 }
 
 bool modPenseBete::SaveNoteIndex(bool tellAgain)
@@ -112,13 +160,9 @@ int modPenseBete::AddNewNote(const QSize& windowTwips)
     const QDateTime now
         = m_context.platform.clock ? m_context.platform.clock->now() : QDateTime::currentDateTime();
     const QString fileName = newTextFileName(now.toString(QStringLiteral("yyyyMMddHHmmss")));
-    const Screen* screen = m_context.platform.screen;
-    const QSize screenTwips = screen ? QSize(screen->geometry().width() * screen->twipsPerPixelX(),
-                                  screen->geometry().height() * screen->twipsPerPixelY())
-                                     : QSize(1024 * 15, 768 * 15);
-    const float left = float(screenTwips.width()) / 2 - float(windowTwips.width()) / 2;
-    const float top = float(screenTwips.height()) / 2 - float(windowTwips.height()) / 2;
-    m_table[index] = NoteLine::makeLine(1, 0, now.date(), now.time(), fileName, left, top);
+    const QPointF centre = centredTwips(windowTwips);
+    m_table[index]
+        = NoteLine::makeLine(1, 0, now.date(), now.time(), fileName, centre.x(), centre.y());
     if (m_host)
         m_host->OpenNoteWindow(index);
     UpdateNotesCaption();

@@ -5,6 +5,7 @@
 #include "shell/SecondTimer.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QSet>
 #include <QSize>
 #include <QStringList>
@@ -22,7 +23,8 @@ public:
     void setWindowHost(NoteWindowHost* host) { m_host = host; }
 
     // Reads the index file, opens a window per note and starts the reminder timer. An index
-    // file that is there but cannot be read is told and never written over afterwards.
+    // file that is there but cannot be read is told and never written over afterwards. A text
+    // file that no index line names, left by a bar stopped in the middle of a save, is added.
     void LoadNotes();
     // Writes every note's line; false (after telling the user) when the file cannot be written.
     bool SaveNoteIndex(bool tellAgain = true);
@@ -75,6 +77,9 @@ private:
     void writeSucceeded(const QString& path) { m_toldFailures.remove(path); }
     void tell(const QString& text);
     QString newTextFileName(const QString& stamp) const;
+    QStringList unlistedNoteLines(const QStringList& lines) const;
+    QSize designSizeTwips() const;
+    QPointF centredTwips(const QSize& windowTwips) const;
 
     AppContext& m_context;
     NoteWindowHost* m_host = nullptr;
