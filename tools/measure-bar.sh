@@ -60,7 +60,9 @@ builds=("$@")
 [ "$conky" = 0 ] || builds+=(conky)
 
 # CPU time of every thread of a process, in ms, from the scheduler's nanosecond counters.
-cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { print int(ns / 1e6) }'; }
+# In microseconds: the X server's few milliseconds a minute would otherwise change by a sixth
+# from one rounding to the next.
+cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { print int(ns / 1e3) }'; }
 
 # Voluntary and involuntary context switches of every thread of a process, one "tid name count"
 # line a thread.
@@ -272,8 +274,8 @@ EOF
     switches_before="$work/switches-before"
     switches_after="$work/switches-after"
     switches_by_thread "$bar" >"$switches_before"
-    cpu_before=$(cpu_ms "$bar")
-    x_before=$(cpu_ms "$xvfb")
+    cpu_before=$(cpu_us "$bar")
+    x_before=$(cpu_us "$xvfb")
     sleep "$seconds"
     if ! kill -0 "$bar" 2>/dev/null; then
         echo "$window ended during the measuring window:" >&2
@@ -281,7 +283,7 @@ EOF
         exit 1
     fi
     local row after=- switches
-    row="$shown $(($(cpu_ms "$bar") - cpu_before)) $(($(cpu_ms "$xvfb") - x_before)) $(pss_kib "$bar")"
+    row="$shown $(($(cpu_us "$bar") - cpu_before)) $(($(cpu_us "$xvfb") - x_before)) $(pss_kib "$bar")"
     switches_by_thread "$bar" >"$switches_after"
     switches_between "$switches_before" "$switches_after" >"$work_out/threads"
     switches=$(awk '{ n += $2 } END { print n + 0 }' "$work_out/threads")
@@ -304,6 +306,9 @@ EOF
 
 # A build folder's name in the table: its last two path components (two checkouts' build-tests).
 label() { [ "$1" = conky ] && echo conky || echo "$1" | awk -F/ '{ print (NF > 1 ? $(NF-1) "/" : "") $NF }'; }
+
+# A figure kept to a tenth of a millisecond, printed whole.
+ms() { awk -v v="$1" 'BEGIN { printf "%.0f", v }'; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -333,16 +338,17 @@ for folder in "${builds[@]}"; do
         rows="$work_out/rows-$variant"
         column() { awk -v c="$1" -v s="$seconds" "{ print $2 }" "$rows" | median; }
         shown=$(column 1 '$c')
-        cpu=$(column 2 'int($c * 60 / s)')
-        xcpu=$(column 3 'int($c * 60 / s)')
-        both=$(column 2 'int(($2 + $3) * 60 / s)')
+        cpu=$(column 2 'sprintf("%.1f", $c * 60 / s / 1000)')
+        xcpu=$(column 3 'sprintf("%.1f", $c * 60 / s / 1000)')
+        both=$(column 2 'sprintf("%.1f", ($2 + $3) * 60 / s / 1000)')
         switches=$(column 5 'int($c * 60 / s)')
         pss=$(column 4 'sprintf("%.1f", $c / 1024)')
         after=-
         if [ "$(awk 'NR == 1 { print $6 }' "$rows")" != - ]; then
             after=$(column 6 'sprintf("%.1f", $c / 1024)')
         fi
-        printf "$row_format" "$(row_label "$folder" "$variant")" "$shown" "$cpu" "$xcpu" "$both" \
+        printf "$row_format" "$(row_label "$folder" "$variant")" "$shown" "$(ms "$cpu")" \
+            "$(ms "$xcpu")" "$(ms "$both")" \
             "$switches" "$pss" "$after"
         echo "$folder $variant $shown $both $switches $pss $after" >>"$work_out/medians"
         echo "$folder $variant $cpu $xcpu $both $switches $pss" >>"$work_out/idle"
