@@ -6,6 +6,7 @@
 #include "ReferenceRC4.h"
 #include "TestFiles.h"
 #include "app/frmTolvane.h"
+#include "options/frmOptions.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "shell/AppPaths.h"
 #include "shell/SettingsKeys.h"
@@ -96,6 +97,13 @@ public:
         return *bar;
     }
 
+    // The bar ended and built again over the same folders, as at the next session.
+    frmTolvane& restart()
+    {
+        bar.reset();
+        return start();
+    }
+
     QString dataFile(const QString& name) const { return paths.dataDir + QLatin1Char('/') + name; }
 
     // The lines of a data file without their CR LF, read as Windows-1252 text (the journeys'
@@ -145,7 +153,15 @@ public:
             list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     }
 
-    // A window of the program by its object name, nullptr when none is open.
+    // The options dialog opened with the bar's button; nullptr when none opened.
+    frmOptions* openOptions()
+    {
+        click(bar.get(), "pictConfig");
+        return window<frmOptions>();
+    }
+
+    // A window of the program by its object name (by default its class name), nullptr when none
+    // is open.
     template <typename T = QWidget> static T* window(const QString& name)
     {
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -153,6 +169,10 @@ public:
                 return qobject_cast<T*>(top);
         }
         return nullptr;
+    }
+    template <typename T> static T* window()
+    {
+        return window<T>(QLatin1String(T::staticMetaObject.className()));
     }
 
     // With it set before start(), the bar reads the time from fakes.clock, which the test moves.

@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
-#include <algorithm>
 
 namespace {
 
@@ -20,7 +19,7 @@ frmGetPassword* validate(JourneyBar& journey, const QString& current, const QStr
     const QString& confirmation = {})
 {
     click(journey.bar.get(), "pictPassword");
-    QPointer<frmGetPassword> dialog = JourneyBar::window<frmGetPassword>("frmGetPassword");
+    QPointer<frmGetPassword> dialog = JourneyBar::window<frmGetPassword>();
     if (!dialog)
         return nullptr;
     if (!current.isEmpty())
@@ -40,7 +39,7 @@ frmPasswords* unlock(JourneyBar& journey, const QString& current, const QString&
         click(refused, "cmdCancel");
         return nullptr;
     }
-    return JourneyBar::window<frmPasswords>("frmPasswords");
+    return JourneyBar::window<frmPasswords>();
 }
 
 using VaultControls::addRow;
@@ -52,14 +51,6 @@ bool closeWith(frmPasswords* vault, const char* button)
     QPointer<frmPasswords> closing = vault;
     click(vault, button);
     return QTest::qWaitFor([&closing] { return closing.isNull() || !closing->isVisible(); }, 20000);
-}
-
-int openWindows(const char* name)
-{
-    const QWidgetList all = QApplication::topLevelWidgets();
-    return int(std::count_if(all.begin(), all.end(), [name](const QWidget* top) {
-        return top->objectName() == QLatin1String(name) && top->isVisible();
-    }));
 }
 
 bool enabled(const QWidget* vault, const char* name)
@@ -135,12 +126,6 @@ bool settingsMentionPassword(const JourneyBar& journey)
     return !ini.open(QIODevice::ReadOnly) || ini.readAll().toLower().contains("password");
 }
 
-void restart(JourneyBar& journey)
-{
-    journey.bar.reset();
-    journey.start();
-}
-
 } // namespace
 
 // The vault through the whole bar and its real windows, at the real cost of the key derivation.
@@ -161,7 +146,7 @@ private slots:
         journey.start();
 
         click(journey.bar.get(), "pictPassword");
-        QPointer<frmGetPassword> dialog = JourneyBar::window<frmGetPassword>("frmGetPassword");
+        QPointer<frmGetPassword> dialog = JourneyBar::window<frmGetPassword>();
         QVERIFY(dialog);
         type(dialog, "txtPassword", "ancien");
         int ticks = 0;
@@ -178,7 +163,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull() || !dialog->isVisible(), 20000);
         QVERIFY2(ticks >= 5, "the window's thread waited for the key derivation");
 
-        frmPasswords* vault = JourneyBar::window<frmPasswords>("frmPasswords");
+        frmPasswords* vault = JourneyBar::window<frmPasswords>();
         QVERIFY(vault);
         QCOMPARE(shownRows(vault), rows);
         QCOMPARE(journey.dialogs.messages.size(), 1);
@@ -189,7 +174,7 @@ private slots:
         QVERIFY(closeWith(vault, "cmdCancel"));
 
         // A wrong password empties the field and keeps the dialog, which a click brings forward.
-        restart(journey);
+        journey.restart();
         frmGetPassword* refused = validate(journey, "Ancien");
         QVERIFY(refused);
         QCOMPARE(journey.dialogs.messages.last().icon, Dialogs::Icon::Critical);
@@ -197,13 +182,13 @@ private slots:
         QVERIFY(control<QLineEdit>(refused, "txtPassword")->text().isEmpty());
         vault = unlock(journey, "ancien");
         QVERIFY(vault);
-        QCOMPARE(openWindows("frmGetPassword"), 0);
+        QVERIFY(!JourneyBar::window<frmGetPassword>());
         QCOMPARE(shownRows(vault), rows);
         QCOMPARE(journey.dialogs.messages.size(), 2); // the conversion was told once
         QVERIFY(!settingsMentionPassword(journey));
         click(journey.bar.get(), "pictPassword"); // the open vault comes forward, no dialog
-        QCOMPARE(openWindows("frmGetPassword"), 0);
-        QCOMPARE(JourneyBar::window<frmPasswords>("frmPasswords"), vault);
+        QVERIFY(!JourneyBar::window<frmGetPassword>());
+        QCOMPARE(JourneyBar::window<frmPasswords>(), vault);
     }
 
     void vault_created_filled_changed_and_reopened_after_restarts()
@@ -211,7 +196,7 @@ private slots:
         JourneyBar journey;
         journey.start();
         click(journey.bar.get(), "pictPassword");
-        auto* first = JourneyBar::window<frmGetPassword>("frmGetPassword");
+        auto* first = JourneyBar::window<frmGetPassword>();
         QVERIFY(first && !control(first, "txtPassword")->isEnabled()); // no vault yet
         for (const char* box : { "txtPassword", "txtNewPassword", "txtConfirmNewPassword" })
             QCOMPARE(control<QLineEdit>(first, box)->echoMode(), QLineEdit::Password);
@@ -226,13 +211,13 @@ private slots:
         QCOMPARE(
             QFile::permissions(path) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-        restart(journey);
+        journey.restart();
         vault = unlock(journey, "depart-2005", "suite", "suite");
         QVERIFY(vault);
         QCOMPARE(shownRows(vault), rows);
         QVERIFY(closeWith(vault, "cmdCancel"));
 
-        restart(journey);
+        journey.restart();
         QVERIFY(!unlock(journey, "depart-2005"));
         vault = unlock(journey, "suite");
         QVERIFY(vault);
