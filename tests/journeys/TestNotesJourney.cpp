@@ -192,6 +192,8 @@ private slots:
         QCOMPARE(first->height(), height);
 
         auto* rows = control<QTreeWidget>(list, "lvPB");
+        auto* shownText = control<QTextEdit>(list, "txtPenseBete"); // the selected row's note
+        QCOMPARE(shownText->toPlainText(), QStringLiteral("premier"));
         click(list, "chkShow"); // the first row is selected
         QVERIFY(!first->isVisible());
         QCOMPARE(rows->topLevelItem(0)->text(1), QStringLiteral("Non"));
@@ -200,6 +202,7 @@ private slots:
         QVERIFY(first->isVisible());
         QCOMPARE(first->pos(), place);
         JourneyBar::clickRow(rows, 1);
+        QCOMPARE(shownText->toPlainText(), QStringLiteral("second"));
         journey.dialogs.answers = { false, true };
         click(list, "cmdDel");
         QCOMPARE(rows->topLevelItemCount(), 2);
