@@ -21,30 +21,22 @@
 
 #include <memory>
 
-#include <sys/fsuid.h>
-#include <unistd.h>
-
-// While alive, nothing can be written into the folder, as in a folder of another user: its write
-// permission is taken away and, since root writes anywhere, a test run as root acts on files as
-// "nobody" meanwhile (who cannot even enter the test's private folders).
+// While alive, nothing can be written into the folder, whichever user or thread writes: a plain
+// file stands in its place.
 class WritesRefused {
     QString m_folder;
-    QFileDevice::Permissions m_permissions;
 
 public:
     explicit WritesRefused(const QString& folder)
         : m_folder(folder)
-        , m_permissions(QFile::permissions(folder))
     {
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (geteuid() == 0)
-            setfsuid(65534);
+        QDir().rename(folder, folder + QStringLiteral(".away"));
+        writeBytes(folder, "x");
     }
     ~WritesRefused()
     {
-        if (geteuid() == 0)
-            setfsuid(0);
-        QFile::setPermissions(m_folder, m_permissions);
+        QFile::remove(m_folder);
+        QDir().rename(m_folder + QStringLiteral(".away"), m_folder);
     }
 };
 

@@ -1,12 +1,13 @@
 #include "JourneyBar.h"
-#include "VaultControls.h"
 #include "common/CryptRC4.h"
 #include "vault/LegacyVaultFile.h"
 #include "vault/PasswordCheck.h"
 #include "vault/VaultFile.h"
+#include "vault/VaultWindows.h"
 #include "vault/frmGetPassword.h"
 #include "vault/frmPasswords.h"
 
+#include <QClipboard>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
@@ -42,8 +43,29 @@ frmPasswords* unlock(JourneyBar& journey, const QString& current, const QString&
     return JourneyBar::window<frmPasswords>();
 }
 
-using VaultControls::addRow;
-using VaultControls::shownRows;
+// The vault window's rows as "a|b|c|d|e" texts.
+QStringList shownRows(const QWidget* vault)
+{
+    auto* list = control<QTreeWidget>(vault, "lvPasswords");
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int column = 0; column < 5; ++column)
+            cells.append(list->topLevelItem(i)->text(column));
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
+void addRow(const QWidget* vault, const QStringList& fields)
+{
+    static const char* const kBoxes[]
+        = { "txtDescriptif", "txtData1", "txtData2", "txtData3", "txtData4" };
+    click(vault, "cmdAdd");
+    for (int n = 0; n < fields.size(); ++n)
+        type(vault, kBoxes[n], fields[n]);
+    click(vault, "cmdConfirmAddMod");
+}
 
 // Clicks a button that closes the window and waits until it has (a save first derives a key).
 bool closeWith(frmPasswords* vault, const char* button)
@@ -106,11 +128,15 @@ QStringList editRows(JourneyBar& journey, frmPasswords* vault)
     click(vault, "cmdConfirmAddMod");
     click(vault, "cmdBas");
 
-    // Delete asks first; nothing selected, nothing asked.
-    journey.dialogs.answers = { false, true };
+    // The ends and no selection move nothing; delete asks first, nothing selected nothing asked.
+    JourneyBar::clickRow(list, 0);
+    click(vault, "cmdHaut");
     list->clearSelection();
+    click(vault, "cmdHaut");
+    journey.dialogs.answers = { false, true };
     click(vault, "cmdDel");
     JourneyBar::clickRow(list, 4);
+    click(vault, "cmdBas");
     click(vault, "cmdDel");
     click(vault, "cmdDel");
     if (messages.size() != 4
@@ -206,8 +232,18 @@ private slots:
         QCOMPARE(rows,
             QStringList({ "Banque en ligne|client 0042137|code 5821||",
                 "Wifi maison|Livebox-3F2A|||5 GHz", "||||", "Porte|1|||z" }));
-        QVERIFY(closeWith(vault, "cmdValide"));
+        // A save that cannot be written is told and loses nothing; the next "Valider" goes through.
         const QString path = journey.dataFile(VaultFile::fileName());
+        {
+            WritesRefused refused(journey.paths.dataDir);
+            click(vault, "cmdValide");
+            QTRY_VERIFY_WITH_TIMEOUT(!vault->isSaving(), 20000);
+        }
+        QCOMPARE(journey.dialogs.messages.last().icon, Dialogs::Icon::Critical);
+        QCOMPARE(journey.dialogs.messages.last().text, PasswordCheck::writeProblemText(path));
+        QVERIFY(vault->isVisible() && enabled(vault, "cmdValide"));
+        QCOMPARE(shownRows(vault), rows);
+        QVERIFY(closeWith(vault, "cmdValide"));
         QCOMPARE(
             QFile::permissions(path) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
@@ -222,7 +258,20 @@ private slots:
         vault = unlock(journey, "suite");
         QVERIFY(vault);
         QCOMPARE(shownRows(vault), rows);
-        QCOMPARE(journey.dialogs.messages.size(), 5); // four while editing, the wrong password
+        QCOMPARE(journey.dialogs.messages.size(), 6); // four editing, the failed save, the password
+
+        // A double click copies a cell for a short while, unless the clipboard changed meanwhile.
+        journey.bar->findChild<VaultWindows*>()->clipboard().setDelay(
+            std::chrono::milliseconds(50));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        auto* list = control<QTreeWidget>(vault, "lvPasswords");
+        emit list->itemDoubleClicked(list->topLevelItem(0), 1);
+        QCOMPARE(clipboard->text(), QStringLiteral("client 0042137"));
+        QTRY_COMPARE(clipboard->text(), QString());
+        vault->copyCell(0, 0);
+        clipboard->setText(QStringLiteral("autre chose"));
+        QTest::qWait(150);
+        QCOMPARE(clipboard->text(), QStringLiteral("autre chose"));
         QVERIFY(!settingsMentionPassword(journey));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
