@@ -10,20 +10,6 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-// Restores the process's umask when the test ends.
-struct UmaskScope {
-    mode_t saved;
-    explicit UmaskScope(mode_t mask)
-        : saved(::umask(mask))
-    {
-    }
-    ~UmaskScope() { ::umask(saved); }
-};
-
-} // namespace
-
 class TestCheckedSaveFile : public QObject {
     Q_OBJECT
 private slots:
@@ -79,9 +65,11 @@ private slots:
     void folders_are_created_private_whatever_the_umask()
     {
         QTemporaryDir dir;
-        UmaskScope open(0);
         const QString nested = dir.filePath(QStringLiteral("a/b/tolvane"));
-        QVERIFY(DataFolder::makePrivatePath(nested));
+        const mode_t saved = ::umask(0);
+        const bool made = DataFolder::makePrivatePath(nested);
+        ::umask(saved);
+        QVERIFY(made);
         for (const QString& folder : { dir.filePath(QStringLiteral("a")), nested }) {
             struct stat info { };
             QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);

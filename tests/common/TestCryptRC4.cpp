@@ -1,5 +1,4 @@
 #include "DataRow.h"
-#include "ReferenceRC4.h"
 #include "common/Cp1252.h"
 #include "common/CryptRC4.h"
 
@@ -16,15 +15,6 @@ static QString fromCodes(std::initializer_list<int> codes)
 class TestCryptRC4 : public QObject {
     Q_OBJECT
 private slots:
-    void enciphered_line_uses_the_fixed_key()
-    {
-        const QByteArray record = "Maison;moi@example.fr;moi;secret;pop.example.fr;995";
-        const QString golden = QString::fromLatin1(
-            ReferenceRC4::toHexaLine(ReferenceRC4::rc4(ReferenceRC4::fixedKey(), record)));
-        QCOMPARE(cCryptRC4::EncipherLine(QString::fromLatin1(record)), golden);
-        QCOMPARE(cCryptRC4::DecipherLine(golden), QString::fromLatin1(record));
-    }
-
     void crypt_matches_published_vectors_data()
     {
         QTest::addColumn<QString>("key");
@@ -41,17 +31,6 @@ private slots:
         cCryptRC4 rc4;
         rc4.Key(key);
         QTEST(Cp1252::encode(rc4.Crypt(plain)).toHex().toUpper(), "cipherHex");
-    }
-
-    void crypt_without_key_continues_the_stream()
-    {
-        cCryptRC4 whole, pieces;
-        whole.Key(QStringLiteral("Key"));
-        pieces.Key(QStringLiteral("Key"));
-        QString parts = pieces.Crypt(QStringLiteral("Pl"));
-        parts += pieces.Crypt(QString());
-        parts += pieces.Crypt(QStringLiteral("aintext"));
-        QCOMPARE(parts, whole.Crypt(QStringLiteral("Plaintext")));
     }
 
     void hexa_form_data()

@@ -15,7 +15,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("expected");
-        dataRow("town record", "FRXX0076;(France) Paris", ";", "(France) Paris");
         dataRow("empty text", "", ";", "");
         dataRow("absent one-char separator keeps the text", "abc", ";", "abc");
         dataRow("absent two-char separator drops one char", "abcd", "::", "bcd");
@@ -38,28 +37,6 @@ private slots:
         QCOMPARE(StrBefore(QString(), QStringLiteral(";")), QString());
         QCOMPARE(StrBefore(QStringLiteral("FRXX0076;(France) Paris"), QStringLiteral(";")),
             QStringLiteral("FRXX0076"));
-    }
-
-    void getToken_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("expected");
-        dataRow("trailing separator, last field", "a;b;c;", 3, "c");
-        dataRow("no trailing separator, last field", "a;b;c", 3, "");
-        dataRow("first field", "a;b;c", 1, "a");
-        dataRow("index 0", "a;b;c;", 0, "");
-        dataRow("negative index", "a;b;c;", -1, "");
-        dataRow("past the end", "a;b;c;", 4, "");
-        dataRow("empty fields kept", "a;;c;", 2, "");
-        dataRow("empty text", "", 1, "");
-    }
-    void getToken()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, index);
-        QFETCH(QString, expected);
-        QCOMPARE(GetToken(text, QStringLiteral(";"), index), expected);
     }
 
     void truncateText_data()

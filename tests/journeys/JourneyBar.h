@@ -6,6 +6,7 @@
 #include "ReferenceRC4.h"
 #include "TestFiles.h"
 #include "app/frmTolvane.h"
+#include "options/frmOptions.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "shell/AppPaths.h"
 #include "shell/SettingsKeys.h"
@@ -20,30 +21,22 @@
 
 #include <memory>
 
-#include <sys/fsuid.h>
-#include <unistd.h>
-
-// While alive, nothing can be written into the folder, as in a folder of another user: its write
-// permission is taken away and, since root writes anywhere, a test run as root acts on files as
-// "nobody" meanwhile (who cannot even enter the test's private folders).
+// While alive, nothing can be written into the folder, whichever user or thread writes: a plain
+// file stands in its place.
 class WritesRefused {
     QString m_folder;
-    QFileDevice::Permissions m_permissions;
 
 public:
     explicit WritesRefused(const QString& folder)
         : m_folder(folder)
-        , m_permissions(QFile::permissions(folder))
     {
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (geteuid() == 0)
-            setfsuid(65534);
+        QDir().rename(folder, folder + QStringLiteral(".away"));
+        writeBytes(folder, "x");
     }
     ~WritesRefused()
     {
-        if (geteuid() == 0)
-            setfsuid(0);
-        QFile::setPermissions(m_folder, m_permissions);
+        QFile::remove(m_folder);
+        QDir().rename(m_folder + QStringLiteral(".away"), m_folder);
     }
 };
 
@@ -96,6 +89,13 @@ public:
         return *bar;
     }
 
+    // The bar ended and built again over the same folders, as at the next session.
+    frmTolvane& restart()
+    {
+        bar.reset();
+        return start();
+    }
+
     QString dataFile(const QString& name) const { return paths.dataDir + QLatin1Char('/') + name; }
 
     // The lines of a data file without their CR LF, read as Windows-1252 text (the journeys'
@@ -145,7 +145,15 @@ public:
             list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     }
 
-    // A window of the program by its object name, nullptr when none is open.
+    // The options dialog opened with the bar's button; nullptr when none opened.
+    frmOptions* openOptions()
+    {
+        click(bar.get(), "pictConfig");
+        return window<frmOptions>();
+    }
+
+    // A window of the program by its object name (by default its class name), nullptr when none
+    // is open.
     template <typename T = QWidget> static T* window(const QString& name)
     {
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -153,6 +161,10 @@ public:
                 return qobject_cast<T*>(top);
         }
         return nullptr;
+    }
+    template <typename T> static T* window()
+    {
+        return window<T>(QLatin1String(T::staticMetaObject.className()));
     }
 
     // With it set before start(), the bar reads the time from fakes.clock, which the test moves.

@@ -1,5 +1,4 @@
 #include "JourneyBar.h"
-#include "options/frmOptions.h"
 
 #include <QtTest>
 
@@ -26,8 +25,7 @@ private slots:
             journey.dataFile("tolvane_FavWindows.dat"), "/tmp/x;X\r\n/tmp/y;Y\r\n/tmp/z;Z\r\n");
         frmTolvane& bar = journey.start();
 
-        click(&bar, "pictConfig");
-        auto* options = JourneyBar::window<frmOptions>("frmOptions");
+        auto* options = journey.openOptions();
         QVERIFY(options);
         click(options, "cmdFavInt");
         JourneyBar::clickRow(control<QTreeWidget>(options, "lvFavInt"), 2);
@@ -69,8 +67,7 @@ private slots:
         QVERIFY(add);
         type(add, "txtText", "D");
 
-        click(&bar, "pictConfig");
-        auto* options = JourneyBar::window<frmOptions>("frmOptions");
+        auto* options = journey.openOptions();
         QVERIFY(options);
         click(add, "cmdConfirm");
         QCOMPARE(journey.dialogs.messages.size(), 1);

@@ -2,7 +2,6 @@
 #include "DovecotServer.h"
 #include "JourneyBar.h"
 #include "mail/frmemail.h"
-#include "options/frmOptions.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -63,8 +62,7 @@ private slots:
         frmTolvane& bar = journey.start();
         auto* module = control<frmemail>(&bar, "frmemail");
         module->checker().addCaCertificates(m_server.certificate());
-        click(&bar, "pictConfig");
-        auto* options = JourneyBar::window<frmOptions>(QStringLiteral("frmOptions"));
+        auto* options = journey.openOptions();
         QVERIFY(options);
         click(options, "cmdEmails");
         QVERIFY(control(options, "frmEmails")->isVisible());

@@ -64,7 +64,7 @@ private slots:
         journey.settings->save(Keys::DisplayPenseBete, QStringLiteral("1"));
         frmTolvane& bar = journey.start();
         click(&bar, "pictAddNewPB");
-        auto* note = JourneyBar::window<frmPenseBete>(QStringLiteral("frmPenseBete"));
+        auto* note = JourneyBar::window<frmPenseBete>();
         QVERIFY(note);
         auto* text = control<QTextEdit>(note, "txtPenseBete");
         typeInto(text, QStringLiteral("Rappeler Mme Dupr\u00e9\u00a0!\navant midi"));
@@ -77,9 +77,8 @@ private slots:
         QCOMPARE(notes[0].fields.mid(0, 2), QStringList({ "1", "0" })); // shown, no reminder
         QCOMPARE(notes[0].text, QByteArray("Rappeler Mme Dupr\xe9\xa0!\r\navant midi\r\n"));
 
-        journey.bar.reset();
-        journey.start();
-        note = JourneyBar::window<frmPenseBete>(QStringLiteral("frmPenseBete"));
+        journey.restart();
+        note = JourneyBar::window<frmPenseBete>();
         QVERIFY(note);
         QCOMPARE(control<QTextEdit>(note, "txtPenseBete")->toPlainText(),
             QStringLiteral("Rappeler Mme Dupr\u00e9 !\navant midi"));
@@ -94,7 +93,7 @@ private slots:
         journey.settings->save(Keys::DisplayPenseBete, QStringLiteral("1"));
         frmTolvane& bar = journey.start();
         click(&bar, "pictAddNewPB");
-        auto* note = JourneyBar::window<frmPenseBete>(QStringLiteral("frmPenseBete"));
+        auto* note = JourneyBar::window<frmPenseBete>();
         QVERIFY(note);
         typeInto(control<QTextEdit>(note, "txtPenseBete"), QStringLiteral("Appeler le garage"));
         QVERIFY(note->isExpanded());
@@ -129,7 +128,7 @@ private slots:
         const QString textFile = journey.dataFile(QStringLiteral("pensebete/a.fic"));
         writeBytes(textFile, "ancien\r\n");
         frmTolvane& bar = journey.start();
-        auto* note = JourneyBar::window<frmPenseBete>(QStringLiteral("frmPenseBete"));
+        auto* note = JourneyBar::window<frmPenseBete>();
         QVERIFY(note);
         auto* text = control<QTextEdit>(note, "txtPenseBete");
         QTest::mouseClick(text->viewport(), Qt::LeftButton);
@@ -193,6 +192,8 @@ private slots:
         QCOMPARE(first->height(), height);
 
         auto* rows = control<QTreeWidget>(list, "lvPB");
+        auto* shownText = control<QTextEdit>(list, "txtPenseBete"); // the selected row's note
+        QCOMPARE(shownText->toPlainText(), QStringLiteral("premier"));
         click(list, "chkShow"); // the first row is selected
         QVERIFY(!first->isVisible());
         QCOMPARE(rows->topLevelItem(0)->text(1), QStringLiteral("Non"));
@@ -201,6 +202,7 @@ private slots:
         QVERIFY(first->isVisible());
         QCOMPARE(first->pos(), place);
         JourneyBar::clickRow(rows, 1);
+        QCOMPARE(shownText->toPlainText(), QStringLiteral("second"));
         journey.dialogs.answers = { false, true };
         click(list, "cmdDel");
         QCOMPARE(rows->topLevelItemCount(), 2);

@@ -1,6 +1,5 @@
 #include "JourneyBar.h"
 #include "favorites/frmFavoris.h"
-#include "options/frmOptions.h"
 
 #include <QComboBox>
 #include <QPointer>
@@ -11,12 +10,6 @@
 class TestOptionsJourney : public QObject {
     Q_OBJECT
 
-    static frmOptions* openOptions(frmTolvane& bar)
-    {
-        click(&bar, "pictConfig");
-        return JourneyBar::window<frmOptions>("frmOptions");
-    }
-
 private slots:
     void one_dialog_at_a_time_and_a_saved_order_rebuilds_the_bar()
     {
@@ -24,7 +17,7 @@ private slots:
         journey.settings->save(Keys::SortModules, QStringLiteral("Photo;Horloge;Favoris"));
         frmTolvane& bar = journey.start();
         auto* favoris = control<frmFavoris>(&bar, "frmFavoris");
-        QPointer<frmOptions> first = openOptions(bar);
+        QPointer<frmOptions> first = journey.openOptions();
         QVERIFY(first && bar.optionsOpen() && favoris->logic().optionsOpen());
         click(&bar, "pictConfig");
         QCOMPARE(bar.options(), first.data());
@@ -42,7 +35,7 @@ private slots:
         const QWidget* photo = control(&bar, "frmPhoto");
         const QWidget* clock = control(&bar, "frmHorloge");
         QVERIFY(photo->y() < clock->y());
-        frmOptions* options = openOptions(bar);
+        frmOptions* options = journey.openOptions();
         QVERIFY(options);
         click(options, "cmdOrderAffichage");
         JourneyBar::clickRow(control<QTreeWidget>(options, "lvSortModules"), 1);
@@ -59,7 +52,8 @@ private slots:
         JourneyBar journey;
         const QString own = journey.paths.dataDir + QStringLiteral("/skins/Maison/");
         writeBytes(own + QStringLiteral("skin.ini"), "[colors]\nTextDark=255|0|0\n");
-        frmOptions* options = openOptions(journey.start());
+        journey.start();
+        frmOptions* options = journey.openOptions();
         QVERIFY(options);
         click(options, "cmdAffichage");
         auto* themes = control<QComboBox>(options, "cmbTheme");
@@ -95,7 +89,7 @@ private slots:
         // A folder where the file goes makes its rename fail.
         QFile::remove(file);
         QVERIFY(QDir().mkpath(file));
-        frmOptions* options = openOptions(bar);
+        frmOptions* options = journey.openOptions();
         QVERIFY(options);
         click(options, "cmdAffichage");
         control<QComboBox>(options, "cmbPosition")->setCurrentIndex(1);

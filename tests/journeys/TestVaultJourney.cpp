@@ -1,16 +1,16 @@
 #include "JourneyBar.h"
-#include "VaultControls.h"
 #include "common/CryptRC4.h"
 #include "vault/LegacyVaultFile.h"
 #include "vault/PasswordCheck.h"
 #include "vault/VaultFile.h"
+#include "vault/VaultWindows.h"
 #include "vault/frmGetPassword.h"
 #include "vault/frmPasswords.h"
 
+#include <QClipboard>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
-#include <algorithm>
 
 namespace {
 
@@ -20,7 +20,7 @@ frmGetPassword* validate(JourneyBar& journey, const QString& current, const QStr
     const QString& confirmation = {})
 {
     click(journey.bar.get(), "pictPassword");
-    QPointer<frmGetPassword> dialog = JourneyBar::window<frmGetPassword>("frmGetPassword");
+    QPointer<frmGetPassword> dialog = JourneyBar::window<frmGetPassword>();
     if (!dialog)
         return nullptr;
     if (!current.isEmpty())
@@ -40,11 +40,32 @@ frmPasswords* unlock(JourneyBar& journey, const QString& current, const QString&
         click(refused, "cmdCancel");
         return nullptr;
     }
-    return JourneyBar::window<frmPasswords>("frmPasswords");
+    return JourneyBar::window<frmPasswords>();
 }
 
-using VaultControls::addRow;
-using VaultControls::shownRows;
+// The vault window's rows as "a|b|c|d|e" texts.
+QStringList shownRows(const QWidget* vault)
+{
+    auto* list = control<QTreeWidget>(vault, "lvPasswords");
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int column = 0; column < 5; ++column)
+            cells.append(list->topLevelItem(i)->text(column));
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
+void addRow(const QWidget* vault, const QStringList& fields)
+{
+    static const char* const kBoxes[]
+        = { "txtDescriptif", "txtData1", "txtData2", "txtData3", "txtData4" };
+    click(vault, "cmdAdd");
+    for (int n = 0; n < fields.size(); ++n)
+        type(vault, kBoxes[n], fields[n]);
+    click(vault, "cmdConfirmAddMod");
+}
 
 // Clicks a button that closes the window and waits until it has (a save first derives a key).
 bool closeWith(frmPasswords* vault, const char* button)
@@ -52,14 +73,6 @@ bool closeWith(frmPasswords* vault, const char* button)
     QPointer<frmPasswords> closing = vault;
     click(vault, button);
     return QTest::qWaitFor([&closing] { return closing.isNull() || !closing->isVisible(); }, 20000);
-}
-
-int openWindows(const char* name)
-{
-    const QWidgetList all = QApplication::topLevelWidgets();
-    return int(std::count_if(all.begin(), all.end(), [name](const QWidget* top) {
-        return top->objectName() == QLatin1String(name) && top->isVisible();
-    }));
 }
 
 bool enabled(const QWidget* vault, const char* name)
@@ -115,11 +128,15 @@ QStringList editRows(JourneyBar& journey, frmPasswords* vault)
     click(vault, "cmdConfirmAddMod");
     click(vault, "cmdBas");
 
-    // Delete asks first; nothing selected, nothing asked.
-    journey.dialogs.answers = { false, true };
+    // The ends and no selection move nothing; delete asks first, nothing selected nothing asked.
+    JourneyBar::clickRow(list, 0);
+    click(vault, "cmdHaut");
     list->clearSelection();
+    click(vault, "cmdHaut");
+    journey.dialogs.answers = { false, true };
     click(vault, "cmdDel");
     JourneyBar::clickRow(list, 4);
+    click(vault, "cmdBas");
     click(vault, "cmdDel");
     click(vault, "cmdDel");
     if (messages.size() != 4
@@ -133,12 +150,6 @@ bool settingsMentionPassword(const JourneyBar& journey)
 {
     QFile ini(journey.settings->filePath(QStringLiteral("Tolvane")));
     return !ini.open(QIODevice::ReadOnly) || ini.readAll().toLower().contains("password");
-}
-
-void restart(JourneyBar& journey)
-{
-    journey.bar.reset();
-    journey.start();
 }
 
 } // namespace
@@ -161,7 +172,7 @@ private slots:
         journey.start();
 
         click(journey.bar.get(), "pictPassword");
-        QPointer<frmGetPassword> dialog = JourneyBar::window<frmGetPassword>("frmGetPassword");
+        QPointer<frmGetPassword> dialog = JourneyBar::window<frmGetPassword>();
         QVERIFY(dialog);
         type(dialog, "txtPassword", "ancien");
         int ticks = 0;
@@ -178,7 +189,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull() || !dialog->isVisible(), 20000);
         QVERIFY2(ticks >= 5, "the window's thread waited for the key derivation");
 
-        frmPasswords* vault = JourneyBar::window<frmPasswords>("frmPasswords");
+        frmPasswords* vault = JourneyBar::window<frmPasswords>();
         QVERIFY(vault);
         QCOMPARE(shownRows(vault), rows);
         QCOMPARE(journey.dialogs.messages.size(), 1);
@@ -189,7 +200,7 @@ private slots:
         QVERIFY(closeWith(vault, "cmdCancel"));
 
         // A wrong password empties the field and keeps the dialog, which a click brings forward.
-        restart(journey);
+        journey.restart();
         frmGetPassword* refused = validate(journey, "Ancien");
         QVERIFY(refused);
         QCOMPARE(journey.dialogs.messages.last().icon, Dialogs::Icon::Critical);
@@ -197,13 +208,13 @@ private slots:
         QVERIFY(control<QLineEdit>(refused, "txtPassword")->text().isEmpty());
         vault = unlock(journey, "ancien");
         QVERIFY(vault);
-        QCOMPARE(openWindows("frmGetPassword"), 0);
+        QVERIFY(!JourneyBar::window<frmGetPassword>());
         QCOMPARE(shownRows(vault), rows);
         QCOMPARE(journey.dialogs.messages.size(), 2); // the conversion was told once
         QVERIFY(!settingsMentionPassword(journey));
         click(journey.bar.get(), "pictPassword"); // the open vault comes forward, no dialog
-        QCOMPARE(openWindows("frmGetPassword"), 0);
-        QCOMPARE(JourneyBar::window<frmPasswords>("frmPasswords"), vault);
+        QVERIFY(!JourneyBar::window<frmGetPassword>());
+        QCOMPARE(JourneyBar::window<frmPasswords>(), vault);
     }
 
     void vault_created_filled_changed_and_reopened_after_restarts()
@@ -211,7 +222,7 @@ private slots:
         JourneyBar journey;
         journey.start();
         click(journey.bar.get(), "pictPassword");
-        auto* first = JourneyBar::window<frmGetPassword>("frmGetPassword");
+        auto* first = JourneyBar::window<frmGetPassword>();
         QVERIFY(first && !control(first, "txtPassword")->isEnabled()); // no vault yet
         for (const char* box : { "txtPassword", "txtNewPassword", "txtConfirmNewPassword" })
             QCOMPARE(control<QLineEdit>(first, box)->echoMode(), QLineEdit::Password);
@@ -221,23 +232,46 @@ private slots:
         QCOMPARE(rows,
             QStringList({ "Banque en ligne|client 0042137|code 5821||",
                 "Wifi maison|Livebox-3F2A|||5 GHz", "||||", "Porte|1|||z" }));
-        QVERIFY(closeWith(vault, "cmdValide"));
+        // A save that cannot be written is told and loses nothing; the next "Valider" goes through.
         const QString path = journey.dataFile(VaultFile::fileName());
+        {
+            WritesRefused refused(journey.paths.dataDir);
+            click(vault, "cmdValide");
+            QTRY_VERIFY_WITH_TIMEOUT(!vault->isSaving(), 20000);
+        }
+        QCOMPARE(journey.dialogs.messages.last().icon, Dialogs::Icon::Critical);
+        QCOMPARE(journey.dialogs.messages.last().text, PasswordCheck::writeProblemText(path));
+        QVERIFY(vault->isVisible() && enabled(vault, "cmdValide"));
+        QCOMPARE(shownRows(vault), rows);
+        QVERIFY(closeWith(vault, "cmdValide"));
         QCOMPARE(
             QFile::permissions(path) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-        restart(journey);
+        journey.restart();
         vault = unlock(journey, "depart-2005", "suite", "suite");
         QVERIFY(vault);
         QCOMPARE(shownRows(vault), rows);
         QVERIFY(closeWith(vault, "cmdCancel"));
 
-        restart(journey);
+        journey.restart();
         QVERIFY(!unlock(journey, "depart-2005"));
         vault = unlock(journey, "suite");
         QVERIFY(vault);
         QCOMPARE(shownRows(vault), rows);
-        QCOMPARE(journey.dialogs.messages.size(), 5); // four while editing, the wrong password
+        QCOMPARE(journey.dialogs.messages.size(), 6); // four editing, the failed save, the password
+
+        // A double click copies a cell for a short while, unless the clipboard changed meanwhile.
+        journey.bar->findChild<VaultWindows*>()->clipboard().setDelay(
+            std::chrono::milliseconds(50));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        auto* list = control<QTreeWidget>(vault, "lvPasswords");
+        emit list->itemDoubleClicked(list->topLevelItem(0), 1);
+        QCOMPARE(clipboard->text(), QStringLiteral("client 0042137"));
+        QTRY_COMPARE(clipboard->text(), QString());
+        vault->copyCell(0, 0);
+        clipboard->setText(QStringLiteral("autre chose"));
+        QTest::qWait(150);
+        QCOMPARE(clipboard->text(), QStringLiteral("autre chose"));
         QVERIFY(!settingsMentionPassword(journey));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -12,18 +12,11 @@
 class RecordingHost : public NoteWindowHost {
 public:
     QList<int> opened;
-    QList<QPair<int, bool>> shown;
     QList<int> alarmed;
-    QList<int> closed;
-    int closedAll = 0;
     QList<int> missing;
 
     void OpenNoteWindow(int index) override { opened.append(index); }
-    bool ShowNoteWindow(int index, bool show) override
-    {
-        shown.append({ index, show });
-        return !missing.contains(index);
-    }
+    bool ShowNoteWindow(int index, bool) override { return !missing.contains(index); }
     bool AlarmNoteWindow(int index) override
     {
         if (missing.contains(index))
@@ -32,8 +25,8 @@ public:
         return true;
     }
     void SetNoteLook(int, bool) override { }
-    void CloseNoteWindow(int index) override { closed.append(index); }
-    void CloseAllNoteWindows() override { ++closedAll; }
+    void CloseNoteWindow(int) override { }
+    void CloseAllNoteWindows() override { }
 };
 
 // Index lines joined with CR LF, as the file holds them.

@@ -6,11 +6,8 @@
 #include "notes/frmPenseBete.h"
 #include "notes/frmPenseBete_List.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -23,12 +20,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QPoint>("position"); // pixels; the screen is 1280 x 1024
-        dataRow("inside", QByteArray("1;0;20050307;1010;a.fic;1500;3000"), QPoint(100, 200));
         dataRow("negative_left", QByteArray("1;0;20050307;1010;a.fic;-300;3000"), QPoint(0, 200));
         dataRow("hidden_parking_top", QByteArray("1;0;20050307;1010;a.fic;1500;-10000"),
             QPoint(100, 0));
-        dataRow("left_beyond_the_screen", QByteArray("1;0;20050307;1010;a.fic;30000;3000"),
-            QPoint(1280 - 200, 200));
         dataRow("left_at_the_screen_edge", QByteArray("1;0;20050307;1010;a.fic;19200;3000"),
             QPoint(1280 - 200, 200));
     }
@@ -41,26 +35,8 @@ private slots:
         QTEST(note->pos(), "position");
     }
 
-    void window_shows_the_note_and_its_reminder()
-    {
-        NotesOnDesktop desk({ "0;3;20050315;0905;a.fic;1500;3000" });
-        writeBytes(
-            desk.app.dataDir() + QStringLiteral("/pensebete/b.fic"), "courses\r\n\r\npain\r\n");
-        desk.store.setEntry(1, QStringLiteral("1;3;20050315;0905;b.fic;1500;3000"));
-        desk.windows.OpenNoteWindow(1);
-        frmPenseBete* note = desk.windows.window(1);
-        QVERIFY(note->isVisible());
-        QCOMPARE(desk.control<QTextEdit>(1, "txtPenseBete")->toPlainText(),
-            QStringLiteral("courses\npain"));
-        QCOMPARE(desk.control<QComboBox>(1, "cmbType")->currentIndex(), 3);
-        QCOMPARE(desk.control<QDateEdit>(1, "DTDate")->date(), QDate(2005, 3, 15));
-        QCOMPARE(desk.control<QTimeEdit>(1, "DTTime")->time(), QTime(9, 5));
-        QVERIFY(desk.control<QCheckBox>(1, "chkShow")->isChecked());
-        QCOMPARE(desk.background(1, "frmBG"), NoteColours::kNormal);
-        QVERIFY(!note->isExpanded());
-    }
-
-    void three_lines_grow_the_text_box_and_the_window()
+    // The text box and the window grow with the display lines, a wrapped line counting as many.
+    void lines_grow_the_note_window()
     {
         NotesOnDesktop desk;
         desk.windows.AddNoteClicked();
@@ -68,27 +44,12 @@ private slots:
         auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
         const int collapsedHeight = note->height();
         QTest::mouseClick(text->viewport(), Qt::LeftButton);
-        QVERIFY(note->isExpanded());
+        text->setPlainText(QString(200, u'm'));
+        QVERIFY(note->GetLineCount() > 3);
         text->setPlainText(QStringLiteral("un\ndeux\ntrois"));
         QCOMPARE(note->GetLineCount(), 3);
-        QCOMPARE(text->height(), (3 + 1) * 12);
-        auto* panel = desk.control<QGroupBox>(1, "frmEcheance");
-        QCOMPARE(panel->y(), text->y() + text->height() + 5);
-        QCOMPARE(note->height(), panel->y() + panel->height() + 5);
         QTest::mouseClick(desk.control<QPushButton>(1, "cmdOK"), Qt::LeftButton);
-        QVERIFY(!note->isExpanded());
-        QCOMPARE(note->height(), collapsedHeight + 2 * 12);
-        QCOMPARE(readBytes(desk.store.textPath(desk.store.GetNoteField(1, 4))),
-            QByteArray("un\r\ndeux\r\ntrois\r\n"));
-    }
-
-    void long_line_wraps_and_counts_its_display_lines()
-    {
-        NotesOnDesktop desk;
-        desk.windows.AddNoteClicked();
-        auto* text = desk.control<QTextEdit>(1, "txtPenseBete");
-        text->setPlainText(QString(200, u'm'));
-        QVERIFY(desk.windows.window(1)->GetLineCount() > 3);
+        QCOMPARE(note->height(), collapsedHeight + 2 * NoteWindowRules::kLineHeight);
     }
 
     void fired_note_saved_with_a_later_date_turns_normal_data()
@@ -109,6 +70,9 @@ private slots:
         QFETCH(bool, normal);
         NotesOnDesktop desk({ "2;1;20050201;1010;a.fic;1500;3000" });
         QCOMPARE(desk.background(1, "frmBG"), NoteColours::kAlarm);
+        QCOMPARE(desk.control<QComboBox>(1, "cmbType")->currentIndex(), 1);
+        QCOMPARE(desk.control<QDateEdit>(1, "DTDate")->date(), QDate(2005, 2, 1));
+        QCOMPARE(desk.control<QTimeEdit>(1, "DTTime")->time(), QTime(10, 10));
         desk.control<QDateEdit>(1, "DTDate")->setDate(date);
         desk.control<QTimeEdit>(1, "DTTime")->setTime(time);
         desk.windows.window(1)->SaveNote();
@@ -164,32 +128,27 @@ private slots:
             readBytes(desk.store.indexPath()), indexBytes({ "1;0;20050307;1010;a.fic;1500;3000" }));
     }
 
-    void delete_from_the_window_asks_first_data()
-    {
-        QTest::addColumn<bool>("answer");
-        dataRow("yes", true);
-        dataRow("no", false);
-    }
     void delete_from_the_window_asks_first()
     {
-        QFETCH(bool, answer);
         const QByteArray kept = "1;0;20050307;1010;b.fic;1500;3000";
-        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000", kept });
+        NotesOnDesktop desk({ "1;0;20050307;1010;a.fic;1500;3000", kept },
+            { { QStringLiteral("a.fic"), "a\r\n" } });
         const QString text = desk.store.textPath(QStringLiteral("a.fic"));
-        writeBytes(text, "a\r\n");
-        desk.app.fakes.dialogs.answers = { answer };
+        desk.app.fakes.dialogs.answers = { false, true };
         QPointer<frmPenseBete> note = desk.windows.window(1);
-        QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
-        QCOMPARE(desk.app.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(desk.app.fakes.dialogs.messages[0].text,
+        for (const bool answer : { false, true }) {
+            QTest::mouseClick(desk.control<QWidget>(1, "pictCLose"), Qt::LeftButton);
+            QCOMPARE(desk.store.entry(1).isEmpty(), answer);
+            QCOMPARE(QFile::exists(text), !answer);
+        }
+        const auto& messages = desk.app.fakes.dialogs.messages;
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[1].text,
             QStringLiteral("\u00cates-vous s\u00fbr de vouloir supprimer ce Pense-B\u00eate ?"));
-        QCOMPARE(desk.app.fakes.dialogs.messages[0].icon, Dialogs::Icon::Question);
-        QCOMPARE(desk.store.entry(1).isEmpty(), answer);
-        QCOMPARE(QFile::exists(text), !answer);
-        if (answer)
-            QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ kept }));
+        QCOMPARE(messages[1].icon, Dialogs::Icon::Question);
+        QCOMPARE(readBytes(desk.store.indexPath()), indexBytes({ kept }));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(note.isNull(), answer);
+        QVERIFY(note.isNull());
     }
 
     void reused_index_never_takes_a_deleted_notes_window()

@@ -17,23 +17,17 @@ class TestVaultFile : public QObject {
 
     QTemporaryDir m_dir;
     QString path() const { return m_dir.filePath(VaultFile::fileName()); }
-    QByteArray onDisk() const { return readBytes(path()); }
     static SecretBytes secret(const QString& text) { return SecretBytes::fromText(text); }
-    QByteArray written(const VaultRows& rows, const KdfParameters& kdf = cheapKdf()) const
+    static QByteArray written(const VaultRows& rows)
     {
-        return VaultFile::content(secret("M\u00F4t"), rows, kdf);
+        return VaultFile::content(secret("M\u00F4t"), rows, cheapKdf());
     }
 
 private slots:
-    void init() { QFile::remove(path()); }
-
     void rows_come_back_under_the_password_only_data()
     {
         QTest::addColumn<VaultRows>("rows");
         dataRow("no rows", VaultRows());
-        dataRow("trailing empty fields", VaultRows { vaultRow("Banque", "1234") });
-        dataRow("two rows, one description, list order",
-            VaultRows { vaultRow("Site", "a", "b", "c", "d"), vaultRow("Site", "e") });
         dataRow("accents, other scripts and an empty row",
             VaultRows {
                 vaultRow("\u00E9t\u00E9", "\u043A\u043B\u044E\u0447 \u2713"), vaultRow({}) });
@@ -54,18 +48,13 @@ private slots:
         QVERIFY(wrong.rows.isEmpty());
     }
 
-    void header_names_the_format_and_the_cost_and_salt_and_nonce_are_fresh()
+    // The same rows never seal the same way twice: salt and nonce are new at every write.
+    void salt_and_nonce_are_fresh_at_every_write()
     {
-        const QByteArray first = written({ vaultRow("A", "1") }, { 2, 16 });
-        const QByteArray second = written({ vaultRow("A", "1") }, { 2, 16 });
-        QVERIFY(first.startsWith(QByteArray("TolvaneVault\x01\x02", 14)));
-        QCOMPARE(qFromLittleEndian<quint32>(first.constData() + 14), 2u);
-        QCOMPARE(qFromLittleEndian<quint32>(first.constData() + 18), 16u);
-        // "A;1;;;\n" sealed: its length and a 16-byte tag.
-        QCOMPARE(first.size(), VaultFile::Header::kSize + 7 + 16);
+        const QByteArray first = written({ vaultRow("A", "1") });
+        const QByteArray second = written({ vaultRow("A", "1") });
         QVERIFY(first.mid(22, 16) != second.mid(22, 16));
         QVERIFY(first.mid(38, 24) != second.mid(38, 24));
-        QVERIFY(!first.contains("A;1"));
     }
 
     void one_flipped_byte_anywhere_is_refused()
@@ -115,15 +104,6 @@ private slots:
         QVERIFY(reading.rows.isEmpty());
     }
 
-    void missing_and_unreadable_files_are_told_apart()
-    {
-        QCOMPARE(VaultFile::read(path(), secret("x")).status, Status::Missing);
-        QVERIFY(QDir(m_dir.path()).mkdir(VaultFile::fileName()));
-        const VaultFile::Reading reading = VaultFile::read(path(), secret("x"));
-        QVERIFY(QDir(m_dir.path()).rmdir(VaultFile::fileName()));
-        QCOMPARE(reading.status, Status::Unreadable);
-    }
-
     void plain_text_is_one_row_a_line_and_reads_crlf_and_blank_lines()
     {
         QCOMPARE(VaultFile::plainText({ vaultRow("A", "b"), vaultRow({}) }),
@@ -142,7 +122,7 @@ private slots:
         QTemporaryDir other;
         QVERIFY(QDir(other.path()).mkdir(VaultFile::fileName()));
         QVERIFY(!VaultFile::write(other.filePath(VaultFile::fileName()), "x"));
-        QCOMPARE(onDisk(), QByteArray("ancien"));
+        QCOMPARE(readBytes(path()), QByteArray("ancien"));
     }
 };
 

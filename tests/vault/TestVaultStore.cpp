@@ -39,20 +39,9 @@ std::optional<VaultRows> opensWith(TestApp& app, const KdfParameters& kdf, const
     return outcome.unlock.rows;
 }
 
-// body in a child process killed after delay; the child ends by itself when it is quicker.
-void runKilledAfter(qint64 delayMicroseconds, const std::function<void()>& body)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        body();
-        _exit(0);
-    }
-    usleep(useconds_t(delayMicroseconds));
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-}
-
-qint64 childMicroseconds(const std::function<void()>& body)
+// Runs body in a child process, killed after killAfter microseconds unless it ends first (never
+// when negative); how long the child ran.
+qint64 runChildKilledAfter(const std::function<void()>& body, qint64 killAfter = -1)
 {
     QElapsedTimer timer;
     timer.start();
@@ -60,6 +49,10 @@ qint64 childMicroseconds(const std::function<void()>& body)
     if (child == 0) {
         body();
         _exit(0);
+    }
+    if (killAfter >= 0) {
+        usleep(useconds_t(killAfter));
+        kill(child, SIGKILL);
     }
     waitpid(child, nullptr, 0);
     return timer.nsecsElapsed() / 1000;
@@ -153,7 +146,7 @@ private slots:
         {
             TestApp app(false);
             prepare(app);
-            whole = childMicroseconds(changePassword(app));
+            whole = runChildKilledAfter(changePassword(app));
             QCOMPARE(opensWith(app, kdf, "neuf"), kRows);
         }
         int byNew = 0;
@@ -161,7 +154,7 @@ private slots:
             TestApp app(false);
             prepare(app);
             const qint64 delay = QRandomGenerator::global()->bounded(whole + 1);
-            runKilledAfter(delay, changePassword(app));
+            runChildKilledAfter(changePassword(app), delay);
             const std::optional<VaultRows> fresh = opensWith(app, kdf, "neuf");
             const std::optional<VaultRows> old = fresh ? fresh : opensWith(app, kdf, "ancien");
             QVERIFY2(old == kRows, qPrintable(QStringLiteral("killed after %1 us").arg(delay)));

@@ -1,20 +1,13 @@
 #pragma once
 
-#include "Controls.h"
 #include "ReferenceRC4.h"
 #include "TestApp.h"
 #include "TestFiles.h"
-#include "VaultControls.h"
 #include "common/Cp1252.h"
 #include "shell/SettingsKeys.h"
 #include "vault/LegacyVaultFile.h"
 #include "vault/VaultFile.h"
-#include "vault/VaultWindows.h"
-#include "vault/frmGetPassword.h"
-#include "vault/frmPasswords.h"
-
-#include <QPointer>
-#include <QTreeWidget>
+#include "vault/VaultStore.h"
 
 // A key derivation of a few kibibytes: the format and the flows are the same, the wait is not.
 inline KdfParameters cheapKdf()
@@ -43,13 +36,9 @@ inline VaultRow vaultRow(const QString& a, const QString& b = {}, const QString&
     return { { a, b, c, d, e } };
 }
 
-// The vault windows as the bar opens them.
+// A private data folder for the vault files, with a cheap key derivation.
 struct VaultFixture {
     TestApp app { false };
-    QWidget owner;
-    VaultWindows windows { app.context, &owner };
-
-    VaultFixture() { windows.setKdfParameters(cheapKdf()); }
 
     QString vaultPath() const { return app.context.dataPath(VaultFile::fileName()); }
     QString legacyPath() const { return app.context.dataPath(LegacyVaultFile::fileName()); }
@@ -63,38 +52,5 @@ struct VaultFixture {
     VaultRows rowsOnDisk(const QString& password) const
     {
         return VaultFile::read(vaultPath(), SecretBytes::fromText(password)).rows;
-    }
-
-    // Opens the dialog, gives the passwords, validates and waits for the check; the vault window
-    // when it opened.
-    frmPasswords* unlock(
-        const QString& current, const QString& fresh = {}, const QString& confirmation = {})
-    {
-        windows.open();
-        QPointer<frmGetPassword> dialog = windows.passwordDialog();
-        if (!current.isEmpty())
-            type(dialog, "txtPassword", current);
-        type(dialog, "txtNewPassword", fresh);
-        type(dialog, "txtConfirmNewPassword", confirmation);
-        click(dialog, "cmdValide");
-        if (!QTest::qWaitFor([&dialog] { return dialog.isNull() || !dialog->isWorking(); }))
-            return nullptr;
-        return windows.vaultWindow();
-    }
-
-    // Clicks "Valider" and waits for the window to close; false when it stays.
-    static bool confirm(frmPasswords* vault)
-    {
-        QPointer<frmPasswords> closing = vault;
-        click(vault, "cmdValide");
-        if (!QTest::qWaitFor([&closing] { return closing.isNull() || !closing->isSaving(); }))
-            return false;
-        return QTest::qWaitFor([&closing] { return closing.isNull(); }, 200);
-    }
-
-    static QStringList shownRows(const QWidget* vault) { return VaultControls::shownRows(vault); }
-    static void addRow(const QWidget* vault, const QStringList& fields)
-    {
-        VaultControls::addRow(vault, fields);
     }
 };
