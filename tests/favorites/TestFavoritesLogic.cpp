@@ -70,8 +70,6 @@ private slots:
         dataRow("mail address", "mailto:ana@a.fr", "");
         dataRow("bare host name", "www.a.fr", "");
         dataRow("listed", "http://listed.fr/", "");
-        dataRow("listed, in capitals", "HTTP://LISTED.FR/", "");
-        dataRow("listed page, host in capitals", "Http://Listed.FR/doc", "");
         dataRow("path in capitals is another page", "http://listed.fr/Doc", "http://listed.fr/Doc");
         dataRow("two lines", "http://a.fr/\nhttp://b.fr/", "");
     }
@@ -192,8 +190,6 @@ private slots:
             QStringList(), "start /usr/bin/gnome-terminal -- /usr/bin/htop");
         dataRow("terminal", 8, QStringList { "konsole", "xterm" }, QStringList(),
             "start /usr/bin/konsole");
-        dataRow("row 11 editor", 11, QStringList { "dconf-editor" }, QStringList(),
-            "start /usr/bin/dconf-editor");
         dataRow("nothing for the sound recorder", 13, QStringList(), QStringList(),
             "Fichier non trouv\u00e9 \ngnome-sound-recorder, audacity");
         dataRow("no row", 0, QStringList { "xterm" }, QStringList(), "");

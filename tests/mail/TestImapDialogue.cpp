@@ -93,7 +93,6 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("messages");
         QTest::addColumn<int>("unseen");
-        dataRow("plain", "* STATUS INBOX (MESSAGES 5 UNSEEN 2)", 5, 2);
         dataRow("lower case, reversed", "* status inbox (unseen 0 messages 12)", 12, 0);
         dataRow("mailbox name with figures and a bracket",
             "* STATUS \"UNSEEN 7 (x\" (MESSAGES 3 UNSEEN 1)", 3, 1);

@@ -18,48 +18,69 @@ using State = EmailAccountTable::State;
 class TestPop3Check : public QObject {
     Q_OBJECT
 private slots:
+    // The capabilities decide whether the login goes out, and where it may, in clear.
     void one_dialogue_sets_status_colour_and_lines_sent_data()
     {
+        QTest::addColumn<QString>("security");
         QTest::addColumn<Script>("script");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("state");
         QTest::addColumn<QByteArrayList>("sent");
         const QByteArrayList all { "USER jo", "PASS secret", "STAT", "QUIT" };
+        const QString none = QStringLiteral("Pas de nouveau message");
+        const int nothing = int(State::NothingNew);
+        const int error = int(State::Error);
         const auto normal = ScriptedPop3Server::normalDialogue;
-        dataRow("empty box", normal("+OK 0 0\r\n"), "Pas de nouveau message",
-            int(State::NothingNew), all);
-        dataRow("each reply split over several reads",
+        // The normal dialogue with the server's reply to CAPA, then to STLS when it offers it.
+        const auto capa = [normal](const QByteArray& reply) {
+            Script script = normal("+OK 0 0\r\n");
+            script.insert(1, { { reply } });
+            if (reply.contains("STLS"))
+                script.insert(2, { { "-ERR not now\r\n" } });
+            return script;
+        };
+        const QString clear = QStringLiteral("POP3 NONE");
+        dataRow("empty box", clear, normal("+OK 0 0\r\n"), none, nothing, all);
+        dataRow("each reply split over several reads", clear,
             Script { { { "+OK rea", "dy\r", "\n" } }, { { "+", "OK\r\n" } },
                 { { "+OK Logged", " in.\r\n" } }, { { "+OK 3 15", "36\r\n" } },
                 { { "+OK Bye\r\n" }, true } },
             "3 message(s) (1,5 Ko)", int(State::NewMessages), all);
-        dataRow("two replies in one read",
+        dataRow("two replies in one read", clear,
             Script { { { "+OK ready\r\n+OK\r\n" } }, { {} }, { { "+OK\r\n" } },
                 { { "+OK 3 1536\r\n+OK Bye\r\n" } }, { {}, true } },
             "3 message(s) (1,5 Ko)", int(State::NewMessages), all);
-        dataRow("wrong password",
+        dataRow("wrong password", clear,
             Script { { { "+OK ready\r\n" } }, { { "+OK\r\n" } },
                 { { "-ERR authentication failed\r\n" } } },
-            "-ERR authentication failed", int(State::Error),
+            "-ERR authentication failed", error,
             QByteArrayList { "USER jo", "PASS secret", "QUIT" });
-        dataRow("greeting without plus", Script { { { "* busy, try later\r\n" } } },
-            "* busy, try later", int(State::Error), QByteArrayList { "QUIT" });
-        dataRow("garbage greeting", Script { { { "\x01\xFFgarbage\r\n" } } },
-            QString::fromLatin1("\x01\xFFgarbage"), int(State::Error), QByteArrayList { "QUIT" });
-        dataRow("endless line cut at its limit",
+        dataRow("greeting without plus", clear, Script { { { "* busy, try later\r\n" } } },
+            "* busy, try later", error, QByteArrayList { "QUIT" });
+        dataRow("garbage greeting", clear, Script { { { "\x01\xFFgarbage\r\n" } } },
+            QString::fromLatin1("\x01\xFFgarbage"), error, QByteArrayList { "QUIT" });
+        dataRow("endless line cut at its limit", clear,
             Script { { { QByteArray(MailChecker::kMaxReplyLine + 900, 'x') } } },
-            QString(MailChecker::kMaxReplyLine, u'x'), int(State::Error),
-            QByteArrayList { "QUIT" });
+            QString(MailChecker::kMaxReplyLine, u'x'), error, QByteArrayList { "QUIT" });
+        dataRow("no STLS offered: login in clear", "POP3 AUTO", capa("+OK\r\nUSER\r\n.\r\n"), none,
+            nothing, QByteArrayList { "CAPA" } + all);
+        dataRow("no CAPA at all", "", capa("-ERR unknown command\r\n"), none, nothing,
+            QByteArrayList { "CAPA" } + all);
+        dataRow("STLS offered but refused: no fallback", "", capa("+OK\r\nSTLS\r\n.\r\n"),
+            "-ERR not now", error, QByteArrayList { "CAPA", "STLS", "QUIT" });
+        dataRow("STLS required, not offered", "POP3 STARTTLS", capa("+OK\r\nUSER\r\n.\r\n"),
+            "<Chiffrement non propos\u00E9>", error, QByteArrayList { "CAPA", "QUIT" });
     }
     void one_dialogue_sets_status_colour_and_lines_sent()
     {
+        QFETCH(QString, security);
         QFETCH(Script, script);
         QFETCH(int, state);
         QFETCH(QByteArrayList, sent);
         MailModuleFixture f;
         ScriptedPop3Server server(script);
         f.setAccounts(
-            { makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port(), "POP3 NONE") });
+            { makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port(), security) });
         QVERIFY(f.checkCurrentAccount());
         QTEST(f.entry(0).EmailStatus, "status");
         QCOMPARE(f.entry(0).EmailState, state);
@@ -72,23 +93,14 @@ private slots:
         QCOMPARE(server.connections, 1);
     }
 
-    void login_goes_out_in_utf8_data()
-    {
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QByteArray>("wire");
-        dataRow("French", "mot de passe \u00e9", QByteArray("PASS mot de passe \xC3\xA9\r\n"));
-        dataRow("Polish", "za\u017C\u00F3\u0142\u0107",
-            QByteArray("PASS za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\r\n"));
-    }
     void login_goes_out_in_utf8()
     {
-        QFETCH(QString, password);
         MailModuleFixture f;
         ScriptedPop3Server server(ScriptedPop3Server::normalDialogue("+OK 0 0\r\n"));
-        f.setAccounts(
-            { makeAccount("Maison", "jo", password, "127.0.0.1", server.port(), "POP3 NONE") });
+        f.setAccounts({ makeAccount(
+            "Maison", "jo", "mot de passe \u00e9", "127.0.0.1", server.port(), "POP3 NONE") });
         QVERIFY(f.checkCurrentAccount());
-        QTEST(server.receivedLines.value(1), "wire");
+        QCOMPARE(server.receivedLines.value(1), QByteArray("PASS mot de passe \xC3\xA9\r\n"));
     }
 
     void reply_to_quit_never_touches_the_next_account()
@@ -104,44 +116,6 @@ private slots:
         QCOMPARE(f.entry(0).EmailStatus, QStringLiteral("1 message(s) (0,01 Ko)"));
         QCOMPARE(f.entry(1).EmailStatus, QStringLiteral("... Connexion Serveur ..."));
         QCOMPARE(f.module->CurrentEmailAccount(), 1);
-    }
-
-    void capabilities_decide_whether_the_login_goes_out_data()
-    {
-        QTest::addColumn<QString>("security");
-        QTest::addColumn<QByteArray>("capa");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QByteArrayList>("sent");
-        const QByteArrayList clear { "CAPA", "USER jo", "PASS secret", "STAT", "QUIT" };
-        const QString none = QStringLiteral("Pas de nouveau message");
-        dataRow("no STLS offered: login in clear", "POP3 AUTO", QByteArray("+OK\r\nUSER\r\n.\r\n"),
-            none, clear);
-        dataRow("no CAPA at all", "", QByteArray("-ERR unknown command\r\n"), none, clear);
-        dataRow("STLS offered but refused: no fallback", "", QByteArray("+OK\r\nSTLS\r\n.\r\n"),
-            "-ERR not now", QByteArrayList { "CAPA", "STLS", "QUIT" });
-        dataRow("STLS required, not offered", "POP3 STARTTLS", QByteArray("+OK\r\nUSER\r\n.\r\n"),
-            "<Chiffrement non propos\u00E9>", QByteArrayList { "CAPA", "QUIT" });
-    }
-    void capabilities_decide_whether_the_login_goes_out()
-    {
-        QFETCH(QString, security);
-        QFETCH(QByteArray, capa);
-        QFETCH(QByteArrayList, sent);
-        Script script = ScriptedPop3Server::normalDialogue("+OK 0 0\r\n");
-        const bool stls = capa.contains("STLS");
-        script.insert(1, { { capa } });
-        if (stls)
-            script.insert(2, { { "-ERR not now\r\n" } });
-        MailModuleFixture f;
-        ScriptedPop3Server server(script);
-        f.setAccounts(
-            { makeAccount("Maison", "jo", "secret", "127.0.0.1", server.port(), security) });
-        QVERIFY(f.checkCurrentAccount());
-        QTEST(f.entry(0).EmailStatus, "status");
-        QByteArrayList wire;
-        for (const QByteArray& line : sent)
-            wire.append(line + "\r\n");
-        QTRY_COMPARE(server.receivedLines, wire);
     }
 
     void unreachable_server_retries_after_growing_pauses_then_says_so_data()
@@ -251,11 +225,9 @@ private slots:
         QTest::addColumn<QString>("status");
         const QLocale fr(QLocale::French);
         dataRow("empty box", "+OK 0 0\r\n", fr, QString());
-        dataRow("1536 bytes", "+OK 3 1536\r\n", fr, "3 message(s) (1,5 Ko)");
         dataRow("2048 keeps the separator", "+OK 1 2048\r\n", fr, "1 message(s) (2, Ko)");
         dataRow("1 MiB is still Ko", "+OK 2 1048576\r\n", fr, "2 message(s) (1024, Ko)");
         dataRow("one byte more is Mo", "+OK 2 1048577\r\n", fr, "2 message(s) (1,00 Mo)");
-        dataRow("3 MiB", "+OK 12 3145728\r\n", fr, "12 message(s) (3,00 Mo)");
         dataRow("no grouping", "+OK 1 5368709120\r\n", fr, "1 message(s) (5120,00 Mo)");
         dataRow("one space only", "+OK 5\r\n", fr, QString());
         dataRow("bare line end", "+OK 3 1536\n", fr, "3 message(s) (1,5 Ko)");
@@ -274,7 +246,6 @@ private slots:
         QTest::addColumn<int>("lines");
         QTest::addColumn<int>("screenHeight");
         QTest::newRow("three accounts") << 3 << 1024;
-        QTest::newRow("20,000 lines of garbage") << 20000 << 1024;
         QTest::newRow("100,000 lines, tall screen") << 100000 << 2160;
     }
     void status_picture_stops_at_the_screen()

@@ -42,12 +42,9 @@ private slots:
         dataRow("weather period too long", "TimerMeteo", "9999", "480");
         dataRow("weather period with decimals", "TimerMeteo", "2.5", "5");
         dataRow("mail period not a number", "TimerEmail", "dix", "5");
-        dataRow("mail period too long", "TimerEmail", "61", "60");
         dataRow("negative spacing", "SpaceBetweenModules", "-4", "1");
         dataRow("huge spacing", "SpaceBetweenModules", "2147483647", "99");
         dataRow("transparency beyond the slider", "Transparency", "255", "150");
-        dataRow("favorites rows too few", "FavModuleNbElem", "-32768", "1");
-        dataRow("favorites rows too many", "FavModuleNbElem", "32767", "30");
         dataRow("unknown sort mode", "FavWindowsSort", "7", "2");
         dataRow("any other side is the left", "Position", "-1", "1");
         dataRow("check box holding 2", "DisplayClock", "2", "1");

@@ -43,16 +43,10 @@ public:
     }
     // Requests outside /moved/ are sent there instead.
     void redirectTo(const QByteArray& location) { write("location", location); }
-    // "answer", "hang", "close" or "dribble"
+    // "answer", "hang", "close", "dribble" or "flood"
     void setMode(const QByteArray& mode) { write("mode", mode); }
-    // How many dribbled answers ended because the client closed the connection.
-    int closedDribbles() const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("closed.log")));
-        return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
-    }
-    // The bytes each flooded answer had sent when the client closed its connection.
-    QList<qint64> floodedBytes() const
+    // The bytes each dribbled or flooded answer had sent when the client closed its connection.
+    QList<qint64> closedAfterBytes() const
     {
         QFile file(m_dir.filePath(QStringLiteral("closed.log")));
         QList<qint64> sent;
@@ -72,9 +66,10 @@ public:
             : QStringList();
     }
 
-    static QByteArray fixture() // a full current-conditions document
+    // A full current-conditions document of the XML feed, or another file of this folder.
+    static QByteArray fixture(const char* name = "current_conditions.xml")
     {
-        QFile file(sourceFile("current_conditions.xml"));
+        QFile file(sourceFile(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 

@@ -1,18 +1,12 @@
+#include "DataRow.h"
+#include "FeedServer.h"
 #include "weather/OpenMeteoDocument.h"
 #include "weather/WeatherSource.h"
 
-#include <QFile>
 #include <QTest>
 #include <QUrlQuery>
 
 namespace {
-
-QByteArray fixture()
-{
-    QFile file(
-        qEnvironmentVariable("TOLVANE_SOURCE_DIR") + "/tests/weather/current_openmeteo.json");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray current(const QByteArray& fields)
 {
@@ -34,37 +28,32 @@ class TestOpenMeteoDocument : public QObject {
     Q_OBJECT
 
 private slots:
-    void request_asks_the_current_values_of_the_town()
-    {
-        const QUrl url = OpenMeteoDocument::RequestUrl(
-            QStringLiteral(" https://api.open-meteo.com/v1/forecast "), { "48.85341", "2.3488" });
-        QCOMPARE(url.toString(QUrl::FullyEncoded),
-            QStringLiteral("https://api.open-meteo.com/v1/forecast?latitude=48.85341"
-                           "&longitude=2.3488&current=temperature_2m,relative_humidity_2m,"
-                           "dew_point_2m,pressure_msl,wind_speed_10m,wind_direction_10m,"
-                           "visibility,weather_code,is_day&temperature_unit=celsius"
-                           "&wind_speed_unit=kmh&timezone=auto"));
-    }
-
-    void unusable_address_gives_no_request_data()
+    // The query itself is checked where the module sends it to the local server.
+    void address_setting_gives_the_request_or_none_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::newRow("empty") << "";
-        QTest::newRow("no scheme") << "api.open-meteo.com/v1/forecast";
-        QTest::newRow("other scheme") << "ftp://mirror.example/v1/forecast";
-        QTest::newRow("no host") << "http:///v1/forecast";
+        QTest::addColumn<QString>("url"); // before the query; empty: no request
+        dataRow("spaces trimmed, https kept", " https://api.open-meteo.com/v1/forecast ",
+            "https://api.open-meteo.com/v1/forecast");
+        dataRow("empty", "", "");
+        dataRow("no scheme", "api.open-meteo.com/v1/forecast", "");
+        dataRow("other scheme", "ftp://mirror.example/v1/forecast", "");
+        dataRow("no host", "http:///v1/forecast", "");
     }
-    void unusable_address_gives_no_request()
+    void address_setting_gives_the_request_or_none()
     {
         QFETCH(QString, address);
-        QVERIFY(!OpenMeteoDocument::RequestUrl(address, { "1", "2" }).isValid());
+        const QUrl url = OpenMeteoDocument::RequestUrl(address, { "48.85341", "2.3488" });
+        QTEST(url.isValid() ? url.toString(QUrl::FullyEncoded).section(u'?', 0, 0) : QString(),
+            "url");
     }
 
     void document_gives_the_labels_data()
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("full document") << fixture() << "12|81|9|1015.2|SSW|10.0|30";
+        QTest::newRow("full document")
+            << FeedServer::fixture("current_openmeteo.json") << "12|81|9|1015.2|SSW|10.0|30";
         QTest::newRow("night") << current("\"temperature_2m\":-0.4,\"weather_code\":0,\"is_day\":0")
                                << "0||||||31";
         QTest::newRow("rounding") << current("\"temperature_2m\":-3.5,\"dew_point_2m\":2.5,"
@@ -90,7 +79,8 @@ private slots:
         QTest::newRow("error object")
             << QByteArray("{\"error\":true,\"reason\":\"Latitude must be in range of -90 to 90\"}")
             << "||||||-";
-        QTest::newRow("malformed") << fixture().left(120) << "||||||-";
+        QTest::newRow("malformed")
+            << FeedServer::fixture("current_openmeteo.json").left(120) << "||||||-";
         QTest::newRow("array") << QByteArray("[1,2]") << "||||||-";
         QTest::newRow("empty") << QByteArray() << "||||||-";
     }
@@ -109,9 +99,6 @@ private slots:
         QTest::newRow("north") << 0.0 << 10.0 << "N";
         QTest::newRow("just below NNE") << 11.2 << 10.0 << "N";
         QTest::newRow("NNE") << 11.25 << 10.0 << "NNE";
-        QTest::newRow("east") << 90.0 << 10.0 << "E";
-        QTest::newRow("SSW") << 203.0 << 10.0 << "SSW";
-        QTest::newRow("NNW") << 340.0 << 10.0 << "NNW";
         QTest::newRow("back to north") << 349.0 << 10.0 << "N";
         QTest::newRow("full turn") << 360.0 << 10.0 << "N";
         QTest::newRow("negative") << -90.0 << 10.0 << "W";
@@ -137,22 +124,10 @@ private slots:
         QTest::newRow("mainly clear") << 1 << 34 << 33;
         QTest::newRow("partly cloudy") << 2 << 30 << 29;
         QTest::newRow("overcast") << 3 << 26 << 26;
-        QTest::newRow("fog") << 45 << 20 << 20;
-        QTest::newRow("rime fog") << 48 << 20 << 20;
-        QTest::newRow("drizzle") << 53 << 9 << 9;
-        QTest::newRow("freezing drizzle") << 57 << 8 << 8;
-        QTest::newRow("rain") << 61 << 11 << 11;
-        QTest::newRow("heavy rain") << 65 << 40 << 40;
-        QTest::newRow("freezing rain") << 66 << 10 << 10;
-        QTest::newRow("snow") << 73 << 16 << 16;
-        QTest::newRow("heavy snow") << 75 << 43 << 43;
-        QTest::newRow("snow grains") << 77 << 16 << 16;
         QTest::newRow("showers") << 81 << 39 << 45;
-        QTest::newRow("violent showers") << 82 << 12 << 12;
         QTest::newRow("snow showers") << 85 << 41 << 46;
         QTest::newRow("heavy snow showers") << 86 << 42 << 46;
         QTest::newRow("thunderstorm") << 95 << 4 << 47;
-        QTest::newRow("thunderstorm with hail") << 99 << 3 << 3;
         QTest::newRow("unknown") << 4 << -1 << -1;
         QTest::newRow("negative") << -1 << -1 << -1;
     }
@@ -170,19 +145,14 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("server");
         QTest::addColumn<bool>("xml");
-        QTest::newRow("default, no server") << "auto"
-                                            << "" << false;
-        QTest::newRow("default, blank server") << "auto"
-                                               << "  " << false;
-        QTest::newRow("default, a server") << "auto"
-                                           << "meteo.example:8080" << true;
-        QTest::newRow("unknown choice acts as auto") << "yahoo"
-                                                     << "meteo.example" << true;
-        QTest::newRow("public forced") << "OpenMeteo"
-                                       << "meteo.example" << false;
-        QTest::newRow("xml forced") << " xoap "
-                                    << "" << true;
+        dataRow("default, no server", "auto", "", false);
+        dataRow("default, blank server", "auto", "  ", false);
+        dataRow("default, a server", "auto", "meteo.example:8080", true);
+        dataRow("unknown choice acts as auto", "yahoo", "meteo.example", true);
+        dataRow("public forced", "OpenMeteo", "meteo.example", false);
+        dataRow("xml forced", " xoap ", "", true);
     }
+
     void source_follows_the_settings()
     {
         QFETCH(QString, source);

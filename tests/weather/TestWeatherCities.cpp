@@ -1,5 +1,8 @@
+#include "weather/TownCoordinates.h"
 #include "weather/WeatherCities.h"
 
+#include <QHash>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -18,7 +21,6 @@ private slots:
                 << index << QString::fromUtf8(entry) << QString::fromUtf8(town);
         };
         row(0, "FRXX0111;(France) Abbeville", " Abbeville");
-        row(80, "FRXX0292;(France) Cour??bevoie", " Cour??bevoie");
         row(198, "FRXX0076;(France) Paris", " Paris");
         row(277, "FRXX0300;(France) Vittefleur", " Vittefleur");
         row(278, "BEXX0022;(Belgique) A\u00e9roport d'Ostende", " A\u00e9roport d'Ostende");
@@ -41,12 +43,31 @@ private slots:
         QCOMPARE(TownLabel(index), town);
     }
 
-    void every_entry_has_code_country_and_town()
+    // Every town has a code, a country, and coordinates inside its country (mainland France and
+    // Corsica, Belgium, Canada) for the open data service.
+    void every_town_has_code_country_and_coordinates()
     {
         static const QRegularExpression form(
             QStringLiteral("^(FR|BE|CA)XX\\d{4};\\((France|Belgique|Canada)\\) [^;]+$"));
-        for (const QString& entry : Table())
+        static const QRegularExpression decimal(QStringLiteral("^-?\\d{1,3}(\\.\\d+)?$"));
+        const QHash<QString, QRectF> countries {
+            // x: longitude, y: latitude
+            { QStringLiteral("France"), QRectF(QPointF(-5.3, 41.3), QPointF(9.7, 51.2)) },
+            { QStringLiteral("Belgique"), QRectF(QPointF(2.5, 49.4), QPointF(6.5, 51.6)) },
+            { QStringLiteral("Canada"), QRectF(QPointF(-141.1, 41.6), QPointF(-52.5, 83.2)) },
+        };
+        for (int index = 0; index < kCount; ++index) {
+            const QString entry = Table().at(index);
             QVERIFY2(form.match(entry).hasMatch(), qPrintable(entry));
+            const TownCoordinates::Coordinates& place = TownCoordinates::kTable[index];
+            QVERIFY2(place.latitude && place.longitude, qPrintable(entry));
+            const QString latitude = QLatin1String(place.latitude);
+            const QString longitude = QLatin1String(place.longitude);
+            QVERIFY2(decimal.match(latitude).hasMatch() && decimal.match(longitude).hasMatch()
+                    && countries.value(entry.section(u'(', 1).section(u')', 0, 0))
+                           .contains(longitude.toDouble(), latitude.toDouble()),
+                qPrintable(entry + ' ' + latitude + ',' + longitude));
+        }
     }
 
     void stored_city_outside_the_table_becomes_paris_data()

@@ -7,11 +7,10 @@ Every GET is answered from the control folder (--dir), read afresh for each requ
   status    the HTTP status (default 200)
   body      the response body (default empty)
   mode      "answer" (default), "hang" (never answer), "close" (drop the connection),
-            "dribble" (a status line, then one byte of a header that never ends per second,
-            until the client goes; each such end is appended to <dir>/closed.log) or
+            "dribble" (a status line, then one byte of a header that never ends per second) or
             "flood" (the same header sent as fast as the client takes it, up to 256 MB, then a
-            byte every 0.1 s; when the client goes, "closed <bytes sent>" is appended to
-            <dir>/closed.log)
+            byte every 0.1 s); when the client goes, "closed <bytes sent>" is appended to
+            <dir>/closed.log
 and its request line is appended to <dir>/requests.log. With --document FILE every GET is
 answered 200 with that file instead. The port (0 = any free one) is printed on the first line
 of standard output as "PORT <number>".
@@ -52,9 +51,9 @@ class FeedHandler(BaseHTTPRequestHandler):
         if mode == b"hang":
             self.server.stopping.wait(120)
         if mode == b"dribble":
-            self.dribble(folder)
+            self.flood(folder, 0, 1.0)
         if mode == b"flood":
-            self.flood(folder)
+            self.flood(folder, FLOOD_LIMIT, 0.1)
         if mode != b"answer":
             self.close_connection = True
             return
@@ -68,18 +67,7 @@ class FeedHandler(BaseHTTPRequestHandler):
         status = int(read(os.path.join(folder, "status"), b"200").strip() or 200)
         self.answer(status, read(os.path.join(folder, "body")))
 
-    def dribble(self, folder):
-        try:
-            self.wfile.write(b"HTTP/1.1 200 OK\r\nX-Padding: ")
-            while not self.server.stopping.is_set():
-                self.wfile.write(b"a")
-                self.wfile.flush()
-                self.server.stopping.wait(1.0)
-        except OSError:
-            with self.server.log_lock, open(os.path.join(folder, "closed.log"), "a") as log:
-                log.write("closed\n")
-
-    def flood(self, folder):
+    def flood(self, folder, limit, pause):
         sent = 0
         chunk = b"a" * 65536
         self.connection.settimeout(0.1)
@@ -87,11 +75,11 @@ class FeedHandler(BaseHTTPRequestHandler):
             self.connection.sendall(b"HTTP/1.1 200 OK\r\nX-Padding: ")
             while not self.server.stopping.is_set():
                 try:
-                    if sent < FLOOD_LIMIT:
+                    if sent < limit:
                         sent += self.connection.send(chunk)
                     else:
                         sent += self.connection.send(b"a")
-                        self.server.stopping.wait(0.1)
+                        self.server.stopping.wait(pause)
                 except socket.timeout:
                     pass  # the client is not reading now; it may later, or go
         except OSError:
