@@ -42,11 +42,6 @@ QString cCryptRC4::Crypt(const QString& text)
     return Cp1252::decode(CryptBytes(Cp1252::encode(text)));
 }
 
-QString cCryptRC4::String2StringHexa(const QString& text)
-{
-    return Bytes2StringHexa(Cp1252::encode(text));
-}
-
 QString cCryptRC4::Bytes2StringHexa(const QByteArray& bytes)
 {
     QString hexa;
@@ -72,11 +67,6 @@ static int leadingHexValue(QStringView piece)
             return -1;
     }
     return value;
-}
-
-QString cCryptRC4::StringHexa2String(const QString& hexa)
-{
-    return Cp1252::decode(StringHexa2Bytes(hexa));
 }
 
 QByteArray cCryptRC4::StringHexa2Bytes(const QString& hexa)

@@ -20,14 +20,9 @@ public:
     // The same stream over raw bytes.
     QByteArray CryptBytes(QByteArray bytes);
 
-    // Each code in upper-case hexadecimal without leading zeros, followed by ";".
-    static QString String2StringHexa(const QString& text);
-    // The text a hexadecimal form stands for; empty pieces are skipped, a piece is read by its
-    // leading hexadecimal digits (0 when none), and a value above 255 gives the empty text.
-    static QString StringHexa2String(const QString& hexa);
-
-    // The hexadecimal form of bytes, and the bytes it stands for (empty when a value is above
-    // 255), with the same rules as the two above.
+    // Each byte in upper-case hexadecimal without leading zeros, followed by ";", and the bytes
+    // such a form stands for: empty pieces are skipped, a piece is read by its leading
+    // hexadecimal digits (0 when none), and a value above 255 gives no bytes at all.
     static QString Bytes2StringHexa(const QByteArray& bytes);
     static QByteArray StringHexa2Bytes(const QString& hexa);
 

@@ -46,37 +46,6 @@ bool LVRemoveItem(QTreeWidget* list, int row)
     return true;
 }
 
-static void swapTexts(QTreeWidget* list, int rowA, int rowB, int subItemCount)
-{
-    QTreeWidgetItem* a = list->topLevelItem(rowA - 1);
-    QTreeWidgetItem* b = list->topLevelItem(rowB - 1);
-    for (int column = 0; column <= subItemCount; ++column) {
-        const QString text = a->text(column);
-        a->setText(column, b->text(column));
-        b->setText(column, text);
-    }
-}
-
-void LVMoveUp(QTreeWidget* list, int subItemCount)
-{
-    if (!list || subItemCount == 0)
-        return;
-    const int s = LVGetSelectedIndex(list);
-    if (s > 1)
-        swapTexts(list, s, s - 1, subItemCount);
-    LVSelectItem(list, s - 1, false);
-}
-
-void LVMoveDown(QTreeWidget* list, int subItemCount)
-{
-    if (!list || subItemCount == 0)
-        return;
-    const int s = LVGetSelectedIndex(list);
-    if (s >= 1 && s < list->topLevelItemCount())
-        swapTexts(list, s, s + 1, subItemCount);
-    LVSelectItem(list, s + 1, false);
-}
-
 void LVAutoSizeColumns(QTreeWidget* list)
 {
     if (!list)

@@ -13,11 +13,6 @@ void LVSelectItem(QTreeWidget* list, int row, bool ensureVisible);
 QString LVGetItemText(const QTreeWidget* list, int row);
 bool LVRemoveItem(QTreeWidget* list, int row);
 
-// Exchange the texts (first column and subItemCount sub-items) of the selected row with its
-// neighbour and move the selection along; any other per-row data stays in place.
-void LVMoveUp(QTreeWidget* list, int subItemCount);
-void LVMoveDown(QTreeWidget* list, int subItemCount);
-
 void LVAutoSizeColumns(QTreeWidget* list);
 
 } // namespace ListView

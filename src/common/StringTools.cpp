@@ -29,16 +29,6 @@ QString StrAfter(const QString& text, const QString& separator)
     return text.right(count);
 }
 
-QString GetToken(const QString& text, const QString& separator, int index)
-{
-    if (text.isEmpty() || separator.isEmpty())
-        return {};
-    const QStringList fields = text.split(separator, Qt::KeepEmptyParts);
-    if (index < 1 || index > fields.size() - 1)
-        return {};
-    return fields.at(index - 1);
-}
-
 QString TruncateText(const QString& text, int maxLength)
 {
     if (text.size() > maxLength)

@@ -14,10 +14,6 @@ QString StrBefore(const QString& text, const QString& separator);
 // the text plus one character.
 QString StrAfter(const QString& text, const QString& separator);
 
-// The index-th field (from 1) of text split at separator; the text after the last separator is
-// never returned, so records read with it end with a separator.
-QString GetToken(const QString& text, const QString& separator, int index);
-
 // Text cut to maxLength characters followed by " ...", or unchanged when short enough.
 QString TruncateText(const QString& text, int maxLength);
 

@@ -58,9 +58,9 @@ private slots:
         QFETCH(QString, hexa);
         QFETCH(QString, ways);
         if (ways.contains(QLatin1Char('w')))
-            QCOMPARE(cCryptRC4::String2StringHexa(text), hexa);
+            QCOMPARE(cCryptRC4::Bytes2StringHexa(Cp1252::encode(text)), hexa);
         if (ways.contains(QLatin1Char('r')))
-            QCOMPARE(cCryptRC4::StringHexa2String(hexa), text);
+            QCOMPARE(Cp1252::decode(cCryptRC4::StringHexa2Bytes(hexa)), text);
     }
 
     void texts_survive_cipher_and_hexa_data()
@@ -78,7 +78,6 @@ private slots:
         const QString line = cCryptRC4::EncipherLine(text);
         QVERIFY(!line.contains(QLatin1Char('\n')));
         QCOMPARE(cCryptRC4::DecipherLine(line), text);
-        QCOMPARE(cCryptRC4::StringHexa2String(cCryptRC4::String2StringHexa(text)), text);
     }
 };
 
