@@ -6,18 +6,6 @@
 class TestBarCountdowns : public QObject {
     Q_OBJECT
 
-    // The 1-based ticks, among the first `count`, at which mailTick said to check.
-    static QList<int> mailChecks(BarCountdowns& c, int count, int period,
-        const std::function<bool(int)>& online, const std::function<bool(int)>& underWay)
-    {
-        QList<int> due;
-        for (int tick = 1; tick <= count; ++tick) {
-            if (c.mailTick(online(tick), underWay(tick), period))
-                due.append(tick);
-        }
-        return due;
-    }
-
 private slots:
     void weather_is_fetched_on_the_third_tick_then_every_period_data()
     {
@@ -43,45 +31,42 @@ private slots:
         QTEST(due, "fetches");
     }
 
-    void first_round_on_the_second_tick_then_every_period()
+    // Mail is checked on the second tick, then every period; a round under way checks its next
+    // account every tick; offline, the due check waits; a click makes the next tick check.
+    void mail_checks_data()
     {
-        BarCountdowns c;
-        c.startMail();
-        const auto yes = [](int) { return true; };
-        const auto no = [](int) { return false; };
-        QCOMPARE(mailChecks(c, 1205, 600, yes, no), QList<int>({ 2, 602, 1202 }));
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QList<int>>("offline");
+        QTest::addColumn<QList<int>>("underWay");
+        QTest::addColumn<int>("clickAfter");
+        QTest::addColumn<QList<int>>("checks");
+        QTest::addColumn<int>("countdown"); // after the last tick
+        QTest::newRow("every period")
+            << 1205 << QList<int>() << QList<int>() << 0 << QList<int> { 2, 602, 1202 } << 597;
+        QTest::newRow("accounts 2 and 3 of a round")
+            << 10 << QList<int>() << QList<int> { 3, 4 } << 0 << QList<int> { 2, 3, 4 } << 594;
+        QTest::newRow("offline at the due tick")
+            << 6 << QList<int> { 1, 2, 3, 4 } << QList<int>() << 0 << QList<int> { 5 } << 599;
+        QTest::newRow("a click") << 4 << QList<int>() << QList<int>() << 3 << QList<int> { 2, 4 }
+                                 << 600;
     }
-
-    void a_round_under_way_checks_an_account_every_tick()
+    void mail_checks()
     {
+        QFETCH(int, ticks);
+        QFETCH(QList<int>, offline);
+        QFETCH(QList<int>, underWay);
+        QFETCH(int, clickAfter);
         BarCountdowns c;
         c.startMail();
-        // Accounts 2 and 3 of the round are due on the ticks after the first.
-        const auto underWay = [](int tick) { return tick == 3 || tick == 4; };
-        QCOMPARE(mailChecks(
-                     c, 10, 600, [](int) { return true; }, underWay),
-            QList<int>({ 2, 3, 4 }));
-        QCOMPARE(c.mail(), 594);
-    }
-
-    void offline_at_the_due_tick_checks_at_the_next_online_tick()
-    {
-        BarCountdowns c;
-        c.startMail();
-        const auto online = [](int tick) { return tick >= 5; };
-        QCOMPARE(mailChecks(c, 6, 600, online, [](int) { return false; }), QList<int>({ 5 }));
-        QCOMPARE(c.mail(), 599);
-    }
-
-    void a_click_makes_the_next_tick_check()
-    {
-        BarCountdowns c;
-        c.startMail();
-        QVERIFY(!c.mailTick(true, false, 600));
-        QVERIFY(c.mailTick(true, false, 600));
-        QVERIFY(!c.mailTick(true, false, 600));
-        c.mailNow();
-        QVERIFY(c.mailTick(true, false, 600));
+        QList<int> due;
+        for (int tick = 1; tick <= ticks; ++tick) {
+            if (c.mailTick(!offline.contains(tick), underWay.contains(tick), 600))
+                due.append(tick);
+            if (tick == clickAfter)
+                c.mailNow();
+        }
+        QTEST(due, "checks");
+        QTEST(c.mail(), "countdown");
     }
 };
 

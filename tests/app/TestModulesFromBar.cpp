@@ -4,8 +4,6 @@
 #include "app/BarTimers.h"
 #include "app/ClosedWindowRelease.h"
 #include "app/frmTolvane.h"
-#include "favorites/frmFavoris.h"
-#include "notes/NoteWindows.h"
 #include "notes/modPenseBete.h"
 #include "options/frmOptions.h"
 #include "shell/ClockHands.h"
@@ -14,13 +12,9 @@
 #include "shell/frmHorloge.h"
 #include "shell/frmSplashScreen.h"
 #include "vault/frmGetPassword.h"
-#include "vault/frmPasswords.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -67,26 +61,9 @@ private slots:
         QVERIFY(!bar.isSlidAway());
     }
 
-    void about_button_opens_one_box_unloaded_when_closed()
-    {
-        TestApp app;
-        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
-        frmTolvane bar(app.context);
-        bar.Start();
-
-        click(&bar, "pictAbout");
-        click(&bar, "pictAbout");
-        QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
-        QPointer<frmAbout> about = bar.findChild<frmAbout*>();
-        QVERIFY(about->isVisible());
-
-        click(about, "cmdOK");
-        QTRY_VERIFY(about.isNull());
-        click(&bar, "pictAbout");
-        QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
-    }
-
-    void closed_windows_are_deleted_and_their_memory_handed_back_after()
+    // The about box, the options and the password dialog open once each however often their
+    // picture is clicked; closed, they are deleted and the memory they used is handed back after.
+    void bar_pictures_open_one_window_each_deleted_when_closed()
     {
         TestApp app;
         app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
@@ -95,15 +72,20 @@ private slots:
         const ClosedWindowRelease* release = bar.findChild<ClosedWindowRelease*>();
         QVERIFY(!release->isWaiting());
 
-        click(&bar, "pictConfig");
-        click(&bar, "pictPassword");
+        for (const char* picture : { "pictAbout", "pictAbout", "pictConfig", "pictPassword" })
+            click(&bar, picture);
+        QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
+        QPointer<QWidget> about = bar.findChild<frmAbout*>();
         QPointer<QWidget> options = bar.options();
         QPointer<QWidget> dialog = bar.findChild<frmGetPassword*>();
-        QVERIFY(options && dialog);
+        QVERIFY(about && about->isVisible() && options && dialog);
+        click(about, "cmdOK");
         click(options, "cmdQuit");
         click(dialog, "cmdCancel");
-        QTRY_VERIFY(options.isNull() && dialog.isNull());
+        QTRY_VERIFY(about.isNull() && options.isNull() && dialog.isNull());
         QVERIFY(release->isWaiting());
+        click(&bar, "pictAbout");
+        QCOMPARE(bar.findChildren<frmAbout*>().size(), 1);
     }
 
     void welcome_window_ticked_writes_at_once_and_stays_away()
@@ -130,60 +112,20 @@ private slots:
         QVERIFY(!nextStart.findChild<frmSplashScreen*>());
     }
 
-    void vault_button_opens_one_password_dialog_then_the_vault()
+    void favorites_tab_buttons_choose_the_list_shown()
     {
         TestApp app;
-        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
-        frmTolvane bar(app.context);
-        bar.Start();
-        bar.hideBar();
-        click(&bar, "pictPassword"); // on the hidden bar's strip: only brings the bar back
-        QVERIFY(!bar.findChild<frmGetPassword*>());
-
-        bar.showBarAgain();
-        click(&bar, "pictPassword");
-        click(&bar, "pictPassword");
-        QCOMPARE(bar.findChildren<frmGetPassword*>().size(), 1);
-        frmGetPassword* dialog = bar.findChild<frmGetPassword*>();
-        QVERIFY(dialog->isVisible());
-        for (const char* box : { "txtNewPassword", "txtConfirmNewPassword" })
-            dialog->findChild<QLineEdit*>(QLatin1String(box))->setText(QStringLiteral("abc"));
-        click(dialog, "cmdValide");
-        QTRY_VERIFY_WITH_TIMEOUT(bar.findChild<frmPasswords*>(), 20000); // after the key derivation
-        QPointer<frmPasswords> vault = bar.findChild<frmPasswords*>();
-        QVERIFY(vault->isVisible());
-        click(&bar, "pictPassword"); // the open vault comes forward, no new dialog
-        QTRY_VERIFY(!bar.findChild<frmGetPassword*>());
-        QCOMPARE(bar.findChildren<frmPasswords*>().size(), 1);
-    }
-
-    // The bar reads both favorites files whenever it is set up; its tab buttons choose the list.
-    void bar_loads_the_lists_at_each_init_and_the_tabs_choose_one()
-    {
-        TestApp app;
-        writeBytes(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n");
-        writeBytes(
-            app.dataDir() + "/tolvane_FavInternet.dat", "http://a.fr;A\r\nhttp://b.fr;B\r\n");
         frmTolvane bar(app.context);
         bar.InitBar();
-        auto* windows = bar.findChild<QTreeWidget*>("lvWindows");
-        auto* internet = bar.findChild<QTreeWidget*>("lvInternet");
-        QCOMPARE(windows->topLevelItemCount(), 1);
-        QCOMPARE(internet->topLevelItemCount(), 2);
-        QVERIFY(!windows->isHidden());
-        QVERIFY(internet->isHidden());
-
-        writeBytes(app.dataDir() + "/tolvane_FavWindows.dat", "/tmp;Temporaire\r\n/usr;Usr\r\n");
-        bar.InitBar();
-        QCOMPARE(windows->topLevelItemCount(), 2);
-
-        QTest::mouseClick(bar.findChild<QWidget*>("pictFavInternet"), Qt::LeftButton);
-        QVERIFY(windows->isHidden());
-        QVERIFY(!internet->isHidden());
-        QVERIFY(!bar.findChild<QWidget*>("txtURL")->isHidden());
+        auto* windows = control(&bar, "lvWindows");
+        auto* internet = control(&bar, "lvInternet");
+        QVERIFY(!windows->isHidden() && internet->isHidden());
+        click(&bar, "pictFavInternet");
+        QVERIFY(windows->isHidden() && !internet->isHidden());
+        QVERIFY(!control(&bar, "txtURL")->isHidden());
     }
 
-    void start_up_loads_the_notes_and_the_pictures_add_and_list()
+    void notes_caption_counts_the_notes_loaded_and_added()
     {
         TestApp app;
         app.settings->save(Keys::DisplayPenseBete, QStringLiteral("1"));
@@ -192,19 +134,9 @@ private slots:
             "0;0;20050307;1010;20050307101000.fic;1500;3000\r\n");
         frmTolvane bar(app.context);
         bar.Start();
-        auto* caption = bar.findChild<QLabel*>(QStringLiteral("labPB"));
-        QCOMPARE(caption->text(), QStringLiteral("1 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
-        QCOMPARE(bar.noteWindows().windows().size(), 1);
-
-        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictAddNewPB")), Qt::LeftButton);
-        QCOMPARE(caption->text(), QStringLiteral("2 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
-        QVERIFY(bar.noteWindows().window(2)->isVisible());
-
-        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictGestionPB")), Qt::LeftButton);
-        QVERIFY(bar.noteWindows().notesList()->isVisible());
-        QTest::mouseClick(bar.findChild<QWidget*>(QStringLiteral("pictAddNewPB")), Qt::LeftButton);
-        QCOMPARE(app.fakes.dialogs.messages.size(), 1);
-        QCOMPARE(bar.notesStore().lastIndex(), 2);
+        QCOMPARE(text(&bar, "labPB"), QStringLiteral("1 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
+        click(&bar, "pictAddNewPB");
+        QCOMPARE(text(&bar, "labPB"), QStringLiteral("2 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
     }
 
     // A module hidden at start-up gets its skin and first texts once the settings show it.

@@ -12,8 +12,6 @@ private slots:
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QList<int>>("perProcessor");
         QTest::addColumn<int>("machine");
-        QTest::newRow("two processors, one busy")
-            << QList<qint64> { 100, 0 } << 1.0 << QList<int> { 0, 100 } << 50;
         QTest::newRow("four processors")
             << QList<qint64> { 100, 75, 50, 5 } << 1.0 << QList<int> { 0, 25, 50, 95 } << 42;
         QTest::newRow("mean rounds half to even")

@@ -53,8 +53,6 @@ private slots:
         const char* data = "home/.local/share/tolvane";
         const char* autostart = "home/.config/autostart";
         dataRow("build, XDG unset", "build/src/app", "", "", "build/src/app", data, autostart);
-        dataRow("build, XDG set", "build/src/app", "xdg/data", "xdg/config", "build/src/app",
-            "xdg/data/tolvane", "xdg/config/autostart");
         dataRow(
             "installed, XDG unset", "prefix/bin", "", "", "prefix/share/tolvane", data, autostart);
         dataRow("installed, XDG set", "prefix/bin", "xdg/data", "xdg/config",
@@ -95,7 +93,6 @@ private slots:
         QTest::addColumn<bool>("existsOpen"); // the folder is already there with mode 0755
 
         QTest::newRow("usual umask") << 022 << false;
-        QTest::newRow("open umask") << 0 << false;
         QTest::newRow("umask that would forbid writing") << 0277 << false;
         QTest::newRow("existing open folder is narrowed") << 022 << true;
     }

@@ -3,8 +3,6 @@
 
 #include <QtTest>
 
-#include <limits>
-
 using namespace ModuleLayout;
 
 using Inputs = QHash<QString, ModuleInput>;
@@ -64,40 +62,6 @@ private slots:
         QTEST(placed, "expected");
         QCOMPARE(result.bottomStripTop, bottomTop);
         QCOMPARE(result.windowHeight, bottomTop + 12 + 1);
-    }
-
-    void switched_off_modules_are_reported_hidden_and_absent_ones_untouched()
-    {
-        const Inputs modules = { { kPhoto, { false, 110 } }, { kHorloge, { true, 161 } } };
-        const Result result = Arrange(QStringLiteral("Photo;Horloge"), modules, 19, 2, 12);
-        QCOMPARE(result.hidden, QSet<QString> { kPhoto });
-        QCOMPARE(result.placements.size(), 1);
-    }
-
-    void extreme_gaps_and_heights_never_overflow_data()
-    {
-        QTest::addColumn<int>("gap");
-        QTest::addColumn<double>("height");
-        dataRow("largest gap", std::numeric_limits<int>::max(), 100.0);
-        dataRow("smallest gap", std::numeric_limits<int>::min(), 100.0);
-        dataRow("huge module", 2, 1e300);
-        dataRow("negative module", 2, -1e300);
-    }
-    void extreme_gaps_and_heights_never_overflow()
-    {
-        QFETCH(int, gap);
-        QFETCH(double, height);
-        const Inputs modules = { { kHorloge, { true, height } }, { kMeteo, { true, height } } };
-        const Result result
-            = Arrange(QStringLiteral("Horloge;M\u00e9t\u00e9o"), modules, 19, gap, 12);
-        QCOMPARE(result.placements.size(), 2);
-        const int limit = 1 << 23;
-        for (const Placement& p : result.placements)
-            QVERIFY(qAbs(p.top) <= limit);
-        QVERIFY(qAbs(result.bottomStripTop) <= limit);
-        QVERIFY(qAbs(result.windowHeight) <= limit);
-        if (gap > 0 && height > 0)
-            QVERIFY(result.windowHeight >= result.placements.last().top);
     }
 };
 

@@ -1,4 +1,3 @@
-#include "DataRow.h"
 #include "TestApp.h"
 #include "TestFiles.h"
 #include "shell/SettingsKeys.h"
@@ -12,56 +11,25 @@
 class TestSkin : public QObject {
     Q_OBJECT
 
-    static void makeSkin(const QString& root, const QString& name)
-    {
-        QVERIFY(QDir().mkpath(root + u'/' + name));
-    }
-
 private slots:
-    void folder_of_a_skin_data()
-    {
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<QString>("userSkins"); // names in the user's folder, ';'-separated
-        QTest::addColumn<QString>("expectedRoot"); // "app" or "user"
-        QTest::addColumn<QString>("expectedName");
-
-        dataRow("shipped skin", "givre", "perso", "app", "givre");
-        dataRow("user's own skin", "perso", "perso", "user", "perso");
-        // A user's copy of a shipped skin is the one used, so it can be retouched.
-        dataRow("user's copy wins", "default", "default", "user", "default");
-        dataRow("unknown skin points at the program's folder", "absent", "", "app", "absent");
-        dataRow("setting unset means default", "", "", "app", "default");
-    }
-    void folder_of_a_skin()
-    {
-        QFETCH(QString, setting);
-        QFETCH(QString, userSkins);
-        QFETCH(QString, expectedRoot);
-        QFETCH(QString, expectedName);
-        TestApp app(false);
-        makeSkin(app.appDir() + QStringLiteral("/skins"), QStringLiteral("default"));
-        makeSkin(app.appDir() + QStringLiteral("/skins"), QStringLiteral("givre"));
-        for (const QString& name : userSkins.split(u';', Qt::SkipEmptyParts))
-            makeSkin(app.context.userSkinsDir(), name);
-        if (!setting.isEmpty())
-            app.settings->save(Keys::Skin, setting);
-
-        const QString root = expectedRoot == QLatin1String("user")
-            ? app.context.userSkinsDir()
-            : app.appDir() + QStringLiteral("/skins");
-        QCOMPARE(Skin::SkinFolder(app.context, QString()), root + u'/' + expectedName + u'/');
-    }
-
-    void both_folders_are_listed_once()
+    // The user's skins are offered beside the shipped ones, each name once; a user's copy of a
+    // shipped skin is the one used, so it can be retouched.
+    void skins_of_the_program_and_of_the_user()
     {
         TestApp app(false);
-        makeSkin(app.appDir() + QStringLiteral("/skins"), QStringLiteral("default"));
-        makeSkin(app.appDir() + QStringLiteral("/skins"), QStringLiteral("givre"));
-        makeSkin(app.context.userSkinsDir(), QStringLiteral("Perso"));
-        makeSkin(app.context.userSkinsDir(), QStringLiteral("default"));
-        QCOMPARE(Skin::SkinNames(app.context),
-            QStringList(
-                { QStringLiteral("default"), QStringLiteral("givre"), QStringLiteral("Perso") }));
+        const QString shipped = app.appDir() + QStringLiteral("/skins/");
+        const QString own = app.context.userSkinsDir() + u'/';
+        for (const QString& folder :
+            { shipped + "default", shipped + "givre", own + "Perso", own + "default" })
+            QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(Skin::SkinNames(app.context), QStringList({ "default", "givre", "Perso" }));
+        const QList<std::pair<QString, QString>> folders { { QString(), own + "default/" },
+            { "givre", shipped + "givre/" }, { "absent", shipped + "absent/" } };
+        for (const auto& [setting, folder] : folders) {
+            if (!setting.isEmpty()) // unset: the default skin
+                app.settings->save(Keys::Skin, setting);
+            QCOMPARE(Skin::SkinFolder(app.context, QString()), folder);
+        }
     }
 
     void dense_picture_on_a_dense_screen_data()
@@ -96,7 +64,6 @@ private slots:
         QTest::addColumn<bool>("parsed");
         QTest::addColumn<quint32>("expected");
         QTest::newRow("red") << "255|0|0" << true << quint32(255);
-        QTest::newRow("white") << "255|255|255" << true << quint32(0xFFFFFF);
         QTest::newRow("blue is the high byte") << "0|0|1" << true << quint32(65536);
         QTest::newRow("component over 255 clamps") << "300|0|0" << true << quint32(255);
         QTest::newRow("two parts keep the old colour") << "1|2" << false << quint32(0x123456);
