@@ -81,9 +81,3 @@ void EmailAccountRows::remove(int row)
     if (row >= 0 && row < count())
         m_rows.removeAt(row);
 }
-
-void EmailAccountRows::move(int from, int to)
-{
-    if (from >= 0 && from < count() && to >= 0 && to < count())
-        m_rows.move(from, to);
-}

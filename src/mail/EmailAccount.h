@@ -46,9 +46,10 @@ public:
     bool append(const EmailAccount& account, QString* problem = nullptr);
     bool replace(int row, const EmailAccount& account, QString* problem = nullptr);
     void remove(int row);
-    void move(int from, int to);
+    void swapItemsAt(int a, int b) { m_rows.swapItemsAt(a, b); }
 
     int count() const { return static_cast<int>(m_rows.size()); }
+    qsizetype size() const { return m_rows.size(); }
     const EmailAccount& at(int row) const { return m_rows.at(row); }
     const QList<EmailAccount>& rows() const { return m_rows; }
 

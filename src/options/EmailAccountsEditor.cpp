@@ -1,5 +1,6 @@
 #include "EmailAccountsEditor.h"
 
+#include "common/RowMoves.h"
 #include "platform/Platform.h"
 #include "shell/AppVersion.h"
 
@@ -66,20 +67,9 @@ bool EmailAccountsEditor::remove(int row)
     return true;
 }
 
-int EmailAccountsEditor::moveUp(int row)
+int EmailAccountsEditor::move(int row, int step)
 {
-    if (row < 1 || row >= m_rows.count())
-        return row;
-    m_rows.move(row, row - 1);
-    return row - 1;
-}
-
-int EmailAccountsEditor::moveDown(int row)
-{
-    if (row < 0 || row >= m_rows.count() - 1)
-        return row;
-    m_rows.move(row, row + 1);
-    return row + 1;
+    return moveRowOnePlace(m_rows, row, step);
 }
 
 QString EmailAccountsEditor::maskedPassword(const QString& password)

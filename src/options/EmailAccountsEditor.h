@@ -31,8 +31,8 @@ public:
     void cancel() { m_mode = NotEditing; }
     // "Supprimer" after the user's yes; false when nothing was removed.
     bool remove(int row);
-    int moveUp(int row);
-    int moveDown(int row);
+    // Moves a row one place up (step -1) or down (+1); returns the row it is now at.
+    int move(int row, int step);
 
     // What the "Mot de Passe" column shows for a password.
     static QString maskedPassword(const QString& password);

@@ -1,5 +1,6 @@
 #include "FavoritesOptions.h"
 
+#include "common/RowMoves.h"
 #include "platform/Platform.h"
 #include "shell/AppVersion.h"
 
@@ -38,22 +39,9 @@ const FavoriteEntries& FavoritesOptions::stored(FavoriteKind kind) const
     return page(kind).stored;
 }
 
-int FavoritesOptions::MoveRowUp(FavoriteKind kind, int row)
+int FavoritesOptions::MoveRow(FavoriteKind kind, int row, int step)
 {
-    FavoriteEntries& rows = page(kind).rows;
-    if (row < 1 || row >= rows.size())
-        return row;
-    rows.swapItemsAt(row, row - 1);
-    return row - 1;
-}
-
-int FavoritesOptions::MoveRowDown(FavoriteKind kind, int row)
-{
-    FavoriteEntries& rows = page(kind).rows;
-    if (row < 0 || row >= rows.size() - 1)
-        return row;
-    rows.swapItemsAt(row, row + 1);
-    return row + 1;
+    return moveRowOnePlace(page(kind).rows, row, step);
 }
 
 bool FavoritesOptions::remove(FavoriteKind kind, int row)

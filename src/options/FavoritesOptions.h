@@ -17,10 +17,8 @@ public:
     const FavoriteEntries& rows(FavoriteKind kind) const;
     const FavoriteEntries& stored(FavoriteKind kind) const;
 
-    // Move a row (0-based) one place; returns the row the entry is now at (the same one when it
-    // cannot move).
-    int MoveRowUp(FavoriteKind kind, int row);
-    int MoveRowDown(FavoriteKind kind, int row);
+    // Moves a row (0-based) one place up (step -1) or down (+1); returns the row it is now at.
+    int MoveRow(FavoriteKind kind, int row, int step);
 
     // Deletes the entry the row (0-based, -1 for none) shows from the rows and from its file.
     // An empty list does nothing; no row selected shows the French message. True when the file

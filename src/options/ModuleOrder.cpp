@@ -1,5 +1,6 @@
 #include "ModuleOrder.h"
 
+#include "common/RowMoves.h"
 #include "shell/ModuleLayout.h"
 
 #include <utility>
@@ -55,18 +56,7 @@ QString ModuleOrder::toSetting() const
     return order;
 }
 
-int ModuleOrder::moveUp(int row)
+int ModuleOrder::move(int row, int step)
 {
-    if (row < 1 || row >= count())
-        return row;
-    m_names.swapItemsAt(row, row - 1);
-    return row - 1;
-}
-
-int ModuleOrder::moveDown(int row)
-{
-    if (row < 0 || row >= count() - 1)
-        return row;
-    m_names.swapItemsAt(row, row + 1);
-    return row + 1;
+    return moveRowOnePlace(m_names, row, step);
 }

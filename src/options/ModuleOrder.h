@@ -15,10 +15,8 @@ public:
     const QStringList& names() const { return m_names; }
     int count() const { return static_cast<int>(m_names.size()); }
 
-    // Move row (0-based) one place; returns the row the entry is now at (the same one when it
-    // cannot move).
-    int moveUp(int row);
-    int moveDown(int row);
+    // Moves a row (0-based) one place up (step -1) or down (+1); returns the row it is now at.
+    int move(int row, int step);
 
     // The description shown beside a module name; empty for a name that is no module.
     static QString description(const QString& name);

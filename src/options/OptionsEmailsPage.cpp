@@ -256,6 +256,6 @@ void OptionsEmailsPage::move(bool up)
     const int row = selectedRow();
     if (row < 0)
         return;
-    fillList(up ? m_editor.moveUp(row) : m_editor.moveDown(row));
+    fillList(m_editor.move(row, up ? -1 : 1));
     m_list->setFocus();
 }

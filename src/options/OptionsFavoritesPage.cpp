@@ -114,8 +114,7 @@ void OptionsFavoritesPage::move(bool up)
     const int row = ListView::LVGetSelectedIndex(m_list) - 1;
     if (row < 0)
         return;
-    fill(up ? m_favorites.MoveRowUp(favoriteKind(), row)
-            : m_favorites.MoveRowDown(favoriteKind(), row));
+    fill(m_favorites.MoveRow(favoriteKind(), row, up ? -1 : 1));
     m_list->setFocus();
 }
 

@@ -47,6 +47,6 @@ void OptionsOrderPage::move(bool up)
     if (row < 0)
         return;
     ModuleOrder& order = m_form.moduleOrder();
-    fill(up ? order.moveUp(row) : order.moveDown(row));
+    fill(order.move(row, up ? -1 : 1));
     m_list->setFocus();
 }

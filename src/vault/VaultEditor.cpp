@@ -1,8 +1,8 @@
 #include "VaultEditor.h"
 
-#include <QRegularExpression>
+#include "common/RowMoves.h"
 
-#include <utility>
+#include <QRegularExpression>
 
 void VaultEditor::setRows(const VaultRows& rows)
 {
@@ -65,22 +65,9 @@ void VaultEditor::removeSelected()
     m_selected = -1;
 }
 
-void VaultEditor::moveUp()
+void VaultEditor::moveSelected(int step)
 {
-    swapSelectedWith(m_selected - 1);
-}
-
-void VaultEditor::moveDown()
-{
-    swapSelectedWith(m_selected + 1);
-}
-
-void VaultEditor::swapSelectedWith(int other)
-{
-    if (m_selected < 0 || other < 0 || other >= count())
-        return;
-    std::swap(m_rows[m_selected], m_rows[other]);
-    m_selected = other;
+    m_selected = moveRowOnePlace(m_rows, m_selected, step);
 }
 
 QString VaultEditor::rowProblem(const VaultRow& row)

@@ -33,8 +33,8 @@ public:
     void cancelEdit() { m_mode = None; }
 
     void removeSelected();
-    void moveUp();
-    void moveDown();
+    // Moves the selected row one place up (step -1) or down (+1), the selection with it.
+    void moveSelected(int step);
 
     // The French reason a row cannot be stored, empty when it can.
     static QString rowProblem(const VaultRow& row);
@@ -46,8 +46,6 @@ public:
     static QString columnHeading(int field);
 
 private:
-    void swapSelectedWith(int other);
-
     VaultRows m_rows;
     int m_selected = -1;
     EditMode m_mode = None;

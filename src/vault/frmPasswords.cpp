@@ -300,13 +300,13 @@ void frmPasswords::onDelete()
 
 void frmPasswords::onMoveUp()
 {
-    m_editor.moveUp();
+    m_editor.moveSelected(-1);
     showRows();
 }
 
 void frmPasswords::onMoveDown()
 {
-    m_editor.moveDown();
+    m_editor.moveSelected(1);
     showRows();
 }
 

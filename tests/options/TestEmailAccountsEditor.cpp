@@ -82,16 +82,6 @@ private slots:
         }
     }
 
-    void moves_stop_at_both_ends()
-    {
-        EmailAccountsEditor editor(nullptr);
-        editor.load({ account(kHome), account(kWork) });
-        QCOMPARE(editor.moveUp(0), 0);
-        QCOMPARE(editor.moveDown(1), 1);
-        QCOMPARE(editor.moveDown(0), 1);
-        QCOMPARE(lines(editor), QStringList({ kWork, kHome }));
-    }
-
     void a_new_protocol_or_security_proposes_its_port_data()
     {
         QTest::addColumn<QString>("port");

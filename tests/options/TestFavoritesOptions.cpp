@@ -33,10 +33,10 @@ void run(FavoritesOptions& options, const QString& steps)
         const int row = step.mid(1).toInt();
         switch (step.at(0).toLatin1()) {
         case 'u':
-            options.MoveRowUp(FavoriteKind::Windows, row);
+            options.MoveRow(FavoriteKind::Windows, row, -1);
             break;
         case 'd':
-            options.MoveRowDown(FavoriteKind::Windows, row);
+            options.MoveRow(FavoriteKind::Windows, row, 1);
             break;
         case 'x':
             options.remove(FavoriteKind::Windows, row);

@@ -93,12 +93,13 @@ private slots:
     {
         ModuleOrder order;
         order.load(QStringLiteral("Photo;Horloge;e-Mails;Pense-B\u00eate"));
-        QCOMPARE(order.moveUp(0), 0);
-        QCOMPARE(order.moveDown(3), 3);
-        QCOMPARE(order.moveDown(0), 1);
-        QCOMPARE(order.moveUp(3), 2);
+        QCOMPARE(order.move(0, -1), 0);
+        QCOMPARE(order.move(3, 1), 3);
+        QCOMPARE(order.move(0, 1), 1);
+        QCOMPARE(order.move(3, -1), 2);
         QCOMPARE(order.toSetting(), QStringLiteral("Horloge;Photo;Pense-B\u00eate;e-Mails;"));
-        QCOMPARE(order.moveUp(-1), -1);
+        QCOMPARE(order.move(-1, -1), -1);
+        QCOMPARE(order.move(4, -1), 4);
     }
 
     void the_stored_theme_is_selected_by_its_exact_name()
