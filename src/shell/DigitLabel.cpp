@@ -14,14 +14,17 @@ void DigitLabel::setText(const QString& text)
 {
     if (text == m_text)
         return;
-    const QRect area = changeBetween(m_text, text);
+    Row after = layOut(text);
+    const QRect area = changeBetween(shownRow(), after);
     m_text = text;
+    m_shown = std::move(after);
     update(area);
 }
 
 void DigitLabel::setAlignment(Qt::Alignment alignment)
 {
     m_alignment = alignment;
+    m_shown.reset();
     update();
 }
 
@@ -57,6 +60,7 @@ DigitLabel::Row DigitLabel::layOut(const QString& text)
     const qreal height = font.ascent() + font.descent();
     const qreal baseline = area.top() + (area.height() - height) / 2 + font.ascent();
     row.origin = QPointF(qRound(x), qRound(baseline));
+    row.area = contentsRect();
     return row;
 }
 
@@ -70,10 +74,20 @@ QRect DigitLabel::glyphArea(const Row& row, qsizetype index) const
     return QRect(QPoint(qFloor(ink.left()) - 1, 0), QPoint(qCeil(ink.right()) + 1, height() - 1));
 }
 
+const DigitLabel::Row& DigitLabel::shownRow()
+{
+    if (!m_shown || m_shown->area != contentsRect())
+        m_shown = layOut(m_text);
+    return *m_shown;
+}
+
 QRect DigitLabel::changeBetween(const QString& from, const QString& to)
 {
-    const Row before = layOut(from);
-    const Row after = layOut(to);
+    return changeBetween(layOut(from), layOut(to));
+}
+
+QRect DigitLabel::changeBetween(const Row& before, const Row& after) const
+{
     if (before.glyphs.size() != after.glyphs.size() || before.positions != after.positions
         || before.origin != after.origin)
         return rect();
@@ -87,14 +101,16 @@ QRect DigitLabel::changeBetween(const QString& from, const QString& to)
 
 void DigitLabel::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) {
+        m_shown.reset();
         update();
+    }
     QWidget::changeEvent(event);
 }
 
 void DigitLabel::paintEvent(QPaintEvent*)
 {
-    const Row row = layOut(m_text);
+    const Row& row = shownRow();
     QGlyphRun run;
     run.setRawFont(m_rawFont);
     run.setGlyphIndexes(row.glyphs);
