@@ -63,16 +63,9 @@ AppPaths AppPaths::resolve(const Environment& env)
 
 bool AppPaths::makePrivateFolder(const QString& path)
 {
-    const QString clean = QDir::cleanPath(path);
-    if (clean.isEmpty())
-        return false;
     // Parents the user's session has not made yet get 0700 too, as the base folders should.
-    const QString parent = QFileInfo(clean).path();
-    if (parent != clean && !QFileInfo(parent).isDir() && !makePrivateFolder(parent))
-        return false;
-    if (!QFileInfo(clean).isDir() && !QDir().mkdir(clean))
-        return false;
-    return QFile::setPermissions(clean, kOwnerOnly) && QFileInfo(clean).isDir();
+    return !path.isEmpty() && DataFolder::makePrivatePath(path)
+        && QFile::setPermissions(path, kOwnerOnly);
 }
 
 AppPaths::FolderState AppPaths::prepareDataFolder(const QString& path)
