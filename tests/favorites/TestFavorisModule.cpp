@@ -77,10 +77,6 @@ private slots:
         module.LoadFavorites();
         module.ShowFavoritesTab(1, 0, 0);
         QTreeWidget* windows = list(module, "lvWindows");
-        drop(windows, filesData({ "/tmp" }));
-        QVERIFY(!module.addDialog());
-        QCOMPARE(app.fakes.dialogs.messages.size(), 1); // already listed
-
         drop(windows, filesData({ "/usr", "/etc/hosts" }));
         QCOMPARE(module.addDialog()->findChild<QLineEdit*>("txtPathURL")->text(), "/usr");
         confirm(module, "   "); // refused: the same file stays offered

@@ -63,7 +63,6 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("waiting"); // empty: refused
-        dataRow("web address", "http://www.a.fr/", "http://www.a.fr/");
         dataRow("capitals kept as dropped", "HTTPS://Www.B.fr/Page", "HTTPS://Www.B.fr/Page");
         dataRow("ftp and ftps", "ftps://f.fr", "ftps://f.fr");
         dataRow("line end of a browser drag", "ftp://f.fr/\n", "ftp://f.fr/");
@@ -123,8 +122,6 @@ private slots:
         const QByteArray listed = "/a;A\r\n";
         const QByteArray none = "<missing>";
         dataRow("Windows tab", 1, "/x y", " Mon x ", 1, "", listed + "/x y; Mon x \r\n", none);
-        dataRow(
-            "Internet tab", 2, "http://a.fr", "A", 0, "", listed, QByteArray("http://a.fr;A\r\n"));
         dataRow("system tab adds nothing", 3, "/x", "X", -2, "", listed, none);
         dataRow("blank name", 1, "/x", "   ", -1, "Veuillez indiquer le texte \u00e0 afficher",
             listed, none);
@@ -188,8 +185,6 @@ private slots:
             "start /usr/bin/xterm -e /usr/bin/systemctl list-timers");
         dataRow("gnome-terminal takes --", 14, QStringList { "htop", "gnome-terminal" },
             QStringList(), "start /usr/bin/gnome-terminal -- /usr/bin/htop");
-        dataRow("terminal", 8, QStringList { "konsole", "xterm" }, QStringList(),
-            "start /usr/bin/konsole");
         dataRow("nothing for the sound recorder", 13, QStringList(), QStringList(),
             "Fichier non trouv\u00e9 \ngnome-sound-recorder, audacity");
         dataRow("no row", 0, QStringList { "xterm" }, QStringList(), "");

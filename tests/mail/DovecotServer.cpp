@@ -1,9 +1,9 @@
 #include "DovecotServer.h"
+#include "../support/LoopbackPort.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QStandardPaths>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
 
@@ -13,13 +13,6 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-static quint16 freeLoopbackPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 static bool writeFile(const QString& path, const QByteArray& content)
 {

@@ -1,91 +1,109 @@
 #pragma once
 
 #include <QFile>
-#include <QProcess>
 #include <QStringList>
-#include <QTemporaryDir>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 
-// weather_feed_server.py on a free port of 127.0.0.1, answering as the test sets it through
-// files in a control folder and recording every request line.
+#include <memory>
+
+// A weather feed on a free port of 127.0.0.1, served from the test's own event loop: every GET
+// gets the answer the test set, and its request line is kept.
 class FeedServer {
 public:
-    ~FeedServer()
+    FeedServer()
     {
-        m_process.terminate(); // SIGTERM to the server's PID
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                    [this, socket, request = QByteArray()]() mutable {
+                        // Read whole: unread bytes would make the close a reset.
+                        const bool whole = request.contains("\r\n\r\n");
+                        request += socket->readAll();
+                        if (!whole && request.contains("\r\n\r\n"))
+                            respond(socket, request.left(request.indexOf("\r\n")));
+                    });
+        });
     }
-    bool start() // false when the server does not come up
-    {
-        answer(200, {});
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral("python3"),
-            { sourceFile("weather_feed_server.py"), QStringLiteral("--dir"), m_dir.path() });
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) { }
-        const QByteArray line = m_process.readLine().trimmed();
-        m_port = line.startsWith("PORT ") ? line.mid(5).toUShort() : 0;
-        return m_port != 0;
-    }
-    QString authority() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+    QString authority() const { return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort()); }
 
     // From now on every request gets this answer; the requests and closings so far are
     // forgotten.
     void answer(int status, const QByteArray& body)
     {
-        QFile::remove(m_dir.filePath(QStringLiteral("requests.log")));
-        QFile::remove(m_dir.filePath(QStringLiteral("closed.log")));
-        write("status", QByteArray::number(status));
-        write("body", body);
-        write("location", {});
-        setMode("answer");
+        m_status = status;
+        m_body = body;
+        m_location.clear();
+        m_mode = "answer";
+        m_requests.clear();
+        m_closedAfter.clear();
     }
     // Requests outside /moved/ are sent there instead.
-    void redirectTo(const QByteArray& location) { write("location", location); }
-    // "answer", "hang", "close", "dribble" or "flood"
-    void setMode(const QByteArray& mode) { write("mode", mode); }
+    void redirectTo(const QByteArray& location) { m_location = location; }
+    // "answer", "hang" (never), "close" (drops the connection), "dribble" (a status line, then a
+    // header that never ends, one byte a second) or "flood" (that header as fast as it is taken)
+    void setMode(const QByteArray& mode) { m_mode = mode; }
     // The bytes each dribbled or flooded answer had sent when the client closed its connection.
-    QList<qint64> closedAfterBytes() const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("closed.log")));
-        QList<qint64> sent;
-        if (file.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& line : file.readAll().split('\n')) {
-                if (line.startsWith("closed "))
-                    sent.append(line.mid(7).toLongLong());
-            }
-        }
-        return sent;
-    }
-    QStringList requestLines() const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("requests.log")));
-        return file.open(QIODevice::ReadOnly)
-            ? QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-            : QStringList();
-    }
+    QList<qint64> closedAfterBytes() const { return m_closedAfter; }
+    QStringList requestLines() const { return m_requests; }
 
     // A full current-conditions document of the XML feed, or another file of this folder.
     static QByteArray fixture(const char* name = "current_conditions.xml")
     {
-        QFile file(sourceFile(name));
+        QFile file(qEnvironmentVariable("TOLVANE_SOURCE_DIR") + "/tests/weather/" + name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private:
-    static QString sourceFile(const char* name)
+    void respond(QTcpSocket* socket, const QByteArray& requestLine)
     {
-        return qEnvironmentVariable("TOLVANE_SOURCE_DIR") + "/tests/weather/" + name;
-    }
-    void write(const char* name, const QByteArray& content)
-    {
-        QFile file(m_dir.filePath(QLatin1String(name)));
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(content);
+        m_requests.append(QString::fromLatin1(requestLine));
+        if (m_mode == "dribble" || m_mode == "flood")
+            return flood(socket, m_mode == "flood");
+        if (m_mode == "close")
+            socket->disconnectFromHost();
+        if (m_mode != "answer")
+            return;
+        const bool moved = !m_location.isEmpty() && !requestLine.startsWith("GET /moved/");
+        const QByteArray body = moved ? QByteArray() : m_body;
+        socket->write("HTTP/1.1 " + QByteArray::number(moved ? 302 : m_status) + " Feed\r\n"
+            + (moved ? "Location: " + m_location + "\r\n" : QByteArray())
+            + "Content-Type: text/xml\r\nContent-Length: " + QByteArray::number(body.size())
+            + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
     }
 
-    QTemporaryDir m_dir;
-    QProcess m_process;
-    quint16 m_port = 0;
+    void flood(QTcpSocket* socket, bool fast)
+    {
+        static constexpr qint64 kLimit = 256 * 1024 * 1024;
+        const auto sent = std::make_shared<qint64>(0);
+        const auto more = [socket, sent, fast] {
+            if (socket->state() == QAbstractSocket::ConnectedState && *sent < kLimit
+                && socket->bytesToWrite() < 65536)
+                socket->write(fast ? QByteArray(65536, 'a') : QByteArray("a"));
+        };
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [sent, more, fast](qint64 n) {
+            *sent += n;
+            if (fast)
+                more();
+        });
+        QObject::connect(socket, &QTcpSocket::disconnected, socket,
+            [this, sent] { m_closedAfter.append(*sent); });
+        socket->write("HTTP/1.1 200 OK\r\nX-Padding: ");
+        if (!fast) {
+            auto* timer = new QTimer(socket);
+            QObject::connect(timer, &QTimer::timeout, socket, more);
+            timer->start(1000);
+        }
+    }
+
+    int m_status = 200;
+    QByteArray m_body;
+    QByteArray m_location;
+    QByteArray m_mode = "answer";
+    QStringList m_requests;
+    QList<qint64> m_closedAfter;
+    QTcpServer m_server; // last: its connections go first
 };

@@ -22,10 +22,7 @@ private slots:
         };
         row(0, "FRXX0111;(France) Abbeville", " Abbeville");
         row(198, "FRXX0076;(France) Paris", " Paris");
-        row(277, "FRXX0300;(France) Vittefleur", " Vittefleur");
         row(278, "BEXX0022;(Belgique) A\u00e9roport d'Ostende", " A\u00e9roport d'Ostende");
-        row(307, "BEXX0020;(Belgique) Vilvoorde", " Vilvoorde");
-        row(308, "CAXX0012;(Canada) Ascot Corner", " Ascot Corner");
         row(326, "CAXX0157;(Canada) Fermont", " Fermont"); // two towns share the code
         row(327, "CAXX0157;(Canada) Gasp\u00e9", " Gasp\u00e9");
         row(333, "CAXX0249;(Canada) Isle-Verte (L')", " Isle-Verte (L')");
