@@ -1,13 +1,12 @@
 #include "Controls.h"
 #include "TestApp.h"
-#include "TestFiles.h"
 #include "app/BarTimers.h"
 #include "app/ClosedWindowRelease.h"
 #include "app/frmTolvane.h"
-#include "notes/modPenseBete.h"
 #include "options/frmOptions.h"
 #include "shell/ClockHands.h"
 #include "shell/SettingsKeys.h"
+#include "shell/SplashPreference.h"
 #include "shell/frmAbout.h"
 #include "shell/frmHorloge.h"
 #include "shell/frmSplashScreen.h"
@@ -110,33 +109,8 @@ private slots:
         frmTolvane nextStart(app.context);
         nextStart.Start();
         QVERIFY(!nextStart.findChild<frmSplashScreen*>());
-    }
-
-    void favorites_tab_buttons_choose_the_list_shown()
-    {
-        TestApp app;
-        frmTolvane bar(app.context);
-        bar.InitBar();
-        auto* windows = control(&bar, "lvWindows");
-        auto* internet = control(&bar, "lvInternet");
-        QVERIFY(!windows->isHidden() && internet->isHidden());
-        click(&bar, "pictFavInternet");
-        QVERIFY(windows->isHidden() && !internet->isHidden());
-        QVERIFY(!control(&bar, "txtURL")->isHidden());
-    }
-
-    void notes_caption_counts_the_notes_loaded_and_added()
-    {
-        TestApp app;
-        app.settings->save(Keys::DisplayPenseBete, QStringLiteral("1"));
-        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
-        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
-            "0;0;20050307;1010;20050307101000.fic;1500;3000\r\n");
-        frmTolvane bar(app.context);
-        bar.Start();
-        QCOMPARE(text(&bar, "labPB"), QStringLiteral("1 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
-        click(&bar, "pictAddNewPB");
-        QCOMPARE(text(&bar, "labPB"), QStringLiteral("2 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
+        app.settings->save(Keys::SplashScreen, QStringLiteral("2")); // only 1 shows it
+        QVERIFY(!SplashPreference::ShowAtStartUp(*app.settings));
     }
 
     // A module hidden at start-up gets its skin and first texts once the settings show it.
@@ -156,20 +130,6 @@ private slots:
         QVERIFY(!title->pixmap().isNull());
         QVERIFY(!bar.findChild<QLabel*>(QStringLiteral("pictMeteo"))->pixmap().isNull());
         QCOMPARE(text(&bar, "labTemperature"), QStringLiteral("NC"));
-    }
-
-    void reminders_fire_with_the_clock_module_off()
-    {
-        TestApp app;
-        app.settings->save(Keys::DisplayClock, QStringLiteral("0"));
-        app.settings->save(Keys::SplashScreen, QStringLiteral("0"));
-        writeBytes(app.dataDir() + QStringLiteral("/tolvane_pensebete.dat"),
-            "1;2;20050307;1010;20050307101000.fic;1500;3000\r\n");
-        frmTolvane bar(app.context);
-        bar.Start();
-        QTRY_VERIFY_WITH_TIMEOUT(bar.notesStore().entry(1).startsWith(QStringLiteral("2;")), 3000);
-        QCOMPARE(app.fakes.sound.played,
-            QStringList({ app.appDir() + QStringLiteral("/sounds/clickerx.wav") }));
     }
 };
 

@@ -4,11 +4,8 @@
 #include "common/DataFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/stat.h>
 
 class TestCheckedSaveFile : public QObject {
     Q_OBJECT
@@ -60,22 +57,6 @@ private slots:
         }
         QCOMPARE(readBytes(path), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    }
-
-    void folders_are_created_private_whatever_the_umask()
-    {
-        QTemporaryDir dir;
-        const QString nested = dir.filePath(QStringLiteral("a/b/tolvane"));
-        const mode_t saved = ::umask(0);
-        const bool made = DataFolder::makePrivatePath(nested);
-        ::umask(saved);
-        QVERIFY(made);
-        for (const QString& folder : { dir.filePath(QStringLiteral("a")), nested }) {
-            struct stat info { };
-            QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
-            QCOMPARE(info.st_mode & 07777, mode_t(0700));
-        }
-        QVERIFY(DataFolder::makePrivatePath(nested)); // already there
     }
 
     void stale_copies_of_our_files_are_removed_others_kept()

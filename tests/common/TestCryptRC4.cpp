@@ -62,23 +62,6 @@ private slots:
         if (ways.contains(QLatin1Char('r')))
             QCOMPARE(Cp1252::decode(cCryptRC4::StringHexa2Bytes(hexa)), text);
     }
-
-    void texts_survive_cipher_and_hexa_data()
-    {
-        QTest::addColumn<QString>("text");
-        QByteArray all;
-        for (int code = 0; code < 256; ++code)
-            all.append(static_cast<char>(code));
-        QTest::newRow("all 256 codes") << Cp1252::decode(all);
-        QTest::newRow("32767 accents") << QString(32767, QChar(u'\u00E9'));
-    }
-    void texts_survive_cipher_and_hexa()
-    {
-        QFETCH(QString, text);
-        const QString line = cCryptRC4::EncipherLine(text);
-        QVERIFY(!line.contains(QLatin1Char('\n')));
-        QCOMPARE(cCryptRC4::DecipherLine(line), text);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCryptRC4)

@@ -34,15 +34,6 @@ class TestScreenEdgeX11 : public QObject {
         return values;
     }
 
-    static QList<qint64> rightStrut(int width, int height)
-    {
-        return { 0, width, 0, 0, 0, 0, 0, width ? height - 1 : 0, 0, 0, 0, 0 };
-    }
-    static QList<qint64> leftStrut(int width, int height)
-    {
-        return { width, 0, 0, 0, 0, width ? height - 1 : 0, 0, 0, 0, 0, 0, 0 };
-    }
-
 private slots:
     void init()
     {
@@ -85,10 +76,10 @@ private slots:
             QVERIFY2(state.contains(QLatin1String(flag)), qPrintable(state));
         QCOMPARE(numbers(xprop(id, "_NET_WM_DESKTOP")), QList<qint64> { 0xFFFFFFFF });
 
-        const auto expected = [&](int width) {
-            const int reserved = reserve ? width : 0;
-            return dockLeft ? leftStrut(reserved, bar.height())
-                            : rightStrut(reserved, bar.height());
+        const auto expected = [&](int width) { // the strut along the bar's whole height
+            const qint64 reserved = reserve ? width : 0, end = reserved ? bar.height() - 1 : 0;
+            return dockLeft ? QList<qint64> { reserved, 0, 0, 0, 0, end, 0, 0, 0, 0, 0, 0 }
+                            : QList<qint64> { 0, reserved, 0, 0, 0, 0, 0, end, 0, 0, 0, 0 };
         };
         QCOMPARE(numbers(xprop(id, "_NET_WM_STRUT_PARTIAL")), expected(frmTolvane::kWidth));
 

@@ -61,8 +61,12 @@ private slots:
         writeBytes(
             journey.dataFile("tolvane_FavInternet.dat"), "http://a.fr/;A\r\nhttp://b.fr/;B\r\n");
         frmTolvane& bar = journey.start();
+        auto* internet = control<QTreeWidget>(&bar, "lvInternet");
+        QVERIFY(!internet->isVisible() && control(&bar, "lvWindows")->isVisible());
         click(&bar, "pictFavInternet");
-        Drops::drop(control<QTreeWidget>(&bar, "lvInternet"), Drops::textData("http://d.fr/"));
+        QVERIFY(internet->isVisible() && !control(&bar, "lvWindows")->isVisible());
+        QVERIFY(control(&bar, "txtURL")->isVisible());
+        Drops::drop(internet, Drops::textData("http://d.fr/"));
         QWidget* add = JourneyBar::window("frmAddShortCut");
         QVERIFY(add);
         type(add, "txtText", "D");

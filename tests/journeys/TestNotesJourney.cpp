@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QProcess>
 #include <QTextEdit>
 #include <QTimeEdit>
@@ -85,12 +86,13 @@ private slots:
     }
 
     // A reminder set in the note's panel and the note put away: once the clock reaches the
-    // minute, the bar's tick brings the note back in its alarm colour and rings.
+    // minute, the reminder check brings the note back in its alarm colour and rings.
     void reminder_set_in_a_note_brings_it_back_at_its_minute()
     {
         JourneyBar journey;
         journey.stillClock = true; // 7 March 2005, 10:10:30
         journey.settings->save(Keys::DisplayPenseBete, QStringLiteral("1"));
+        journey.settings->save(Keys::DisplayClock, QStringLiteral("0")); // reminders need no clock
         frmTolvane& bar = journey.start();
         click(&bar, "pictAddNewPB");
         auto* note = JourneyBar::window<frmPenseBete>();
@@ -164,6 +166,7 @@ private slots:
         const QString second = journey.dataFile(QStringLiteral("pensebete/b.fic"));
         writeBytes(second, "second\r\n");
         frmTolvane& bar = journey.start();
+        const auto caption = [&bar] { return control<QLabel>(&bar, "labPB")->text(); };
         click(&bar, "pictGestionPB");
         auto* list = JourneyBar::window(QStringLiteral("frmPenseBete_List"));
         QVERIFY(list);
@@ -198,6 +201,7 @@ private slots:
         QVERIFY(!first->isVisible());
         QCOMPARE(rows->topLevelItem(0)->text(1), QStringLiteral("Non"));
         QCOMPARE(storedNotes(journey).value(0).fields.value(0), QStringLiteral("0"));
+        QCOMPARE(caption(), QStringLiteral("2 Pense-b\u00eate(s), 1 masqu\u00e9(s)"));
         click(list, "chkShow");
         QVERIFY(first->isVisible());
         QCOMPARE(first->pos(), place);
@@ -218,6 +222,7 @@ private slots:
         click(&bar, "pictAddNewPB");
         QCOMPARE(messages.size(), 6);
         QVERIFY(noteWindow(3) && noteWindow(3)->isVisible()); // a new one after the deleted one
+        QCOMPARE(caption(), QStringLiteral("2 Pense-b\u00eate(s), 0 masqu\u00e9(s)"));
     }
 
     // The program itself, ended as a logout or a service manager ends it; it also clears the

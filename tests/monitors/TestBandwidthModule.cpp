@@ -133,15 +133,6 @@ private slots:
         QCOMPARE(bench.newestBar(), before);
     }
 
-    void address_label()
-    {
-        LanBench bench;
-        bench.app.fakes.hosts.resolved
-            = { QStringLiteral("10.0.0.1"), QStringLiteral("192.168.1.7") };
-        bench.module->ShowIPAddress();
-        QCOMPARE(bench.text("labIPPublic"), QStringLiteral("192.168.1.7"));
-    }
-
     // The button opens the desktop's network settings, and is disabled while there is no tool.
     void tools_button_opens_the_network_settings()
     {

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "ProcFixture.h"
 #include "monitors/cCPULoad.h"
 
@@ -12,23 +13,20 @@ private slots:
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QList<int>>("perProcessor");
         QTest::addColumn<int>("machine");
-        QTest::newRow("four processors")
-            << QList<qint64> { 100, 75, 50, 5 } << 1.0 << QList<int> { 0, 25, 50, 95 } << 42;
-        QTest::newRow("mean rounds half to even")
-            << QList<qint64> { 99, 100 } << 1.0 << QList<int> { 1, 0 } << 0;
-        QTest::newRow("idle grew more than the time: negative")
-            << QList<qint64> { 110 } << 1.0 << QList<int> { -10 } << -10;
-        QTest::newRow("offline processor left out of the mean")
-            << QList<qint64> { 100, -1, 0 } << 1.0 << QList<int> { 0, 0, 100 } << 50;
-        QTest::newRow("two samples at the same time read zero")
-            << QList<qint64> { 10 } << 0.0 << QList<int> { 0 } << 0;
+        using Ticks = QList<qint64>;
+        using Loads = QList<int>;
+        dataRow("four processors", Ticks { 100, 75, 50, 5 }, 1.0, Loads { 0, 25, 50, 95 }, 42);
+        dataRow("mean rounds half to even", Ticks { 99, 100 }, 1.0, Loads { 1, 0 }, 0);
+        dataRow("idle grew more than the time: negative", Ticks { 110 }, 1.0, Loads { -10 }, -10);
+        dataRow("offline processor left out of the mean", Ticks { 100, -1, 0 }, 1.0,
+            Loads { 0, 0, 100 }, 50);
+        dataRow("two samples at the same time read zero", Ticks { 10 }, 0.0, Loads { 0 }, 0);
     }
     void load_from_idle_time_between_two_samples()
     {
         QFETCH(QList<qint64>, idleGrowth);
         QFETCH(double, seconds);
         QFETCH(QList<int>, perProcessor);
-        QFETCH(int, machine);
         ProcFixture proc;
         QList<qint64> idle;
         for (qint64 growth : idleGrowth)
@@ -44,7 +42,7 @@ private slots:
         load.CollectCPUData();
         for (int index = 1; index <= perProcessor.size(); ++index)
             QCOMPARE(load.GetCPUUsage(index), perProcessor[index - 1]);
-        QCOMPARE(load.GetMachineUsage(), machine);
+        QTEST(load.GetMachineUsage(), "machine");
     }
 
     void failures_carry_number_source_and_message_data()
@@ -54,15 +52,12 @@ private slots:
         QTest::addColumn<quint32>("number");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unreadable stat")
-            << -1 << 1 << quint32(0x80041F46) << "CPULoad.CollectCPUData()"
-            << "Unable to read performance data";
-        QTest::newRow("no processor lines")
-            << 0 << 1 << quint32(0x80041F44) << "CPULoad.CollectData"
-            << "Unable to locate the 'Processor' performance object";
-        QTest::newRow("index above count")
-            << 2 << 3 << quint32(0x80041F43) << "CPULoad.GetCPUUsage()"
-            << "CPU index out of bounds";
+        dataRow("unreadable stat", -1, 1, quint32(0x80041F46), "CPULoad.CollectCPUData()",
+            "Unable to read performance data");
+        dataRow("no processor lines", 0, 1, quint32(0x80041F44), "CPULoad.CollectData",
+            "Unable to locate the 'Processor' performance object");
+        dataRow("index above count", 2, 3, quint32(0x80041F43), "CPULoad.GetCPUUsage()",
+            "CPU index out of bounds");
     }
     void failures_carry_number_source_and_message()
     {

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "monitors/GetIPAddress.h"
 
 #include <QTest>
@@ -17,32 +18,23 @@ private slots:
         const QList<InterfaceAddress> up = { { QStringLiteral("127.0.0.1"), false, true },
             { QStringLiteral("2001:db8::5"), true, false },
             { QStringLiteral("192.168.1.20"), false, false } };
-        QTest::newRow("two addresses: the last")
-            << QStringList { "10.0.0.1", "192.168.1.7" } << up << true << "192.168.1.7";
-        QTest::newRow("one before the last")
-            << QStringList { "10.0.0.1", "192.168.1.7" } << up << false << "10.0.0.1";
-        QTest::newRow("one address, none before it")
-            << QStringList { "10.0.0.1" } << up << false << "";
-        QTest::newRow("loopback of the host name skipped")
-            << QStringList { "127.0.1.1", "10.0.0.1" } << up << true << "10.0.0.1";
-        QTest::newRow("only loopback: interfaces, IPv4 first")
-            << QStringList { "127.0.1.1" } << up << true << "192.168.1.20";
-        QTest::newRow("IPv6 only machine")
-            << QStringList {}
-            << QList<InterfaceAddress> { { QStringLiteral("2001:db8::5"), true, false } } << true
-            << "2001:db8::5";
-        QTest::newRow("nothing but loopback: empty")
-            << QStringList { "127.0.1.1" }
-            << QList<InterfaceAddress> { { QStringLiteral("127.0.0.1"), false, true } } << true
-            << "";
+        const QStringList two { "10.0.0.1", "192.168.1.7" };
+        dataRow("two addresses: the last", two, up, true, "192.168.1.7");
+        dataRow("one before the last", two, up, false, "10.0.0.1");
+        dataRow("one address, none before it", QStringList { "10.0.0.1" }, up, false, "");
+        dataRow("loopback of the host name skipped", QStringList { "127.0.1.1", "10.0.0.1" }, up,
+            true, "10.0.0.1");
+        dataRow("only loopback: interfaces, IPv4 first", QStringList { "127.0.1.1" }, up, true,
+            "192.168.1.20");
+        dataRow("IPv6 only machine", QStringList(), up.mid(1, 1), true, "2001:db8::5");
+        dataRow("nothing but loopback: empty", QStringList { "127.0.1.1" }, up.mid(0, 1), true, "");
     }
     void address_shown()
     {
         QFETCH(QStringList, resolved);
         QFETCH(QList<InterfaceAddress>, interfaces);
         QFETCH(bool, last);
-        QFETCH(QString, address);
-        QCOMPARE(GetIPAddress(resolved, interfaces, last), address);
+        QTEST(GetIPAddress(resolved, interfaces, last), "address");
     }
 };
 

@@ -1,4 +1,5 @@
 #include "ChildLimits.h"
+#include "DataRow.h"
 #include "ProcFixture.h"
 #include "monitors/CIpHelper.h"
 #include "monitors/cCPULoad.h"
@@ -18,62 +19,54 @@ class TestKernelNumbers : public QObject {
     Q_OBJECT
 
 private slots:
-    void net_dev_counters_and_speed_saturate_data()
+    // Both readers of the table, the whole one and the per-tick totals, skip a line whose name
+    // is only blanks of any kind.
+    void net_dev_counters_speed_and_totals_saturate_data()
     {
-        QTest::addColumn<QString>("counter");
-        QTest::addColumn<QString>("speed"); // megabits per second
-        QTest::addColumn<qint64>("octets");
+        QTest::addColumn<QString>("lines"); // under the two heading lines
+        QTest::addColumn<QString>("speed"); // of eth0, in megabits per second
+        QTest::addColumn<qint64>("octets"); // received by eth0
         QTest::addColumn<qint64>("bitsPerSecond");
-        QTest::newRow("ordinary") << "5000000000"
-                                  << "1000" << qint64(5'000'000'000) << qint64(1'000'000'000);
-        QTest::newRow("2^63") << "9223372036854775808"
-                              << "4294967295" << kMax << qint64(4'294'967'295'000'000);
-        QTest::newRow("2^64 - 1 and a speed beyond 2^63 bits") << "18446744073709551615"
-                                                               << "9223372036855" << kMax << kMax;
-        QTest::newRow("more digits than any counter") << "123456789012345678901234567890"
-                                                      << "-1" << kMax << qint64(0);
+        QTest::addColumn<qint64>("received"); // over every interface
+        QTest::addColumn<qint64>("sent");
+        const auto eth0 = [](const char* octets) {
+            return QStringLiteral("  eth0: %1 10 0 0 0 0 0 3 %1 20 0 0 0 0 0 0\n")
+                .arg(QLatin1String(octets));
+        };
+        const qint64 five = 5'000'000'000;
+        dataRow("ordinary", eth0("5000000000"), "1000", five, qint64(1'000'000'000), five, five);
+        dataRow("2^63", eth0("9223372036854775808"), "4294967295", kMax,
+            qint64(4'294'967'295'000'000), kMax, kMax);
+        dataRow("2^64 - 1 and a speed beyond 2^63 bits", eth0("18446744073709551615"),
+            "9223372036855", kMax, kMax, kMax, kMax);
+        dataRow("more digits than any counter", eth0("123456789012345678901234567890"), "-1", kMax,
+            qint64(0), kMax, kMax);
+        dataRow("totals over interfaces",
+            "  lo: 3267 1 0 0 0 0 0 0 3267 1\n" + eth0("9223372036854775807"), "1000", kMax,
+            qint64(1'000'000'000), kMax, kMax);
+        dataRow("a blank name is no interface",
+            QStringLiteral("\v \u00a0: 4 5 0 0 0 0 0 0 4 5\n  eth0: 10 1 0 0 0 0 0 0 20 2\n"),
+            "1000", qint64(10), qint64(1'000'000'000), qint64(10), qint64(20));
     }
-    void net_dev_counters_and_speed_saturate()
+    void net_dev_counters_speed_and_totals_saturate()
     {
-        QFETCH(QString, counter);
+        QFETCH(QString, lines);
         QFETCH(QString, speed);
         ProcFixture proc;
-        proc.write(QStringLiteral("proc/net/dev"),
-            QStringLiteral("Inter-|\n face |\n  eth0: %1 10 0 0 0 0 0 3 %1 20 0 0 0 0 0 0\n")
-                .arg(counter));
+        proc.write(QStringLiteral("proc/net/dev"), QStringLiteral("Inter-|\n face |\n") + lines);
         proc.write(QStringLiteral("sys/class/net/eth0/speed"), speed);
         const QList<InterfaceRow> rows = proc.interfaces.read();
-        QCOMPARE(rows.size(), 1);
-        QTEST(rows[0].inOctets, "octets");
-        QTEST(rows[0].outOctets, "octets");
-        QTEST(rows[0].speed, "bitsPerSecond");
-    }
-
-    void totals_over_interfaces_saturate()
-    {
-        ProcFixture proc;
-        proc.writeNetDev({ { "lo", 3267, 3267 }, { "eth0", kMax, kMax - 1 } });
-        CIpHelper helper(&proc.interfaces);
-        helper.Interfaces();
-        QCOMPARE(helper.BytesReceived(), kMax);
-        QCOMPARE(helper.BytesSent(), kMax);
-        // The per-tick path reads only the counters, and adds them up the same way.
+        QCOMPARE(rows.last().name, QStringLiteral("eth0"));
+        QTEST(rows.last().inOctets, "octets");
+        QTEST(rows.last().speed, "bitsPerSecond");
+        CIpHelper table(&proc.interfaces);
+        table.Interfaces();
         CIpHelper ticks(&proc.interfaces);
         ticks.ReadTotals();
-        QCOMPARE(ticks.BytesReceived(), kMax);
-        QCOMPARE(ticks.BytesSent(), kMax);
-        proc.writeNetDev({ { "lo", 3267, 3000 }, { "eth0", 10, 20 } });
-        ticks.ReadTotals();
-        QCOMPARE(ticks.BytesReceived(), qint64(3277));
-        QCOMPARE(ticks.BytesSent(), qint64(3020));
-        // A line whose name is only blanks of any kind is no interface, for either reader.
-        proc.write(QStringLiteral("proc/net/dev"),
-            QStringLiteral("Inter-|\n face |\n\v \u00a0: 4 5 0 0 0 0 0 0 4 5\n  eth0: 10 1 0 0 0 0 "
-                           "0 0 20 2\n"));
-        ticks.ReadTotals();
-        QCOMPARE(proc.interfaces.read().size(), 1);
-        QCOMPARE(ticks.BytesReceived(), qint64(10));
-        QCOMPARE(ticks.BytesSent(), qint64(20));
+        for (const CIpHelper* helper : { &table, &ticks }) {
+            QTEST(helper->BytesReceived(), "received");
+            QTEST(helper->BytesSent(), "sent");
+        }
     }
 
     void meminfo_kilobytes_saturate()

@@ -1,3 +1,4 @@
+#include "DataRow.h"
 #include "ProcFixture.h"
 #include "TestApp.h"
 #include "monitors/DrawingBox.h"
@@ -75,17 +76,17 @@ private slots:
         QTest::addColumn<quint32>("ramColour");
         QTest::addColumn<QString>("swapLabel");
         QTest::addColumn<int>("swapBar");
-        QTest::newRow("84 % at step 16 of 20; swap 87.5 %: label floored, bar rounded")
-            << QList<qint64> { 1'000'000, 160'000, 1000, 125 } << "84 %" << 104 << kDark << "87 %"
-            << 114;
-        QTest::newRow("84.4 % is floored; no swap shows 0 % and an empty bar")
-            << QList<qint64> { 1'000'000, 155'555, 0, 0 } << "84 %" << 104 << kDark << "0 %" << 0;
-        QTest::newRow("exactly 90 % stays dark; unused swap") << QList<qint64> { 1'000'000, 100'000,
-            2000, 2000 } << "90 %" << 117 << kDark << "0 %" << 0;
-        QTest::newRow("92 % after 90 %: error colour within the same step")
-            << QList<qint64> { 1'000'000, 80'000, 0, 0 } << "92 %" << 117 << kError << "0 %" << 0;
-        QTest::newRow("zero total shows 0 % instead of failing")
-            << QList<qint64> { 0, 0, 0, 0 } << "0 %" << 0 << kDark << "0 %" << 0;
+        using Kb = QList<qint64>;
+        dataRow("84 % at step 16 of 20; swap 87.5 %: label floored, bar rounded",
+            Kb { 1'000'000, 160'000, 1000, 125 }, "84 %", 104, kDark, "87 %", 114);
+        dataRow("84.4 % is floored; no swap shows 0 % and an empty bar",
+            Kb { 1'000'000, 155'555, 0, 0 }, "84 %", 104, kDark, "0 %", 0);
+        dataRow("exactly 90 % stays dark; unused swap", Kb { 1'000'000, 100'000, 2000, 2000 },
+            "90 %", 117, kDark, "0 %", 0);
+        dataRow("92 % after 90 %: error colour within the same step",
+            Kb { 1'000'000, 80'000, 0, 0 }, "92 %", 117, kError, "0 %", 0);
+        dataRow("zero total shows 0 % instead of failing", Kb { 0, 0, 0, 0 }, "0 %", 0, kDark,
+            "0 %", 0);
     }
     void memory_and_swap_gauges()
     {

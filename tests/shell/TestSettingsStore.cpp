@@ -96,7 +96,7 @@ private slots:
     void start_up_removes_stale_copies_and_makes_the_folder_private()
     {
         QTemporaryDir dir;
-        const QString folder = dir.path() + QStringLiteral("/cfg");
+        const QString folder = dir.path() + QStringLiteral("/parent/cfg"); // parents made too
         {
             const mode_t saved = ::umask(0);
             SettingsStore store(folder);
@@ -104,9 +104,11 @@ private slots:
             ::umask(saved);
             QVERIFY(saved1);
         }
-        struct stat info { };
-        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
-        QCOMPARE(info.st_mode & 07777, mode_t(0700));
+        for (const QString& made : { folder, dir.path() + QStringLiteral("/parent") }) {
+            struct stat info { };
+            QCOMPARE(::stat(QFile::encodeName(made).constData(), &info), 0);
+            QCOMPARE(info.st_mode & 07777, mode_t(0700));
+        }
         const QString stale = folder + QStringLiteral("/tolvane.ini.Ab12Cd");
         writeBytes(stale, {});
         SettingsStore again(folder);

@@ -1,9 +1,7 @@
 #include "DataRow.h"
-#include "TestFiles.h"
 #include "VaultFixture.h"
 #include "vault/VaultFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,18 +109,6 @@ private slots:
         QCOMPARE(VaultFile::rowsOf("A;b\r\n\n x;1;2;3;4;5\n\xC3\xA9"),
             VaultRows(
                 { vaultRow("A", "b"), vaultRow(" x", "1", "2", "3", "4"), vaultRow("\u00E9") }));
-    }
-
-    void failed_write_leaves_the_old_file_whole()
-    {
-        writeBytes(path(), "ancien");
-        QString error;
-        QVERIFY(!VaultFile::write(m_dir.filePath("absent/" + VaultFile::fileName()), "x", &error));
-        QVERIFY(!error.isEmpty());
-        QTemporaryDir other;
-        QVERIFY(QDir(other.path()).mkdir(VaultFile::fileName()));
-        QVERIFY(!VaultFile::write(other.filePath(VaultFile::fileName()), "x"));
-        QCOMPARE(readBytes(path()), QByteArray("ancien"));
     }
 };
 

@@ -1,12 +1,10 @@
 #include "TestApp.h"
-#include "shell/SettingsKeys.h"
-#include "shell/SplashPreference.h"
 #include "shell/frmAbout.h"
 
 #include <QPushButton>
 #include <QTest>
 
-class TestAboutAndWelcome : public QObject {
+class TestAbout : public QObject {
     Q_OBJECT
 private slots:
     void system_info_starts_first_viewer_found_data()
@@ -50,17 +48,7 @@ private slots:
             QCOMPARE(message.icon, Dialogs::Icon::None);
         }
     }
-
-    // Only 1 shows the welcome window at start-up: another number, such as 2, does not.
-    void welcome_shown_at_start_up_only_for_one()
-    {
-        TestApp app(false);
-        app.settings->save(Keys::SplashScreen, QStringLiteral("2"));
-        QVERIFY(!SplashPreference::ShowAtStartUp(*app.settings));
-        app.settings->save(Keys::SplashScreen, QStringLiteral("1"));
-        QVERIFY(SplashPreference::ShowAtStartUp(*app.settings));
-    }
 };
 
-QTEST_MAIN(TestAboutAndWelcome)
-#include "TestAboutAndWelcome.moc"
+QTEST_MAIN(TestAbout)
+#include "TestAbout.moc"
